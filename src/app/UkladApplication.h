@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object: its title, the fonts the windows are drawn in, and the last line of the
+// default error handler for anything an event handler lets escape.
+class UkladApplication : public QApplication {
+    Q_OBJECT
+public:
+    static inline const QString Title = QStringLiteral("Układ Okresowy");
+
+    UkladApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Registers the free "MS Sans Serif" and "Tahoma" faces; where they are missing, DejaVu Sans stands
+// in. Sets the windows' default font, "MS Sans Serif" 11 pixels high.
+void RegisterFonts();

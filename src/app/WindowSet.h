@@ -1,0 +1,19 @@
+#pragma once
+
+#include "DataFolder.h"
+
+class TAGlowne;
+class TInformacje;
+class TInfooProgz;
+class TOknoA3D;
+
+// The program's four windows, each created once and living until the program ends.
+extern TAGlowne* AGlowne;
+extern TInformacje* Informacje;
+extern TInfooProgz* InfooProgz;
+extern TOknoA3D* OknoA3D;
+
+// Creates the windows in their order (main, information, about, 3D), each reference set before its
+// creation handler runs, and wires them together. Only the main window is shown.
+void CreateWindows(const DataFolder& folder);
+void DestroyWindows();

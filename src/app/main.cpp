@@ -1,0 +1,13 @@
+#include "TAGlowne.h"
+#include "UkladApplication.h"
+#include "WindowSet.h"
+
+int main(int argc, char** argv)
+{
+    UkladApplication application(argc, argv);
+    CreateWindows(DataFolder::OfExecutable());
+    AGlowne->show();
+    const int result = application.exec();
+    DestroyWindows();
+    return result;
+}

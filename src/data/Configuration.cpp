@@ -1,0 +1,52 @@
+#include "Configuration.h"
+
+#include "FileAccess.h"
+
+std::optional<QByteArray> ConfigurationInText(const QByteArray& text, const QByteArray& symbol)
+{
+    std::optional<QByteArray> result;
+    qsizetype start = 0;
+    do {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        const QByteArray line = text.mid(start, end - start);
+        const qsizetype space = line.indexOf(' ');
+        const QByteArray lineSymbol = space >= 0 ? line.left(space) : QByteArray();
+        if (lineSymbol == symbol)
+            result = space >= 0 ? line.mid(space + 1) : QByteArray();
+        start = end;
+        if (start < text.size() && text[start] == '\r')
+            ++start;
+        if (start < text.size() && text[start] == '\n' && (start == end || text[end] == '\r'))
+            ++start;
+    } while (start < text.size());
+    return result;
+}
+
+std::optional<QByteArray> FindConfiguration(const DataFolder& folder, const QByteArray& symbol)
+{
+    return ConfigurationInText(ReadOnlyFile(folder.ConfigurationPath()).ReadAll(), symbol);
+}
+
+QByteArray Znajdz_konfiguracje(const DataFolder& folder, const QByteArray& symbol)
+{
+    return FindConfiguration(folder, symbol).value_or(QByteArray());
+}
+
+QList<QByteArray> Podziel_powloki(const QByteArray& text)
+{
+    QList<QByteArray> counts;
+    QByteArray rest = text;
+    for (qsizetype shells = text.count('+'); shells > 0; --shells) {
+        rest.remove(0, 1);
+        const qsizetype plus = rest.indexOf('+');
+        if (plus >= 0) {
+            counts.append(rest.left(plus));
+            rest.remove(0, plus);
+        } else {
+            counts.append(rest);
+        }
+    }
+    return counts;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "DataFolder.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <optional>
+
+// The configuration text of the last line of the text whose symbol (the part before the line's
+// first space) equals the symbol, or none when no line carries it. Lines end in CR LF, LF or CR;
+// an empty text is one empty line.
+std::optional<QByteArray> ConfigurationInText(const QByteArray& text, const QByteArray& symbol);
+
+// The same lookup in "Zbiory/!konfielekt.txt", read whole on every call. A missing or unreadable
+// file raises EInOutError.
+std::optional<QByteArray> FindConfiguration(const DataFolder& folder, const QByteArray& symbol);
+
+// As FindConfiguration, with an empty text when no line carries the symbol.
+QByteArray Znajdz_konfiguracje(const DataFolder& folder, const QByteArray& symbol);
+
+// Splits "+2+8+1" into the shell counts "2", "8", "1", one per "+", innermost first. A text that
+// does not begin with "+" loses its first character to the first shell ("2+8" gives "" only).
+QList<QByteArray> Podziel_powloki(const QByteArray& text);

@@ -1,0 +1,13 @@
+#include "DataFolder.h"
+
+#include <QCoreApplication>
+
+DataFolder::DataFolder(QString folderWithSeparator)
+    : folder_(std::move(folderWithSeparator))
+{
+}
+
+DataFolder DataFolder::OfExecutable()
+{
+    return DataFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+}

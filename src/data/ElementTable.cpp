@@ -1,0 +1,35 @@
+#include "ElementTable.h"
+
+#include <cstring>
+#include <stdexcept>
+
+ElementTable::ElementTable()
+{
+    std::memset(static_cast<void*>(records_.data()), 0, sizeof(records_));
+}
+
+const TElementRecord& ElementTable::operator[](int index) const
+{
+    if (index < 1 || index > Count)
+        throw std::out_of_range("element index outside 1..111");
+    return records_[std::size_t(index - 1)];
+}
+
+TElementRecord& ElementTable::operator[](int index)
+{
+    return const_cast<TElementRecord&>(std::as_const(*this)[index]);
+}
+
+QByteArray ElementTable::ToBytes() const
+{
+    return QByteArray(reinterpret_cast<const char*>(records_.data()), FileSize);
+}
+
+std::optional<int> Znajdz_pierwiastek(const ElementTable& table, const QByteArray& symbol)
+{
+    std::optional<int> found;
+    for (int i = 1; i <= ElementTable::Count; ++i)
+        if (table[i].Symbol.Text() == symbol)
+            found = i;
+    return found;
+}

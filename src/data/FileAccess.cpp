@@ -1,0 +1,177 @@
+#include "FileAccess.h"
+
+#include "InOutError.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void ThrowErrno()
+{
+    throw EInOutError::FromErrno(errno);
+}
+
+int OpenOrThrow(const QByteArray& path, int flags, mode_t mode = 0)
+{
+    int fd;
+    do {
+        fd = ::open(path.constData(), flags | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        ThrowErrno();
+    return fd;
+}
+
+void WriteAll(int fd, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowErrno();
+        }
+        data += n;
+        size -= std::size_t(n);
+    }
+}
+
+// Where the data really go: the target of a symbolic link, else the path itself.
+QByteArray ResolvedTarget(const QByteArray& path)
+{
+    char resolved[PATH_MAX];
+    struct stat st;
+    if (::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(path.constData(), resolved))
+        return QByteArray(resolved);
+    return path;
+}
+
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const QByteArray& target)
+    {
+        const int slash = int(target.lastIndexOf('/'));
+        folder_ = slash >= 0 ? target.left(slash + 1) : QByteArray("./");
+        name_ = folder_ + '.' + target.mid(slash + 1) + ".XXXXXX";
+        fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
+        if (fd_ < 0)
+            ThrowErrno();
+    }
+    ~TemporaryFile()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!committed_)
+            ::unlink(name_.constData());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int Fd() const { return fd_; }
+
+    void CommitAs(const QByteArray& target)
+    {
+        if (::fsync(fd_) != 0)
+            ThrowErrno();
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            ThrowErrno();
+        if (::rename(name_.constData(), target.constData()) != 0)
+            ThrowErrno();
+        committed_ = true;
+        // Make the rename itself durable; a folder that cannot be synced still holds a whole file.
+        const int dir = ::open(folder_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+    }
+
+private:
+    QByteArray folder_;
+    QByteArray name_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+} // namespace
+
+ReadOnlyFile::ReadOnlyFile(const QString& path)
+    : fd_(OpenOrThrow(QFile::encodeName(path), O_RDONLY))
+{
+    struct stat st;
+    if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd_);
+        throw EInOutError::FromErrno(EISDIR);
+    }
+}
+
+ReadOnlyFile::~ReadOnlyFile()
+{
+    ::close(fd_);
+}
+
+std::size_t ReadOnlyFile::Read(char* buffer, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd_, buffer + done, size - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowErrno();
+        }
+        if (n == 0)
+            break;
+        done += std::size_t(n);
+    }
+    return done;
+}
+
+QByteArray ReadOnlyFile::ReadAll()
+{
+    QByteArray all;
+    char chunk[65536];
+    for (;;) {
+        const std::size_t n = Read(chunk, sizeof chunk);
+        all.append(chunk, qsizetype(n));
+        if (n < sizeof chunk)
+            return all;
+    }
+}
+
+std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit)
+{
+    try {
+        ReadOnlyFile file(path);
+        QByteArray data(limit, Qt::Uninitialized);
+        data.resize(qsizetype(file.Read(data.data(), std::size_t(limit))));
+        return data;
+    } catch (const EInOutError&) {
+        return std::nullopt;
+    }
+}
+
+void ReplaceFileAtomically(const QString& path, const QByteArray& data)
+{
+    const QByteArray target = ResolvedTarget(QFile::encodeName(path));
+    TemporaryFile temporary(target);
+    struct stat old;
+    if (::stat(target.constData(), &old) == 0)
+        ::fchmod(temporary.Fd(), old.st_mode & 07777);
+    else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(temporary.Fd(), 0666 & ~mask);
+    }
+    WriteAll(temporary.Fd(), data.constData(), std::size_t(data.size()));
+    temporary.CommitAs(target);
+}

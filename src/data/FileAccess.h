@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <optional>
+
+// Thin wrappers over the system's file calls: every step is checked and a failure is raised as
+// EInOutError carrying the system's reason.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const QString& path);
+    ~ReadOnlyFile();
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    // Reads until the buffer is full or the file ends; returns the bytes read.
+    std::size_t Read(char* buffer, std::size_t size);
+    QByteArray ReadAll();
+
+private:
+    int fd_;
+};
+
+// The whole file, or none when it cannot be read for any reason. At most limit bytes are read.
+std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit);
+
+// Replaces the file with the data so that, whatever happens meanwhile (a full disk, a killed
+// process, a power cut after the call), the file holds either its old or its new content in full:
+// the data go to a temporary file in the same folder, are flushed to the disk, and the temporary
+// file is renamed over the old one. A symbolic link is followed, so the link itself stays.
+void ReplaceFileAtomically(const QString& path, const QByteArray& data);

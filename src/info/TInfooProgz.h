@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+// The about window: the program's name, version and author.
+class TInfooProgz : public QWidget {
+    Q_OBJECT
+public:
+    explicit TInfooProgz(const QWidget* mainWindow);
+};

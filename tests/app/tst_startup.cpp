@@ -1,0 +1,181 @@
+#include "ErrorRecorder.h"
+#include "TAGlowne.h"
+#include "TInfooProgz.h"
+#include "TInformacje.h"
+#include "TOknoA3D.h"
+#include "TestFolder.h"
+#include "UkladApplication.h"
+#include "WindowSet.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    // Starts the program's windows on a data folder and shows the main one, as start-up does.
+    struct Running {
+        explicit Running(const DataFolder& folder)
+        {
+            CreateWindows(folder);
+            AGlowne->show();
+        }
+        ~Running() { DestroyWindows(); }
+    };
+
+private slots:
+    void fourWindowsOnlyTheMainOneShown()
+    {
+        TestFolder folder;
+        folder.Write("dane.dat", DistinctRecords(111));
+        ErrorRecorder errors;
+        Running program(folder.Data());
+        QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString::fromUtf8("Układ Okresowy"));
+        QVERIFY(AGlowne->windowTitle().startsWith(QString::fromUtf8("Układ Okresowy Pierwiastków")));
+        QCOMPARE(Informacje->windowTitle(), QStringLiteral("Informacje o pierwiastku"));
+        QCOMPARE(InfooProgz->windowTitle(), QStringLiteral("Informacje o programie..."));
+        QCOMPARE(OknoA3D->windowTitle(), QStringLiteral("Przestrzenny model atomu (o - opcje)"));
+        QCOMPARE(AGlowne->size(), QSize(639, 527));
+        QCOMPARE(Informacje->size(), QSize(370, 323));
+        QCOMPARE(InfooProgz->size(), QSize(544, 320));
+        QCOMPARE(OknoA3D->size(), QSize(422, 297));
+        QCOMPARE(OknoA3D->minimumSize(), QSize(125, 50));
+        QCOMPARE(Informacje->minimumSize(), QSize(130, 50));
+        QVERIFY(AGlowne->isVisible());
+        QVERIFY(!Informacje->isVisible() && !InfooProgz->isVisible() && !OknoA3D->isVisible());
+        QVERIFY(Informacje->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(AGlowne->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(AGlowne->Elements().ToBytes(), DistinctRecords(111));
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    void windowsAreCentred()
+    {
+        TestFolder folder;
+        ErrorRecorder errors;
+        Running program(folder.Data());
+        QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(qAbs(AGlowne->frameGeometry().center().x() - screen.center().x()) <= 1);
+        InfooProgz->show();
+        QVERIFY(QTest::qWaitForWindowExposed(InfooProgz));
+        QVERIFY(qAbs(InfooProgz->frameGeometry().center().x() - AGlowne->frameGeometry().center().x()) <= 1);
+        QVERIFY(qAbs(InfooProgz->frameGeometry().center().y() - AGlowne->frameGeometry().center().y()) <= 1);
+    }
+
+    void missingTableShowsOneErrorAndIsWrittenAtClosing()
+    {
+        TestFolder folder;
+        ErrorRecorder errors;
+        Running program(folder.Data());
+        QCOMPARE(errors.messages, QStringList{"File not found"});
+        QVERIFY(AGlowne->isVisible());
+        QVERIFY(AGlowne->close());
+        QCOMPARE(folder.Read("dane.dat"), QByteArray(111 * 384, '\0'));
+    }
+
+    void failedSaveKeepsTheMainWindowOpen()
+    {
+        auto folder = std::make_unique<TestFolder>();
+        folder->Write("dane.dat", DistinctRecords(100));
+        const DataFolder data = folder->Data();
+        ErrorRecorder errors;
+        Running program(data);
+        folder.reset();
+        QVERIFY(!AGlowne->close());
+        QCOMPARE(errors.messages, QStringList{"File not found"});
+        QVERIFY(AGlowne->isVisible());
+    }
+
+    void closingTheOtherWindowsKeepsTheProgramRunning()
+    {
+        TestFolder folder;
+        ErrorRecorder errors;
+        Running program(folder.Data());
+        for (QWidget* window : {static_cast<QWidget*>(Informacje), static_cast<QWidget*>(InfooProgz), static_cast<QWidget*>(OknoA3D)}) {
+            window->show();
+            QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
+            QVERIFY(window->close());
+        }
+        QVERIFY(AGlowne->testAttribute(Qt::WA_QuitOnClose));
+        QVERIFY(AGlowne->isVisible());
+    }
+
+    void freeFontsAreRegistered()
+    {
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("MS Sans Serif")));
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Tahoma")));
+        QCOMPARE(QApplication::font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(QApplication::font().pixelSize(), 11);
+        QFont bold(QStringLiteral("Tahoma"));
+        bold.setBold(true);
+        QCOMPARE(QFontInfo(bold).family(), QStringLiteral("Tahoma"));
+    }
+
+    void errorBoxTitleIconAndFullStop()
+    {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            box->button(QMessageBox::Ok)->click();
+        });
+        ReportError(QStringLiteral("File not found"));
+        QCOMPARE(title, QString::fromUtf8("Układ Okresowy"));
+        QCOMPARE(text, QStringLiteral("File not found."));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void fullStopRule_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << "File not found" << "File not found.";
+        QTest::newRow("exclamation") << "Invalid skin file for Tessaly!" << "Invalid skin file for Tessaly!";
+        QTest::newRow("full stop") << "Done." << "Done.";
+        QTest::newRow("closing parenthesis") << "Unknown picture file extension (.gif)" << "Unknown picture file extension (.gif)";
+        QTest::newRow("digit") << "I/O error 1234" << "I/O error 1234.";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void fullStopRule()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(MessageWithFullStop(message), shown);
+    }
+
+    void failingHandlerIsReportedAndTheProgramRunsOn()
+    {
+        ErrorRecorder errors;
+        QTimer timer;
+        int ticks = 0;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            ++ticks;
+            RunHandler([] { throw std::runtime_error("'abc' is not a valid integer value"); });
+        });
+        timer.start(1);
+        QTRY_VERIFY(ticks >= 2);
+        timer.stop();
+        QCOMPARE(errors.messages.first(), QStringLiteral("'abc' is not a valid integer value"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    UkladApplication application(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_startup.moc"

@@ -1,0 +1,241 @@
+#include "Configuration.h"
+#include "Cp1250.h"
+#include "ElementSources.h"
+#include "ElementTable.h"
+#include "TableFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// The table as the learner sees it: row by row, "." where no tile stands.
+const char* const Grid[9] = {
+    "H . . . . . . . . . . . . . . . . He",
+    "Li Be . . . . . . . . . . B C N O F Ne",
+    "Na Mg . . . . . . . . . . Al Si P S Cl Ar",
+    "K Ca Sc Ti V Cr Mn Fe Co Ni Cu Zn Ga Ge As Se Br Kr",
+    "Rb Sr Y Zr Nb Mo Tc Ru Rh Pd Ag Cd In Sn Sb Te I Xe",
+    "Cs Ba . Hf Ta W Re Os Ir Pt Au Hg Tl Pb Bi Po At Rn",
+    "Fr Ra . Rf Db Sg Bh Hs Mt Ds Rg . . . . . . .",
+    ". . . La Ce Pr Nd Pm Sm Eu Gd Tb Dy Ho Er Tm Yb Lu",
+    ". . . Ac Th Pa U Np Pu Am Cm Bk Cf Es Fm Md No Lr",
+};
+
+// The names the search offers, with californium's misspelling put right and the two elements the
+// list lacks added.
+const char* const PolishNames =
+    "Aktyn Ameryk Antymon Argon Arsen Astat Azot Bar Berkel Beryl Bizmut Bohr Bor Brom Cer Cez Chlor "
+    "Chrom Cyna Cynk Cyrkon Dubn Dysproz Einstein Erb Europ Ferm Fluor Fosfor Frans Gadolin Gal German "
+    "Glin Hafn Hass Hel Holm Ind Iryd Iterb Itr Jod Kadm Kaliforn Kiur Kobalt Krypton Krzem Ksenon Lantan "
+    "Lit Lorens Lutet Magnez Mangan Meitner Mendelew Miedź Molibden Neodym Neon Neptun Nikiel Niob Nobel "
+    "Ołów Osm Pallad Platyna Pluton Polon Potas Prazeodym Promet Protaktyn Rad Radon Ren Rod Rtęć Rubid "
+    "Ruten Rutherford Samar Seaborg Selen Siarka Skand Sód Srebro Stront Tal Tantal Technet Tellur Terb "
+    "Tlen Tor Tul Tytan Uran Wanad Wapń Węgiel Wodór Wolfram Złoto Żelazo Darmsztadt Roentgen";
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+ElementTable ShippedTable()
+{
+    ElementTable table;
+    Wczytaj_tablice(table, DataFolder(QStringLiteral(ASSETS_DIR "/")));
+    return table;
+}
+
+// One line of a comma-separated file with quoted fields.
+QStringList CsvFields(const QString& line)
+{
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (c == QLatin1Char(',') && !quoted)
+            fields.append(std::exchange(field, QString()));
+        else
+            field.append(c);
+    }
+    fields.append(field);
+    return fields;
+}
+
+} // namespace
+
+class TestShippedData : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRecordStandsInItsOwnCell()
+    {
+        const ElementTable table = ShippedTable();
+        int tiles = 0;
+        for (int row = 1; row <= 9; ++row) {
+            const QStringList cells = QString::fromLatin1(Grid[row - 1]).split(QLatin1Char(' '));
+            QCOMPARE(cells.size(), 18);
+            for (int column = 1; column <= 18; ++column) {
+                const QString symbol = cells[column - 1];
+                if (symbol == QLatin1String("."))
+                    continue;
+                ++tiles;
+                const auto index = Znajdz_pierwiastek(table, symbol.toLatin1());
+                QVERIFY2(index, qPrintable(symbol));
+                QCOMPARE(table[*index].TableRow, row);
+                QCOMPARE(table[*index].TableColumn, column);
+            }
+        }
+        QCOMPARE(tiles, 111);
+        for (int z = 1; z <= 111; ++z)
+            QCOMPARE(table[z].AtomicNumber, z);
+    }
+
+    void sodiumRecord()
+    {
+        const TElementRecord& na = ShippedTable()[11];
+        QCOMPARE(na.Symbol.Text(), QByteArray("Na"));
+        QCOMPARE(na.PolishName.Text(), QByteArray("S\xF3" "d"));
+        QCOMPARE(na.LatinName.Text(), QByteArray("Natrium"));
+        QCOMPARE(na.TableRow, 3);
+        QCOMPARE(na.TableColumn, 1);
+        QCOMPARE(na.DiscoveryYear, 1807);
+        QCOMPARE(na.MeltingPoint, 97.85);
+        QCOMPARE(na.BoilingPoint, 882.85);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(na.Reserved2), 48), QByteArray(48, '\0'));
+        QCOMPARE(na.DescriptionFile.Length, 0);
+    }
+
+    void namesAreTheSearchListsInWindows1250()
+    {
+        const ElementTable table = ShippedTable();
+        QStringList names;
+        for (int z = 1; z <= 111; ++z)
+            names.append(Cp1250ToString(table[z].PolishName.Text()));
+        QStringList expected = QString::fromUtf8(PolishNames).split(QLatin1Char(' '));
+        names.sort();
+        expected.sort();
+        QCOMPARE(names, expected);
+        QCOMPARE(table[1].LatinName.Text(), QByteArray("Hydrogenium"));
+        QCOMPARE(table[111].LatinName.Text(), QByteArray("Roentgenium"));
+        QCOMPARE(table[26].PolishName.Text(), *StringToCp1250(QString::fromUtf8("Żelazo")));
+    }
+
+    void yearsAndTemperaturesAreConsistent()
+    {
+        const ElementTable table = ShippedTable();
+        for (int z = 1; z <= 111; ++z) {
+            const TElementRecord& r = table[z];
+            const QByteArray symbol = r.Symbol.Text();
+            QVERIFY2(r.DiscoveryYear == 0 || (r.DiscoveryYear >= 1600 && r.DiscoveryYear <= 2005), symbol);
+            if (r.MeltingPoint != 0.0 && r.BoilingPoint != 0.0 && r.MeltingPoint > r.BoilingPoint)
+                QVERIFY2(symbol == "C" || symbol == "As", symbol + " melts above its boiling point");
+            QVERIFY2(r.MeltingPoint > -273.15 && r.BoilingPoint > -273.15, symbol);
+        }
+        QCOMPARE(table[80].MeltingPoint, -38.84);
+        QCOMPARE(table[30].DiscoveryYear, 1600);
+        QCOMPARE(table[29].DiscoveryYear, 0);
+    }
+
+    void everyConfigurationLineAddsUpToTheAtomicNumber()
+    {
+        const QByteArray text = ReadFile(QStringLiteral(ASSETS_DIR "/Zbiory/!konfielekt.txt"));
+        QVERIFY(text.endsWith("\r\n"));
+        const QList<QByteArray> lines = text.chopped(2).split('\n');
+        QCOMPARE(lines.size(), 111);
+        const ElementTable table = ShippedTable();
+        for (int z = 1; z <= 111; ++z) {
+            const QByteArray symbol = table[z].Symbol.Text();
+            QVERIFY2(lines[z - 1].endsWith('\r') || z == 111, symbol);
+            const QByteArray configuration = ConfigurationInText(text, symbol).value_or("missing");
+            int sum = 0;
+            for (const QByteArray& count : Podziel_powloki(configuration)) {
+                bool ok = false;
+                sum += count.toInt(&ok);
+                QVERIFY2(ok && count.toInt() > 0, symbol);
+            }
+            QVERIFY2(sum == z, symbol);
+        }
+        QCOMPARE(ConfigurationInText(text, "Na"), std::optional<QByteArray>("+2+8+1"));
+        QCOMPARE(ConfigurationInText(text, "Nb"), std::optional<QByteArray>("+2+8+18+12+1"));
+        QCOMPARE(ConfigurationInText(text, "Rg"), std::optional<QByteArray>("+2+8+18+32+32+17+2"));
+    }
+
+    void regeneratingReproducesTheCommittedFiles()
+    {
+        QTemporaryDir out;
+        QProcess generator;
+        generator.start(QStringLiteral(GENERATOR), {QStringLiteral(BODR_ELEMENTS), QStringLiteral(TABLES_DIR), out.path()});
+        QVERIFY(generator.waitForFinished(60000));
+        QVERIFY2(generator.exitCode() == 0, generator.readAllStandardError().constData());
+        QCOMPARE(ReadFile(out.path() + "/dane.dat"), ReadFile(QStringLiteral(ASSETS_DIR "/dane.dat")));
+        QCOMPARE(ReadFile(out.path() + "/Zbiory/!konfielekt.txt"), ReadFile(QStringLiteral(ASSETS_DIR "/Zbiory/!konfielekt.txt")));
+    }
+
+    // Every figure that differs from PubChem's by more than a few degrees, or in its year, or in
+    // its shells, must be one our table settled with a reason.
+    void disagreementsWithASecondSourceAreAllSettled()
+    {
+        const QByteArray csv = ReadFile(QStringLiteral(PUBCHEM_ELEMENTS));
+        if (csv.isEmpty())
+            QSKIP("the second source (npm periodic-table-data) is not installed; the set-up step fetches it");
+        QSet<QString> settled;
+        for (const Correction& c : ReadCorrections(QStringLiteral(TABLES_DIR "/corrections.tsv")))
+            settled.insert(QString::number(c.AtomicNumber) + QLatin1Char(' ') + c.Field);
+
+        const QList<ShippedElement> ours = SettleElements(QStringLiteral(BODR_ELEMENTS), QStringLiteral(TABLES_DIR));
+        const QStringList lines = QString::fromUtf8(csv).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList header = CsvFields(lines[0].trimmed());
+        const auto column = [&](const char* name) { return int(header.indexOf(QLatin1String(name))); };
+        QStringList unsettled;
+        for (int i = 1; i < lines.size(); ++i) {
+            const QStringList f = CsvFields(lines[i].trimmed());
+            const int z = f[column("AtomicNumber")].toInt();
+            if (z < 1 || z > 111)
+                continue;
+            const ShippedElement& e = ours[z - 1];
+            const auto check = [&](const char* field, bool agrees) {
+                if (!agrees && !settled.contains(QString::number(z) + QLatin1Char(' ') + QLatin1String(field)))
+                    unsettled.append(e.Symbol + QLatin1Char(' ') + QLatin1String(field));
+            };
+            const auto temperature = [&](const char* name, double celsius) {
+                bool present = false;
+                const double kelvin = f[column(name)].toDouble(&present);
+                if (present != (celsius != 0.0))
+                    return false;
+                return !present || std::abs(kelvin - 273.15 - celsius) <= 5.0;
+            };
+            check("melting", temperature("MeltingPoint", e.MeltingPoint));
+            check("boiling", temperature("BoilingPoint", e.BoilingPoint));
+            const QString year = f[column("YearDiscovered")];
+            check("year", year == QLatin1String("Ancient") ? e.DiscoveryYear == 0 : year.toInt() == e.DiscoveryYear);
+            QList<int> shells;
+            static const QMap<QString, QList<int>> cores = {
+                {"He", {2}}, {"Ne", {2, 8}}, {"Ar", {2, 8, 8}}, {"Kr", {2, 8, 18, 8}},
+                {"Xe", {2, 8, 18, 18, 8}}, {"Rn", {2, 8, 18, 32, 18, 8}}};
+            QString configuration = f[column("ElectronConfiguration")];
+            if (configuration.startsWith(QLatin1Char('['))) {
+                shells = cores.value(configuration.mid(1, 2));
+                configuration = configuration.mid(4);
+            }
+            static const QRegularExpression subshell(QStringLiteral("([1-7])[spdf]([0-9]+)"));
+            for (auto it = subshell.globalMatch(configuration); it.hasNext();) {
+                const auto m = it.next();
+                const int n = m.captured(1).toInt();
+                if (shells.size() < n)
+                    shells.resize(n, 0);
+                shells[n - 1] += m.captured(2).toInt();
+            }
+            check("configuration", shells == e.Shells);
+        }
+        QVERIFY2(unsettled.isEmpty(), qPrintable(unsettled.join(QStringLiteral(", "))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShippedData)
+#include "tst_shipped_data.moc"

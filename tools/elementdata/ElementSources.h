@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <optional>
+#include <stdexcept>
+
+// What the Blue Obelisk repository says of one element.
+struct RepositoryElement {
+    int AtomicNumber = 0;
+    QString Symbol;
+    std::optional<double> MeltingKelvin;
+    std::optional<double> BoilingKelvin;
+    int DiscoveryYear = 0;  // the repository writes 0 for every element known before modern times
+    QString Configuration;  // "Xe 4f14 5d10 6s2": a noble-gas core, then subshells
+};
+
+// One settled decision of our own table.
+struct Correction {
+    int AtomicNumber = 0;
+    QString Field;   // "year", "melting", "boiling" or "configuration"
+    QString Value;
+    QString Reason;
+};
+
+// The figures of one element as the program ships them.
+struct ShippedElement {
+    int AtomicNumber = 0;
+    QString Symbol;
+    QString PolishName;
+    QString LatinName;
+    int TableRow = 0;
+    int TableColumn = 0;
+    int DiscoveryYear = 0;
+    double MeltingPoint = 0.0;  // degrees Celsius, 0.0 when unknown
+    double BoilingPoint = 0.0;
+    QList<int> Shells;          // electrons per shell, innermost first
+};
+
+class SourceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+QMap<int, RepositoryElement> ReadRepository(const QString& elementsXml);
+QList<Correction> ReadCorrections(const QString& correctionsTsv);
+
+// Elements 1 to 111 from the repository, our names and our corrections. Raises SourceError when
+// the sources are incomplete or contradict themselves (a name outside Windows-1250, shells that do
+// not add up to the atomic number, a correction of a field that does not exist).
+QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& tablesFolder);
+
+// The cell of the element's tile: periods 1 to 7 by group, lanthanides row 8, actinides row 9.
+void TableCell(int atomicNumber, int& row, int& column);
+
+// "dane.dat" and "!konfielekt.txt" as the program reads them.
+QByteArray TableFileBytes(const QList<ShippedElement>& elements);
+QByteArray ConfigurationFileBytes(const QList<ShippedElement>& elements);
