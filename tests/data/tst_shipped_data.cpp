@@ -98,7 +98,8 @@ private slots:
 
     void sodiumRecord()
     {
-        const TElementRecord& na = ShippedTable()[11];
+        const ElementTable table = ShippedTable();
+        const TElementRecord& na = table[11];
         QCOMPARE(na.Symbol.Text(), QByteArray("Na"));
         QCOMPARE(na.PolishName.Text(), QByteArray("S\xF3" "d"));
         QCOMPARE(na.LatinName.Text(), QByteArray("Natrium"));
