@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Colors.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+class QWidget;
+
+// The drawing operations the skinned controls share.
+
+constexpr QRgb KeyMagenta = 0xFFFF00FF;
+
+// Frame index (1-based) of count equal frames of the source, into the destination: frames are
+// (source width div count) wide, so columns past the last whole frame are dropped.
+void SliceStrip(const QImage& source, QImage& destination, int count, int index);
+
+// The picture with every pixel of the key colour made fully transparent.
+QImage KeyedTransparent(const QImage& picture, QRgb key);
+
+// Nine-part drawing of a frame into a rectangle at the painter's origin: corners unscaled (cut to
+// their quarter), edges and centre stretched. Corners keyed on magenta when transparent is set;
+// edges and centre always.
+void SpreadDraw(const QImage& frame, QPainter& canvas, QSize destination, bool transparent);
+
+// Three frames side by side: the first at the left, the third at the right, both unscaled and
+// keyed; the second stretched between them, opaque. The key is the strip's first pixel of its top
+// or bottom row (with useKeyPixel), else magenta.
+void ThreePartDraw(const QImage& strip, QPainter& canvas, const QRect& rect, bool keyFromTop, bool useKeyPixel);
+
+// The picture repeated from the origin until the rectangle is covered.
+void TileDraw(QPainter& canvas, const QImage& picture, const QRect& rect);
+
+// Paints what the control's parent shows under the control, so the control looks transparent.
+void PaintParentBackground(QPainter& canvas, const QWidget* control);
+
+// Quarter turns and half turn, in place.
+void RotateLeft(QImage& bitmap);
+void RotateRight(QImage& bitmap);
+void RotateHalf(QImage& bitmap);
+
+// The border of an edit-like control: a line in the border colour round the rectangle and, when
+// asked, one in the control's own colour just inside it.
+void DrawControlBorder(QPainter& canvas, const QRect& rect, TColor border, TColor inner, bool drawInner);
+
+// The work area of the screen that shows the application's main window (or the primary screen).
+QRect GetWorkArea();
+void SetApplicationMainForm(QWidget* mainForm);
+QWidget* ApplicationMainForm();
+
+// The desktop's menu font and menu text colour; returns whether the platform gave them.
+bool MenuFont(QFont& font, QColor* textColor = nullptr);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <stdexcept>
+
+// A skin file that cannot be read: damaged, truncated or not a skin file at all.
+class ESkinFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Whether the first 16 bytes of a file begin with the skin files' magic text, "Tessaly_TB" in
+// a zero-padded 12-byte field.
+bool HasSkinFileMagic(const QByteArray& head);
+
+// The parsed content of one skin file: images (the bitmap file bytes), integers, flags and texts,
+// each listed under its item's key name. Look-ups ignore letter case; the first entry of a name wins.
+class TsuiThemeFileReader {
+public:
+    // Parses the whole file. Raises ESkinFileError when the file cannot be opened or its records
+    // lie outside the file, loop back, or carry data of the wrong size or kind.
+    explicit TsuiThemeFileReader(const QString& fileName);
+    // Parses skin-file bytes already in memory, with the same checks.
+    static TsuiThemeFileReader FromBytes(const QByteArray& bytes);
+
+    // The bytes of the image entry, or none.
+    const QByteArray* FindImage(const QString& name) const;
+    // The integer, or -1 when missing or not a decimal number.
+    int GetInt(const QString& name) const;
+    // The flag, false when missing or not a decimal number.
+    bool GetBool(const QString& name) const;
+
+    int ImageCount() const { return int(images_.size()); }
+    int IntegerCount() const { return int(integers_.size()); }
+    int FlagCount() const { return int(flags_.size()); }
+    int TextCount() const { return int(texts_.size()); }
+
+private:
+    TsuiThemeFileReader() = default;
+    void Parse(const QByteArray& bytes);
+
+    using Lines = QList<QPair<QString, QString>>;
+    static const QString* Find(const Lines& lines, const QString& name);
+
+    QList<QPair<QString, QByteArray>> images_;
+    Lines integers_, flags_, texts_;
+};

@@ -1,0 +1,188 @@
+#include "Align.h"
+#include "ImagePanel.h"
+#include "Panel.h"
+
+#include <QResizeEvent>
+#include <QtTest>
+
+namespace {
+
+// Records every height a widget takes.
+class HeightRecorder : public QObject {
+public:
+    explicit HeightRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    QList<int> heights;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            heights.append(static_cast<QResizeEvent*>(event)->size().height());
+        return false;
+    }
+};
+
+QList<int> Steps(int from, int to, int step)
+{
+    QList<int> steps;
+    for (int h = from; step < 0 ? h >= to : h <= to; h += step)
+        steps.append(h);
+    return steps;
+}
+
+} // namespace
+
+class TestPanels : public QObject {
+    Q_OBJECT
+
+private slots:
+    void foldAndUnfoldInStepsOfFifteen()
+    {
+        QWidget window;
+        window.resize(400, 400);
+        TsuiPanel panel(&window);
+        panel.SetHeight(185);
+        window.show();
+        QCOMPARE(panel.BarHeight(), 20);
+        int pushed = 0, popped = 0;
+        panel.OnPush = [&](QObject* sender) { QCOMPARE(sender, &panel); ++pushed; };
+        panel.OnPop = [&](QObject*) { ++popped; };
+        HeightRecorder recorder(&panel);
+        panel.Push();
+        QCOMPARE(recorder.heights, Steps(170, 35, -15) << 20);
+        QCOMPARE(panel.height(), 20);
+        QVERIFY(!panel.Expanded());
+        QCOMPARE(pushed, 1);
+        QCOMPARE(popped, 0);
+        recorder.heights.clear();
+        panel.Pop();
+        QCOMPARE(recorder.heights, Steps(35, 170, 15) << 185);
+        QVERIFY(panel.Expanded());
+        QCOMPARE(popped, 1);
+        QCOMPARE(panel.Height(), 185);
+    }
+
+    void heightSetWhileFoldedWaitsForTheUnfold()
+    {
+        QWidget window;
+        TsuiPanel panel(&window);
+        panel.SetHeight(100);
+        window.show();
+        panel.Push();
+        panel.SetHeight(300);
+        QCOMPARE(panel.height(), 20);
+        panel.Pop();
+        QCOMPARE(panel.height(), 300);
+    }
+
+    void theFoldButtonFoldsAndUnfolds()
+    {
+        QWidget window;
+        window.resize(300, 300);
+        TsuiPanel panel(&window);
+        panel.setGeometry(10, 10, 200, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint button(200 - 1 - 13 / 2 - 4, 10);
+        QTest::mouseMove(&panel, button);
+        QTRY_VERIFY(panel.ButtonHot());
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, button);
+        QCOMPARE(panel.height(), 20);
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, button);
+        QCOMPARE(panel.height(), 100);
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(50, 60));
+        QCOMPARE(panel.height(), 100);
+    }
+
+    void aStyleChangeResetsTheColours()
+    {
+        TsuiPanel panel;
+        panel.SetColor(clRed);
+        panel.SetBorderColor(clRed);
+        panel.SetCaptionFontColor(clRed);
+        panel.SetUIStyle(TsuiUIStyle::WinXP);
+        QCOMPARE(panel.Color(), clWhite);
+        QCOMPARE(panel.BorderColor(), TColor(0x686868));
+        QCOMPARE(panel.CaptionFontColor(), TColor(0x000000));
+        panel.SetUIStyle(TsuiUIStyle::MacOS);
+        QCOMPARE(panel.CaptionFontColor(), clBlack);
+        QCOMPARE(panel.BarHeight(), 21);
+        panel.SetUIStyle(TsuiUIStyle::DeepBlue);
+        QCOMPARE(panel.CaptionFontColor(), clWhite);
+        QCOMPARE(panel.BorderColor(), clBlack);
+    }
+
+    void clientAlignedPanelsHaveNoButtonAndCannotFold()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        TsuiPanel panel(&window);
+        SetAlign(&panel, TAlign::alClient);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int height = panel.height();
+        try {
+            panel.Push();
+            QFAIL("a client-aligned panel folded");
+        } catch (const std::exception& e) {
+            QCOMPARE(QString(e.what()), QString("Can't push when Align is alClient, alLeft or alRight."));
+        }
+        QCOMPARE(panel.height(), height);
+        QTest::mouseMove(&panel, QPoint(panel.width() - 11, 10));
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(panel.width() - 11, 10));
+        QVERIFY(!panel.ButtonHot());
+        QVERIFY(panel.Expanded());
+    }
+
+    void childrenAreLaidOutBelowTheBar()
+    {
+        TsuiPanel panel;
+        panel.resize(200, 120);
+        QWidget child(&panel);
+        SetAlign(&child, TAlign::alClient);
+        panel.show();
+        QTRY_COMPARE(child.geometry(), QRect(3, 23, 194, 94));
+    }
+
+    void imagePanelAutoSizeFollowsTheAlignment()
+    {
+        QWidget window;
+        window.resize(300, 300);
+        QImage picture(30, 12, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        TsuiImagePanel free(&window), top(&window);
+        free.resize(5, 5);
+        top.resize(5, 5);
+        SetAlign(&top, TAlign::alTop);
+        for (TsuiImagePanel* panel : {&free, &top}) {
+            panel->SetAutoSize(true);
+            panel->SetPicture(picture);
+        }
+        QCOMPARE(free.size(), QSize(30, 12));
+        QCOMPARE(top.size(), QSize(5, 12));
+    }
+
+    void transparentImagePanelWithoutPictureShowsItsParent()
+    {
+        QWidget window;
+        window.resize(100, 60);
+        window.setAutoFillBackground(true);
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(0x12, 0x34, 0x56));
+        window.setPalette(palette);
+        TsuiImagePanel panel(&window);
+        panel.setGeometry(10, 10, 60, 30);
+        panel.SetTransparent(true);
+        panel.SetCaption("Abc");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage shot = panel.grab().toImage();
+        QCOMPARE(shot.pixelColor(1, 1), QColor(0x12, 0x34, 0x56));
+        bool caption = false;
+        for (int x = 0; x < shot.width(); ++x)
+            caption = caption || shot.pixelColor(x, 15) != QColor(0x12, 0x34, 0x56);
+        QVERIFY(caption);
+    }
+};
+
+QTEST_MAIN(TestPanels)
+#include "tst_panels.moc"
