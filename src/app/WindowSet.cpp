@@ -1,6 +1,8 @@
 #include "WindowSet.h"
 
+#include "Drawing.h"
 #include "ErrorReport.h"
+#include "Menu.h"
 #include "TAGlowne.h"
 #include "TInformacje.h"
 #include "TInfooProgz.h"
@@ -19,6 +21,10 @@ void CreateWindows(const DataFolder& folder)
     RunHandler([] { Informacje->FormCreate(); });
     InfooProgz = new TInfooProgz(AGlowne);
     OknoA3D = new TOknoA3D();
+
+    SetApplicationMainForm(AGlowne);
+    AGlowne->SetCompanionWindows(Informacje, InfooProgz, OknoA3D);
+    OknoA3D->OnShownChanged = [](bool shown) { AGlowne->Wizualizacja3D1->SetChecked(shown); };
 }
 
 void DestroyWindows()

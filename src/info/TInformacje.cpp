@@ -1,5 +1,6 @@
 #include "TInformacje.h"
 
+#include "Form.h"
 #include "WindowPlacement.h"
 
 TInformacje::TInformacje(const QWidget* mainWindow)
@@ -9,7 +10,10 @@ TInformacje::TInformacje(const QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Informacje o pierwiastku"));
     setMinimumSize(130, 50);
     PlaceOnFirstShow(this, [=, this] { CenterOnWindow(this, mainWindow); });
-    resize(461, 323);
+    resize(461 + 2 * TsuiForm::FrameWidth, 323 + 2 * TsuiForm::FrameWidth);
+    // the skinned frame's own look is the program's: DeepBlue, a black border, a light grey surface
+    suiForm1 = new TsuiForm(this);
+    suiForm1->SetTitleBarButtons({TsuiTitleBarBtnType::suiClose});
 }
 
 void TInformacje::FormCreate()

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class TsuiForm;
+
 // The element information window: one element's data, shells, description and pictures.
 class TInformacje : public QWidget {
     Q_OBJECT
@@ -11,4 +13,6 @@ public:
     explicit TInformacje(const QWidget* mainWindow);
 
     void FormCreate();
+
+    TsuiForm* suiForm1;
 };

@@ -1,6 +1,8 @@
 #include "TAGlowne.h"
 
 #include "ErrorReport.h"
+#include "Form.h"
+#include "Menu.h"
 #include "TableFile.h"
 #include "WindowPlacement.h"
 
@@ -10,9 +12,16 @@ TAGlowne::TAGlowne(DataFolder folder)
     : folder_(std::move(folder))
 {
     setWindowTitle(QStringLiteral("Układ Okresowy Pierwiastków - autor: Morvane"));
-    setMinimumSize(130, 50);
-    PlaceOnFirstShow(this, [=, this] { CenterOnScreen(this); });
-    setFixedSize(863, 527);
+    setFixedSize(863 + 2 * TsuiForm::FrameWidth, 527 + 2 * TsuiForm::FrameWidth);
+    PlaceOnFirstShow(this, [this] { CenterOnScreen(this); });
+    BuildFrameAndMenu();
+}
+
+void TAGlowne::SetCompanionWindows(QWidget* information, QWidget* about, QWidget* atom3d)
+{
+    information_ = information;
+    about_ = about;
+    atom3d_ = atom3d;
 }
 
 void TAGlowne::FormCreate()
@@ -29,4 +38,28 @@ void TAGlowne::FormClose()
 void TAGlowne::closeEvent(QCloseEvent* event)
 {
     event->setAccepted(RunHandler([this] { FormClose(); }));
+}
+
+void TAGlowne::Zamknij1Click(QObject*)
+{
+    close();
+}
+
+void TAGlowne::Wizualizacja3D1Click(QObject*)
+{
+    if (!atom3d_)
+        return;
+    if (atom3d_->isVisible())
+        atom3d_->close();
+    else
+        atom3d_->show();
+}
+
+void TAGlowne::Informacjeoprogramie1Click(QObject*)
+{
+    if (!about_)
+        return;
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }

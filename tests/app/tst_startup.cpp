@@ -1,4 +1,7 @@
 #include "ErrorRecorder.h"
+#include "Form.h"
+#include "Menu.h"
+#include "MenuBar.h"
 #include "TAGlowne.h"
 #include "TInfooProgz.h"
 #include "TInformacje.h"
@@ -39,9 +42,9 @@ private slots:
         QCOMPARE(Informacje->windowTitle(), QStringLiteral("Informacje o pierwiastku"));
         QCOMPARE(InfooProgz->windowTitle(), QStringLiteral("Informacje o programie..."));
         QCOMPARE(OknoA3D->windowTitle(), QStringLiteral("Przestrzenny model atomu (o - opcje)"));
-        QCOMPARE(AGlowne->size(), QSize(639, 527));
-        QCOMPARE(Informacje->size(), QSize(370, 323));
-        QCOMPARE(InfooProgz->size(), QSize(544, 320));
+        QCOMPARE(AGlowne->size(), QSize(639, 527 + 6));
+        QCOMPARE(Informacje->size(), QSize(370, 323 + 6));
+        QCOMPARE(InfooProgz->size(), QSize(544 + 6, 320 + 6));
         QCOMPARE(OknoA3D->size(), QSize(422, 297));
         QCOMPARE(OknoA3D->minimumSize(), QSize(125, 50));
         QCOMPARE(Informacje->minimumSize(), QSize(130, 50));
@@ -102,6 +105,83 @@ private slots:
             QVERIFY(window->close());
         }
         QVERIFY(AGlowne->testAttribute(Qt::WA_QuitOnClose));
+        QVERIFY(AGlowne->isVisible());
+    }
+
+    void mainMenuAtStart()
+    {
+        TestFolder folder;
+        folder.Write("dane.dat", DistinctRecords(111));
+        Running program(folder.Data());
+        const QStringList expected = {"Plik", "Widok", "Kolorowanie", "Interakcje", "Pomoc"};
+        QStringList captions;
+        for (const TMenuItem* item : AGlowne->MainMenu1->Items())
+            captions.append(item->Caption());
+        QCOMPARE(captions, expected);
+        QStringList checked;
+        for (const char* name : {"Zamknij1", "Podstawowy1", "Rozwi1", "Wizualizacja3D1", "Bezkolorw1", "Grupypierwiastkw1",
+                                 "Podziametali1", "Podzianiemetali1", "Liczbaatomw1", "Liczbaatomw2", "Datyodkry1",
+                                 "Stanyskupienia1", "Informacjeoprogramie1"}) {
+            TMenuItem* item = AGlowne->MainMenu1->FindItem(name);
+            QVERIFY2(item, name);
+            if (item->Checked())
+                checked.append(name);
+        }
+        QCOMPARE(checked, (QStringList{"Podstawowy1", "Bezkolorw1"}));
+        QCOMPARE(AGlowne->Rozwi1->Caption(), QString::fromUtf8("Rozwiń"));
+        QVERIFY(AGlowne->N1->IsSeparator() && AGlowne->N2->IsSeparator());
+        QCOMPARE(AGlowne->suiForm1->MenuBar()->ButtonCount(), 5);
+        QCOMPARE(AGlowne->suiForm1->TitleBar()->height(), 29);
+    }
+
+    void closingByTheTitleBarSavesAsTheMenuDoes()
+    {
+        QByteArray viaMenu, viaTitleBar;
+        for (QByteArray* result : {&viaMenu, &viaTitleBar}) {
+            TestFolder folder;
+            folder.Write("dane.dat", DistinctRecords(100));
+            Running program(folder.Data());
+            QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
+            if (result == &viaMenu) {
+                AGlowne->Zamknij1->trigger();
+            } else {
+                TsuiTitleBar* bar = AGlowne->suiForm1->TitleBar();
+                const QRect close = bar->ButtonRect(1);
+                QTest::mouseMove(bar, close.center());
+                QTest::mouseClick(bar, Qt::LeftButton, {}, close.center());
+            }
+            QVERIFY(!AGlowne->isVisible());
+            *result = folder.Read("dane.dat");
+        }
+        QCOMPARE(viaMenu.size(), 111 * 384);
+        QCOMPARE(viaTitleBar, viaMenu);
+    }
+
+    void visualisationItemShowsAndHidesThe3DWindow()
+    {
+        TestFolder folder;
+        ErrorRecorder errors;
+        Running program(folder.Data());
+        AGlowne->Wizualizacja3D1->trigger();
+        QVERIFY(OknoA3D->isVisible());
+        QVERIFY(AGlowne->Wizualizacja3D1->Checked());
+        AGlowne->Wizualizacja3D1->trigger();
+        QVERIFY(!OknoA3D->isVisible());
+        QVERIFY(!AGlowne->Wizualizacja3D1->Checked());
+        QVERIFY(AGlowne->isVisible());
+    }
+
+    void aboutItemShowsTheAboutWindowOnce()
+    {
+        TestFolder folder;
+        ErrorRecorder errors;
+        Running program(folder.Data());
+        AGlowne->Informacjeoprogramie1->trigger();
+        QVERIFY(InfooProgz->isVisible());
+        AGlowne->Informacjeoprogramie1->trigger();
+        QVERIFY(InfooProgz->isVisible());
+        QCOMPARE(QApplication::topLevelWidgets().count(InfooProgz), 1);
+        QVERIFY(InfooProgz->close());
         QVERIFY(AGlowne->isVisible());
     }
 

@@ -211,7 +211,8 @@ QImage TitleStrip(TsuiUIStyle style, const Palette& p, int left, int client, int
     case TsuiUIStyle::FromThemeFile: break;
     }
     painter.end();
-    // side edges, and the rounded top corners of the styles whose window region is rounded
+    // the rounded top corners of the styles whose window region is rounded; the side edges are the
+    // window frame's
     const int radius = BuiltInInt(style, ThemeItems::FormRoundCornerInt);
     if (radius > 0) {
         ClearOutside(image, QRect(0, 0, w, h + radius * 2), radius, p.TitleEdge);
@@ -225,10 +226,6 @@ QImage TitleStrip(TsuiUIStyle style, const Palette& p, int left, int client, int
                     edged.setPixel(x, y, p.TitleEdge.rgb());
             }
         image = edged;
-    }
-    for (int y = 0; y < h; ++y) {
-        image.setPixel(0, y, p.TitleEdge.rgb());
-        image.setPixel(w - 1, y, p.TitleEdge.rgb());
     }
     return image;
 }

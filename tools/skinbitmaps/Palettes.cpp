@@ -88,7 +88,7 @@ Palette Protein()
 Palette BlueGlass()
 {
     Palette p{};
-    p.TitleTop = C(0xB5DCFF); p.TitleMiddle = C(0x5FA8F2); p.TitleBottom = C(0x2F78D6);
+    p.TitleTop = C(0x6EAEEE); p.TitleMiddle = C(0x3784DC); p.TitleBottom = C(0x1C58B0);
     p.TitleEdge = C(0x000000); p.TitleHighlight = C(0xE6F3FF);
     p.Surface = C(0xE7E7E7); p.Border = C(0x000000);
     p.Accent = C(0x5E5EEC); p.AccentLight = C(0xA9C9FF); p.AccentDark = C(0x24309A);

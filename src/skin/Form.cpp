@@ -1,0 +1,454 @@
+#include "Form.h"
+
+#include "Align.h"
+#include "BuiltInBitmaps.h"
+#include "Drawing.h"
+#include "ErrorReport.h"
+#include "ImagePanel.h"
+#include "Menu.h"
+#include "MenuBar.h"
+#include "ThemeCatalog.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWindow>
+
+namespace {
+
+bool WindowHasOtherForm(const QWidget* window, const QObject* self)
+{
+    for (const QObject* child : window->children())
+        if (child != self && qobject_cast<const TsuiForm*>(child))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TsuiForm::TsuiForm(QWidget* window)
+    : QWidget(window), window_(window), skinning_(!WindowHasOtherForm(window, this)), fileTheme_([this] {
+          ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
+          SetUIStyle(TsuiUIStyle::DeepBlue);
+      })
+{
+    titleBar_ = new TsuiTitleBar(this);
+    if (!skinning_) {
+        titleBar_->hide();
+        return;
+    }
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    window->setMinimumSize(125, 50);
+    window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
+    window->setMouseTracking(true);
+    window->installEventFilter(this);
+    qApp->installEventFilter(this);
+    menuBarColor_ = color_;
+    ApplyLook(false);
+    titleBar_->SetCaption(window->windowTitle());
+    FitToWindow();
+}
+
+TsuiForm::~TsuiForm()
+{
+    if (menu_)
+        menu_->SetForm(nullptr);
+}
+
+void TsuiForm::SetUIStyle(TsuiUIStyle style)
+{
+    style_ = style;
+    ApplyLook(false);
+}
+
+void TsuiForm::SetFileTheme(TsuiFileTheme* theme)
+{
+    fileTheme_.Set(theme);
+    ApplyLook(true);
+}
+
+void TsuiForm::ApplyLook(bool fromFileTheme)
+{
+    TsuiUIStyle effective;
+    const TsuiFileTheme* theme = fileTheme_.Get();
+    const bool fromFile = ResolveStyle(theme, style_, effective);
+    if (fromFile) {
+        borderColor_ = theme->GetColor(ThemeItems::FormBorderColor);
+        borderWidth_ = theme->GetInt(ThemeItems::FormBorderWidthInt);
+        color_ = theme->GetColor(ThemeItems::FormBackgroundColor);
+        if (menuBar_) {
+            const int family = theme->GetInt(ThemeItems::ControlFontColor);
+            menuBarColor_ = family == 0x20000 ? 0xAC5B3B : family == 0x30000 ? 0x996733 : color_;
+        }
+    } else {
+        borderColor_ = BuiltInColor(effective, ThemeItems::FormBorderColor);
+        borderWidth_ = BuiltInInt(effective, ThemeItems::FormBorderWidthInt);
+        color_ = BuiltInColor(effective, ThemeItems::FormBackgroundColor);
+        menuBarColor_ = color_;
+    }
+    titleBar_->SetFileTheme(fileTheme_.Get());
+    if (!fromFileTheme || style_ == TsuiUIStyle::FromThemeFile)
+        titleBar_->SetUIStyle(style_);
+    if (menu_) {
+        menu_->SetFileTheme(fileTheme_.Get());
+        menu_->SetUIStyle(style_);
+    }
+    if (autoUpdateSub_)
+        ApplyStyleToChildren(this, style_, fileTheme_.Get());
+    ApplyFormRegion();
+    update();
+    window_->update();
+}
+
+void TsuiForm::SetBorderColor(TColor color)
+{
+    borderColor_ = color;
+    window_->repaint();
+}
+
+void TsuiForm::SetBorderWidth(int width)
+{
+    borderWidth_ = width;
+    window_->repaint();
+}
+
+void TsuiForm::SetColor(TColor color)
+{
+    color_ = color;
+    update();
+    window_->update();
+}
+
+QString TsuiForm::Caption() const
+{
+    return titleBar_->Caption();
+}
+
+void TsuiForm::SetCaption(const QString& caption)
+{
+    titleBar_->SetCaption(caption);
+    window_->setWindowTitle(caption);
+}
+
+bool TsuiForm::TitleBarVisible() const
+{
+    return !titleBar_->isHidden();
+}
+
+void TsuiForm::SetTitleBarVisible(bool visible)
+{
+    titleBar_->setVisible(visible);
+    LayoutBars();
+    ApplyFormRegion();
+    window_->update();
+}
+
+void TsuiForm::SetTitleBarButtons(std::initializer_list<TsuiTitleBarBtnType> types)
+{
+    titleBar_->ClearButtons();
+    for (TsuiTitleBarBtnType type : types)
+        titleBar_->AddButton(type);
+}
+
+void TsuiForm::SetMenu(TsuiMainMenu* menu)
+{
+    if (menu_ && menu_ != menu)
+        menu_->SetForm(nullptr);
+    menu_ = menu;
+    if (menu) {
+        menu->SetForm(this);
+        if (!menuBar_)
+            menuBar_ = new TsuiMenuBar(this);
+        menuBar_->show();
+        SetMenuBarFont();
+        RebuildMenuBar();
+    } else {
+        delete menuBar_;
+        menuBar_ = nullptr;
+    }
+    LayoutBars();
+    window_->update();
+}
+
+void TsuiForm::SetMenuBarColor(TColor color)
+{
+    menuBarColor_ = color;
+    if (menuBar_)
+        menuBar_->update();
+    window_->update();
+}
+
+void TsuiForm::SetMenuBarHeight(int height)
+{
+    menuBarHeight_ = height;
+    LayoutBars();
+    window_->update();
+}
+
+void TsuiForm::RebuildMenuBar()
+{
+    if (menuBar_)
+        menuBar_->Rebuild();
+}
+
+void TsuiForm::RefreshMenuBar()
+{
+    if (menuBar_)
+        menuBar_->Refresh();
+}
+
+void TsuiForm::SetMenuBarFont()
+{
+    if (!menuBar_ || !menu_)
+        return;
+    menuBar_->setFont(menu_->Look().ItemFont());
+    menuBar_->Refresh();
+}
+
+void TsuiForm::SetFormPanel(QWidget* panel)
+{
+    if (panel == this) {
+        ReportError(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
+        return;
+    }
+    formPanel_ = panel;
+    if (!panel)
+        return;
+    if (auto* image = qobject_cast<TsuiImagePanel*>(panel))
+        image->SetCaption(QString());
+    SetAlign(panel, TAlign::alClient);
+    LayoutBars();
+}
+
+int TsuiForm::ClientTop() const
+{
+    return (TitleBarVisible() ? titleBar_->height() : 0) + (menuBar_ ? menuBarHeight_ : 0);
+}
+
+void TsuiForm::FitToWindow()
+{
+    setGeometry(FrameWidth, FrameWidth, window_->width() - 2 * FrameWidth, window_->height() - 2 * FrameWidth);
+    LayoutBars();
+}
+
+void TsuiForm::LayoutBars()
+{
+    if (!skinning_)
+        return;
+    const int title = TitleBarVisible() ? titleBar_->height() : 0;
+    titleBar_->setGeometry(0, 0, width(), title);
+    if (menuBar_)
+        menuBar_->setGeometry(0, title, width(), menuBarHeight_);
+    // the bars are placed above; everything else aligned on the form shares the rest
+    const QVariant titleAlign = titleBar_->property("Align");
+    titleBar_->setProperty("Align", QVariant());
+    ArrangeAlignedChildren(this, QRect(0, ClientTop(), width(), height() - ClientTop()));
+    titleBar_->setProperty("Align", titleAlign);
+}
+
+void TsuiForm::SetMaximised(bool maximised)
+{
+    if (maximised == maximised_)
+        return;
+    if (maximised) {
+        normalGeometry_ = window_->geometry();
+        QRect area = GetWorkArea();
+        area.setBottom(area.bottom() - 1);  // the work area's last row stays uncovered
+        maximised_ = true;
+        window_->setGeometry(area);
+    } else {
+        maximised_ = false;
+        window_->setGeometry(normalGeometry_);
+    }
+    UpdateMaxButtonGlyph();
+}
+
+void TsuiForm::paintEvent(QPaintEvent*)
+{
+    QPainter canvas(this);
+    if (style_ == TsuiUIStyle::MacOS || style_ == TsuiUIStyle::Protein) {
+        const QImage pattern = LoadBitmapResource(style_ == TsuiUIStyle::MacOS ? QStringLiteral("MACOS_FORM_BACKGROUND")
+                                                                             : QStringLiteral("PROTEIN_FORM_BACKGROUND"));
+        QImage buffer(size(), QImage::Format_RGB32);
+        QPainter tiles(&buffer);
+        tiles.fillRect(rect(), QBrush(pattern));
+        tiles.end();
+        canvas.drawImage(0, 0, buffer);
+    } else {
+        canvas.fillRect(rect(), ColorToRGB(color_));
+    }
+}
+
+void TsuiForm::DrawFormFrame(QPainter& canvas) const
+{
+    if (!skinning_ || window_->isMinimized())
+        return;
+    const int W = window_->width(), H = window_->height(), BW = borderWidth_;
+    const int T = TitleBarVisible() ? titleBar_->height() : 0;
+    const QColor border = ColorToRGB(borderColor_), color = ColorToRGB(color_);
+    const auto fill = [&](int x0, int y0, int x1, int y1, const QColor& c) {
+        if (x1 > x0 && y1 > y0)
+            canvas.fillRect(QRect(x0, y0, x1 - x0, y1 - y0), c);
+    };
+    fill(0, 0, BW, H, border);
+    fill(0, H - BW, W, H, border);
+    fill(W - BW, 0, W, H, border);
+    if (BW < 4) {
+        fill(BW, T, 3, H - BW, color);
+        fill(BW, H - 3, W - BW, H - BW, color);
+        fill(W - 3, T, W - BW, H - BW, color);
+        if (menuBar_) {
+            const QColor bar = ColorToRGB(menuBarColor_);
+            fill(BW, T + 3, 3, T + 3 + menuBarHeight_, bar);
+            fill(W - 3, T + 3, W - BW, T + 3 + menuBarHeight_, bar);
+        }
+    }
+    const QList<TsuiTitleBarSection*>& sections = titleBar_->Sections();
+    if (TitleBarVisible() && sections.size() >= 3 && BW < 4) {
+        const QImage& left = sections[0]->Picture;
+        const QImage& right = sections[1]->Picture;
+        const QImage& middle = sections[2]->Picture;
+        if (!left.isNull() && !right.isNull() && !middle.isNull()) {
+            const int strip = 3 - BW;
+            if (strip > 0) {
+                canvas.drawImage(BW, 0, left, 0, 0, strip, left.height());
+                if (right.width() <= 2)
+                    canvas.drawImage(QRect(W - 3, 0, strip, right.height()), right);
+                else
+                    canvas.drawImage(W - 3, 0, right, right.width() - strip, 0, strip, right.height());
+            }
+            QImage top(W - 5, 3, QImage::Format_RGB32);
+            QPainter rows(&top);
+            rows.drawImage(-2, 0, left);
+            const int rightX = top.width() + 3 - right.width();
+            rows.drawImage(rightX, 0, right);
+            if (rightX > left.width() - 2)
+                rows.drawImage(QRect(left.width() - 2, 0, rightX - left.width() + 2, 3), middle, QRect(0, 0, middle.width(), 3));
+            rows.end();
+            canvas.drawImage(2, 0, top);
+            if (BW == 1 && RoundCorner() == 11) {
+                canvas.setPen(border);
+                canvas.drawArc(QRect(0, 0, 22, 22), 90 * 16, 90 * 16);
+                canvas.drawArc(QRect(W - 23, 0, 22, 22), 0, 90 * 16);
+            }
+        }
+    }
+    if (!TitleBarVisible()) {
+        fill(0, 0, W, 1, border);
+        fill(BW, 1, W - BW, 3, color);
+    }
+}
+
+void TsuiForm::ApplyFormRegion()
+{
+    if (!skinning_)
+        return;
+    const int radius = TitleBarVisible() ? RoundCorner() : 0;
+    const int W = window_->width(), H = window_->height();
+    if (radius <= 0) {
+        window_->clearMask();
+        return;
+    }
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, W + 1, H + 1), radius, radius);
+    QRegion region(path.toFillPolygon().toPolygon());
+    region += QRegion(0, H + 1 - 2 * radius, 2 * radius, 2 * radius);
+    region += QRegion(W + 1 - 2 * radius, H + 1 - 2 * radius, 2 * radius, 2 * radius);
+    window_->setMask(region);
+    window_->update();
+}
+
+Qt::Edges TsuiForm::FrameEdgesAt(QPoint p) const
+{
+    if (window_->minimumSize() == window_->maximumSize() || maximised_)
+        return {};
+    Qt::Edges edges;
+    const int grip = FrameWidth + 2;
+    if (p.x() < grip)
+        edges |= Qt::LeftEdge;
+    if (p.x() >= window_->width() - grip)
+        edges |= Qt::RightEdge;
+    if (p.y() < FrameWidth)
+        edges |= Qt::TopEdge;
+    if (p.y() >= window_->height() - grip)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+bool TsuiForm::HandleKey(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier);
+    if (event->key() == Qt::Key_Space && mods == Qt::AltModifier) {
+        titleBar_->PopupMenu()->Popup(QPoint(window_->x(), window_->y() + titleBar_->height()));
+        return true;
+    }
+    if (menuBar_ && mods == Qt::AltModifier && !event->text().isEmpty() && event->text()[0].isLetter())
+        return menuBar_->OpenByLetter(event->text()[0]);
+    if (menuBar_ && event->key() == Qt::Key_F10 && mods == Qt::NoModifier) {
+        menuBar_->FocusFirstButton();
+        return true;
+    }
+    if (menu_ && window_->isActiveWindow() && event->key() != Qt::Key_unknown)
+        return menu_->IsShortCut(QKeySequence(event->keyCombination()));
+    return false;
+}
+
+bool TsuiForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        LayoutBars();
+    return QWidget::event(event);
+}
+
+bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window_) {
+        bool handled = false;
+        RunHandler([&] { handled = HandleKey(static_cast<QKeyEvent*>(event)); });
+        return handled;
+    }
+    if (watched != window_)
+        return false;
+    switch (event->type()) {
+    case QEvent::Resize:
+        FitToWindow();
+        ApplyFormRegion();
+        UpdateMaxButtonGlyph();
+        break;
+    case QEvent::Paint: {
+        QPainter canvas(window_);
+        DrawFormFrame(canvas);
+        return true;
+    }
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        titleBar_->SetFormActive(window_->isActiveWindow());
+        break;
+    case QEvent::WindowTitleChange:
+        titleBar_->SetCaption(window_->windowTitle());
+        break;
+    case QEvent::MouseMove: {
+        const Qt::Edges edges = FrameEdgesAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const bool diagonal = (edges & (Qt::LeftEdge | Qt::RightEdge)) && (edges & (Qt::TopEdge | Qt::BottomEdge));
+        const bool falling = edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
+        if (!edges)
+            window_->unsetCursor();
+        else if (diagonal)
+            window_->setCursor(falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
+        else
+            window_->setCursor(edges & (Qt::LeftEdge | Qt::RightEdge) ? Qt::SizeHorCursor : Qt::SizeVerCursor);
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const Qt::Edges edges = FrameEdgesAt(mouse->position().toPoint());
+        if (edges && mouse->button() == Qt::LeftButton && window_->windowHandle())
+            window_->windowHandle()->startSystemResize(edges);
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,257 @@
+#include "MenuBar.h"
+
+#include "BuiltInBitmaps.h"
+#include "Drawing.h"
+#include "Form.h"
+#include "ThemeCatalog.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+constexpr int ButtonPadding = 8;
+
+QString WithoutMarks(QString caption)
+{
+    caption.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    caption.remove(QLatin1Char('&'));
+    return caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+} // namespace
+
+TsuiMenuBar::TsuiMenuBar(TsuiForm* form)
+    : QWidget(form), form_(form)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+const TsuiMainMenu* TsuiMenuBar::Menu() const
+{
+    return form_->Menu();
+}
+
+void TsuiMenuBar::Rebuild()
+{
+    buttons_.clear();
+    hot_ = open_ = -1;
+    if (const TsuiMainMenu* menu = Menu())
+        for (TMenuItem* item : menu->Items())
+            buttons_.append({item, item->Caption(), item->isEnabled(), QRect()});
+    Layout();
+    update();
+}
+
+void TsuiMenuBar::Refresh()
+{
+    for (Button& button : buttons_) {
+        button.Caption = button.Item->Caption();
+        button.Enabled = button.Item->isEnabled();
+    }
+    Layout();
+    update();
+}
+
+void TsuiMenuBar::Layout()
+{
+    const QFontMetrics metrics(font());
+    int x = 0;
+    for (Button& button : buttons_) {
+        const int width = metrics.horizontalAdvance(WithoutMarks(button.Caption)) + 2 * ButtonPadding;
+        button.Rect = QRect(x, 0, width, height());
+        x += width;
+    }
+}
+
+int TsuiMenuBar::ButtonAt(QPoint point) const
+{
+    for (int i = 0; i < buttons_.size(); ++i)
+        if (buttons_[i].Rect.contains(point))
+            return i;
+    return -1;
+}
+
+void TsuiMenuBar::DrawButton(QPainter& canvas, const Button& button, bool hot, bool pressed) const
+{
+    const TsuiMainMenu* menu = Menu();
+    const TsuiFileTheme* theme = menu ? menu->FileTheme() : form_->FileTheme();
+    TsuiUIStyle effective;
+    const bool fromFile = ResolveStyle(theme, menu ? menu->UIStyle() : form_->UIStyle(), effective);
+    const auto color = [&](int item) { return ColorToRGB(fromFile ? theme->GetColor(item) : BuiltInColor(effective, item)); };
+    QRect r = button.Rect;
+    const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    if ((hot || pressed) && button.Enabled) {
+        if (!fromFile && effective == TsuiUIStyle::MacOS) {
+            canvas.drawImage(r, LoadBitmapResource(QStringLiteral("MACOS_MENU_SELECT")));
+            canvas.setPen(color(ThemeItems::MenuSelectedFontColor));
+            canvas.drawText(QRect(r.left(), r.top(), r.width(), r.height() + 2), flags, button.Caption);
+            return;
+        }
+        if (pressed)
+            r.setRight(r.right() - 2);
+        canvas.fillRect(r, color(ThemeItems::MenuSelectedBackgroundColor));
+        canvas.setPen(color(ThemeItems::MenuSelectedBorderColor));
+        canvas.drawRect(r.adjusted(0, 0, -1, -1));
+        if (pressed)
+            r.setLeft(r.left() + 2);
+        r.setTop(r.top() + 2);
+        canvas.setPen(color(ThemeItems::MenuSelectedFontColor));
+        canvas.drawText(r, flags, button.Caption);
+        return;
+    }
+    r.setTop(r.top() + 2);
+    QColor text = color(ThemeItems::MenuFontColor);
+    if (fromFile && theme->GetInt(ThemeItems::ControlFontColor) == 0x30000)
+        text = Qt::white;
+    if (!button.Enabled)
+        text = QColor(0x80, 0x80, 0x80);
+    canvas.setPen(text);
+    canvas.drawText(r, flags, button.Caption);
+}
+
+void TsuiMenuBar::paintEvent(QPaintEvent*)
+{
+    QImage buffer(size(), QImage::Format_RGB32);
+    QPainter canvas(&buffer);
+    const TsuiMainMenu* menu = Menu();
+    TsuiUIStyle effective;
+    const bool fromFile = ResolveStyle(menu ? menu->FileTheme() : form_->FileTheme(), menu ? menu->UIStyle() : form_->UIStyle(), effective);
+    if (!fromFile && effective == TsuiUIStyle::MacOS)
+        canvas.drawImage(rect(), LoadBitmapResource(QStringLiteral("MACOS_MENU_BAR")));
+    else
+        canvas.fillRect(rect(), ColorToRGB(form_->MenuBarColor()));
+    canvas.setFont(font());
+    for (int i = 0; i < buttons_.size(); ++i)
+        DrawButton(canvas, buttons_[i], i == hot_, i == open_);
+    canvas.end();
+    QPainter(this).drawImage(0, 0, buffer);
+}
+
+bool TsuiMenuBar::OpenMenu(int index, bool fromKeyboard)
+{
+    if (index < 0 || index >= buttons_.size() || !buttons_[index].Enabled)
+        return false;
+    TMenuItem* item = buttons_[index].Item;
+    if (dropDown_) {
+        dropDown_->removeEventFilter(this);
+        dropDown_->close();
+    }
+    if (item->Items().isEmpty()) {
+        item->trigger();
+        return true;
+    }
+    const TsuiMainMenu* menu = Menu();
+    auto* dropDown = new SkinnedMenuPopup(&menu->Look(), this);
+    dropDown->setAttribute(Qt::WA_DeleteOnClose);
+    dropDown->SetItems(item->Items());
+    dropDown->OnNeighbour = [this, index](int direction) {
+        const int count = int(buttons_.size());
+        QTimer::singleShot(0, this, [this, next = (index + direction + count) % count] { OpenMenu(next, true); });
+    };
+    dropDown->installEventFilter(this);
+    connect(dropDown, &QMenu::aboutToHide, this, [this, dropDown] {
+        if (dropDown_ == dropDown) {
+            open_ = -1;
+            update();
+        }
+    });
+    dropDown_ = dropDown;
+    open_ = hot_ = index;
+    update();
+    dropDown->popup(mapToGlobal(buttons_[index].Rect.bottomLeft() + QPoint(0, 1)));
+    if (fromKeyboard && !dropDown->actions().isEmpty())
+        dropDown->setActiveAction(dropDown->actions().first());
+    return true;
+}
+
+bool TsuiMenuBar::eventFilter(QObject* watched, QEvent* event)
+{
+    // moving over another bar button while a drop-down is open switches to its drop-down
+    if (watched == dropDown_ && event->type() == QEvent::MouseMove) {
+        const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        const int over = ButtonAt(mapFromGlobal(global));
+        if (over >= 0 && over != open_)
+            QTimer::singleShot(0, this, [this, over] { OpenMenu(over); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TsuiMenuBar::OpenByLetter(QChar letter)
+{
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < buttons_.size(); ++i) {
+            const QString caption = buttons_[i].Caption;
+            const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+            const bool match = pass == 0 ? !mnemonic.isEmpty() && mnemonic == QKeySequence(letter.toUpper().unicode() | Qt::ALT)
+                                         : WithoutMarks(caption).startsWith(letter, Qt::CaseInsensitive);
+            if (match)
+                return OpenMenu(i, true);
+        }
+    return false;
+}
+
+void TsuiMenuBar::FocusFirstButton()
+{
+    if (buttons_.isEmpty())
+        return;
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus(Qt::ShortcutFocusReason);
+    hot_ = 0;
+    update();
+}
+
+void TsuiMenuBar::keyPressEvent(QKeyEvent* event)
+{
+    const int count = int(buttons_.size());
+    switch (event->key()) {
+    case Qt::Key_Left: hot_ = (std::max(hot_, 0) + count - 1) % count; update(); return;
+    case Qt::Key_Right: hot_ = (hot_ + 1) % count; update(); return;
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: OpenMenu(hot_, true); return;
+    case Qt::Key_Escape:
+    case Qt::Key_F10: clearFocus(); return;
+    default:
+        if (!event->text().isEmpty() && event->text()[0].isLetter() && OpenByLetter(event->text()[0]))
+            return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TsuiMenuBar::focusOutEvent(QFocusEvent* event)
+{
+    setFocusPolicy(Qt::NoFocus);
+    if (!dropDown_) {
+        hot_ = -1;
+        update();
+    }
+    QWidget::focusOutEvent(event);
+}
+
+void TsuiMenuBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OpenMenu(ButtonAt(event->position().toPoint()));
+}
+
+void TsuiMenuBar::mouseMoveEvent(QMouseEvent* event)
+{
+    const int over = ButtonAt(event->position().toPoint());
+    if (over != hot_ && open_ < 0) {
+        hot_ = over;
+        update();
+    }
+}
+
+void TsuiMenuBar::leaveEvent(QEvent*)
+{
+    if (open_ < 0 && !hasFocus()) {
+        hot_ = -1;
+        update();
+    }
+}

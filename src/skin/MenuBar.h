@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Menu.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class TsuiForm;
+
+// The menu bar of a skinned form: one flat button per top-level item of the form's main menu, each
+// opening its drop-down. Alt with a button's letter, or F10, reaches it from the keyboard.
+class TsuiMenuBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit TsuiMenuBar(TsuiForm* form);
+
+    // Recreates the buttons from the menu's top-level items.
+    void Rebuild();
+    // Copies the captions and enabled states of the items to the buttons.
+    void Refresh();
+
+    int ButtonCount() const { return int(buttons_.size()); }
+    QRect ButtonRect(int index) const { return buttons_[index].Rect; }
+    TMenuItem* ButtonItem(int index) const { return buttons_[index].Item; }
+    QString ButtonCaption(int index) const { return buttons_[index].Caption; }
+    int HotButton() const { return hot_; }
+    int OpenButton() const { return open_; }
+    SkinnedMenuPopup* OpenDropDown() const { return dropDown_; }
+
+    // Opens the drop-down of a button (closing any other); false when the button has none. From
+    // the keyboard the first item is highlighted at once.
+    bool OpenMenu(int index, bool fromKeyboard = false);
+    // Alt with a letter: the button whose access key, or else first letter, it is.
+    bool OpenByLetter(QChar letter);
+    void FocusFirstButton();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Button {
+        TMenuItem* Item;
+        QString Caption;
+        bool Enabled;
+        QRect Rect;
+    };
+    const TsuiMainMenu* Menu() const;
+    int ButtonAt(QPoint point) const;
+    void DrawButton(QPainter& canvas, const Button& button, bool hot, bool pressed) const;
+    void Layout();
+
+    TsuiForm* form_;
+    QList<Button> buttons_;
+    int hot_ = -1;
+    int open_ = -1;
+    QPointer<SkinnedMenuPopup> dropDown_;
+};

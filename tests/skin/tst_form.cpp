@@ -1,0 +1,206 @@
+#include "Drawing.h"
+#include "ErrorRecorder.h"
+#include "Form.h"
+#include "Menu.h"
+#include "MenuBar.h"
+
+#include <QtTest>
+
+namespace {
+
+// A frameless test window of the given client size carrying a skinned form.
+struct SkinnedWindow {
+    explicit SkinnedWindow(QSize client = QSize(400, 300), TsuiUIStyle style = TsuiUIStyle::DeepBlue)
+    {
+        window.resize(client + QSize(6, 6));
+        window.setWindowTitle("Okno");
+        form = new TsuiForm(&window);
+        form->SetUIStyle(style);
+    }
+    QWidget window;
+    TsuiForm* form;
+};
+
+int CaptionWidth(const TsuiForm* form, const QString& text)
+{
+    return QFontMetrics(form->TitleBar()->Font()).horizontalAdvance(text);
+}
+
+} // namespace
+
+class TestForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void deepBlueTitleBarGeometry()
+    {
+        SkinnedWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QVERIFY(w.window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(w.form->geometry(), QRect(3, 3, 400, 300));
+        QCOMPARE(w.form->TitleBar()->height(), 29);
+        QCOMPARE(w.form->TitleBar()->ButtonTop(), -1);
+        for (int i = 0; i < w.form->TitleBar()->Buttons().size(); ++i)
+            if (const QRect r = w.form->TitleBar()->ButtonRect(i); !r.isNull())
+                QCOMPARE(r.top(), -1);
+        // close, maximise, minimise from the right: 19-pixel pictures one pixel apart
+        QCOMPARE(w.form->TitleBar()->ButtonRect(1), QRect(400 + 0 + 1 - 20, -1, 19, 19));
+        QCOMPARE(w.form->TitleBar()->ButtonRect(2), QRect(400 + 1 - 40, -1, 19, 19));
+        QCOMPARE(w.window.minimumWidth(), 130);
+        QCOMPARE(w.form->BorderWidth(), 1);
+        QCOMPARE(w.form->Color(), TColor(0xE8E8E8));
+    }
+
+    void frameIsPaintedRoundTheWindow()
+    {
+        SkinnedWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QImage shot = w.window.grab().toImage();
+        const int W = shot.width(), H = shot.height();
+        QCOMPARE(shot.pixelColor(0, H / 2), QColor(Qt::black));          // left border
+        QCOMPARE(shot.pixelColor(W - 1, H / 2), QColor(Qt::black));      // right border
+        QCOMPARE(shot.pixelColor(W / 2, H - 1), QColor(Qt::black));      // bottom border
+        QCOMPARE(shot.pixelColor(1, H / 2), QColor(0xE8, 0xE8, 0xE8));   // inner strip in the form's colour
+        QCOMPARE(shot.pixelColor(W / 2, H - 2), QColor(0xE8, 0xE8, 0xE8));
+        const QColor top = shot.pixelColor(W / 2, 10);                    // the title bar's blue
+        QVERIFY(top.blue() > top.red() + 40);
+    }
+
+    void captionIsShortenedToFit()
+    {
+        SkinnedWindow w(QSize(200, 100));
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        TsuiTitleBar* bar = w.form->TitleBar();
+        bar->SetCaption("Krótki");
+        QCOMPARE(bar->ShownCaption(), QString("Krótki"));
+        const QString longCaption = "Układ Okresowy Pierwiastków z bardzo długim dopiskiem autora";
+        bar->SetCaption(longCaption);
+        const QString shown = bar->ShownCaption();
+        QVERIFY(shown.endsWith("..."));
+        const QString kept = shown.chopped(3);
+        QVERIFY(longCaption.startsWith(kept));
+        const int room = bar->ButtonRect(3).left() - bar->CaptionLeft();
+        QVERIFY(CaptionWidth(w.form, shown) <= room);
+        QVERIFY(CaptionWidth(w.form, longCaption.left(kept.size() + 1) + "...") > room);
+    }
+
+    void captionStart()
+    {
+        SkinnedWindow w;
+        TsuiTitleBar* bar = w.form->TitleBar();
+        QCOMPARE(bar->CaptionLeft(), 0 + 19 + 5);
+        bar->SetDrawAppIcon(true);
+        QCOMPARE(bar->CaptionLeft(), 0 + 21);
+        w.form->SetTitleBarButtons({TsuiTitleBarBtnType::suiClose});
+        QCOMPARE(bar->CaptionLeft(), 6);
+        w.form->SetUIStyle(TsuiUIStyle::BlueGlass);
+        QCOMPARE(bar->LeftBtnXOffset(), 4);
+        QCOMPARE(bar->CaptionLeft(), 4);
+    }
+
+    void windowMenuFollowsTheButtons()
+    {
+        SkinnedWindow w;
+        w.form->SetTitleBarButtons({TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
+        TsuiTitleBarPopupMenu* menu = w.form->TitleBar()->PopupMenu();
+        menu->OnPopup();
+        QVERIFY(menu->MinimizeItem->isEnabled());
+        QVERIFY(!menu->MaximizeItem->isEnabled());
+        QVERIFY(menu->CloseItem->isEnabled());
+        QCOMPARE(menu->MaximizeItem->Caption(), QString("Ma&ximize/Restore"));
+    }
+
+    void doubleClickOnAnEmptyTitleWithoutMaximiseDoesNothing()
+    {
+        SkinnedWindow w;
+        w.form->SetTitleBarButtons({TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiClose});
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QRect before = w.window.geometry();
+        QTest::mouseDClick(w.form->TitleBar(), Qt::LeftButton, {}, QPoint(200, 10));
+        QCOMPARE(w.window.geometry(), before);
+        QVERIFY(w.window.isVisible());
+        QVERIFY(!w.form->Maximised());
+    }
+
+    void maximiseLeavesTheWorkAreasLastRowAndRestores()
+    {
+        SkinnedWindow w;
+        w.form->SetTitleBarButtons({TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMax});
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QRect before = w.window.geometry();
+        QTest::mouseDClick(w.form->TitleBar(), Qt::LeftButton, {}, QPoint(150, 10));
+        QVERIFY(w.form->Maximised());
+        QRect area = GetWorkArea();
+        QTRY_COMPARE(w.window.geometry(), QRect(area.topLeft(), QSize(area.width(), area.height() - 1)));
+        const QImage restoreGlyph = w.form->TitleBar()->Buttons()[1]->PicNormal;
+        w.form->TitleBar()->ButtonAction(w.form->TitleBar()->Buttons()[1]);
+        QVERIFY(!w.form->Maximised());
+        QTRY_COMPARE(w.window.geometry(), before);
+        QVERIFY(w.form->TitleBar()->Buttons()[1]->PicNormal != restoreGlyph);
+    }
+
+    void closeButtonClosesTheWindow()
+    {
+        SkinnedWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QRect close = w.form->TitleBar()->ButtonRect(1);
+        QTest::mouseMove(w.form->TitleBar(), close.center());
+        QTest::mouseClick(w.form->TitleBar(), Qt::LeftButton, {}, close.center());
+        QVERIFY(!w.window.isVisible());
+    }
+
+    void validationMessagesKeepTheSetting()
+    {
+        ErrorRecorder errors;
+        SkinnedWindow w;
+        TsuiTitleBar* bar = w.form->TitleBar();
+        TsuiTitleBarSection* first = bar->Sections()[0];
+        first->SetAlign(TsuiTitleBarAlign::suiClient);
+        QCOMPARE(first->Align(), TsuiTitleBarAlign::suiLeft);
+        QCOMPARE(errors.messages.last(), QString("Sorry, only one section's Align property can be \"suiClient\""));
+        TsuiTitleBarButton* close = bar->Buttons()[1];
+        close->SetButtonType(TsuiTitleBarBtnType::suiControlBox);
+        QCOMPARE(close->ButtonType(), TsuiTitleBarBtnType::suiClose);
+        QCOMPARE(errors.messages.last(), QString("Sorry, only one button's ButtonType property can be \"suiControlBox\""));
+        w.form->SetFormPanel(w.form);
+        QCOMPARE(w.form->FormPanel(), nullptr);
+        QCOMPARE(errors.messages.last(), QString("Sorry, you can't select the Form assign to FormPanel property"));
+    }
+
+    void everyStyleAppliesItsLook_data()
+    {
+        QTest::addColumn<TsuiUIStyle>("style");
+        QTest::addColumn<int>("titleHeight");
+        QTest::addColumn<int>("borderWidth");
+        QTest::addColumn<int>("roundCorner");
+        QTest::newRow("MacOS") << TsuiUIStyle::MacOS << 20 << 1 << 0;
+        QTest::newRow("WinXP") << TsuiUIStyle::WinXP << 26 << 3 << 13;
+        QTest::newRow("Protein") << TsuiUIStyle::Protein << 20 << 1 << 0;
+        QTest::newRow("BlueGlass") << TsuiUIStyle::BlueGlass << 30 << 1 << 11;
+    }
+
+    void everyStyleAppliesItsLook()
+    {
+        QFETCH(TsuiUIStyle, style);
+        QFETCH(int, titleHeight);
+        QFETCH(int, borderWidth);
+        QFETCH(int, roundCorner);
+        SkinnedWindow w(QSize(400, 300), style);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QCOMPARE(w.form->TitleBar()->height(), titleHeight);
+        QCOMPARE(w.form->BorderWidth(), borderWidth);
+        QCOMPARE(w.form->RoundCorner(), roundCorner);
+        QCOMPARE(w.window.mask().isEmpty(), roundCorner == 0);
+        QCOMPARE(w.form->TitleBar()->FontColor(), style == TsuiUIStyle::MacOS ? clBlack : clWhite);
+    }
+};
+
+QTEST_MAIN(TestForm)
+#include "tst_form.moc"
