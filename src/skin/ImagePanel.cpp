@@ -2,6 +2,7 @@
 
 #include "Align.h"
 #include "Drawing.h"
+#include "Text.h"
 
 #include <QPainter>
 
@@ -96,7 +97,7 @@ void TsuiCustomPanel::paintEvent(QPaintEvent*)
     }
     if (!caption_.trimmed().isEmpty()) {
         canvas.setFont(font());
-        canvas.drawText(rect(), int(alignment_ | Qt::AlignVCenter | Qt::TextSingleLine), caption_);
+        DrawText(canvas, rect(), int(alignment_ | Qt::AlignVCenter | Qt::TextSingleLine), caption_);
     }
     canvas.end();
     QPainter(this).drawImage(0, 0, buffer);

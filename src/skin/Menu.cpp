@@ -5,6 +5,7 @@
 #include "ErrorReport.h"
 #include "Form.h"
 #include "ThemeCatalog.h"
+#include "Text.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -238,11 +239,11 @@ void DrawMenuItem(const MenuLook& look, QPainter& canvas, const QRect& rect, con
     canvas.setFont(font);
     canvas.setPen(ColorToRGB(!enabled ? 0x808080 : selected ? look.SelectedFontColor : look.FontColor));
     const QRect textRect(QPoint(L + look.BarWidth + 4, T + 4), QPoint(R - 1, B - 1));
-    canvas.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, item.Caption());
+    DrawText(canvas, textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, item.Caption());
     const QString shortcut = item.ShortCutText();
     if (!shortcut.isEmpty()) {
         const int width = QFontMetrics(font).horizontalAdvance(shortcut);
-        canvas.drawText(QPoint(R - width - 16, T + 4 + QFontMetrics(font).ascent()), shortcut);
+        DrawText(canvas, QPoint(R - width - 16, T + 4 + QFontMetrics(font).ascent()), shortcut);
     }
     if (item.Checked()) {
         QImage check = KeyedTransparent(LoadBitmapResource(QStringLiteral("MENU_CHECKED")), 0xFFFFFFFF);

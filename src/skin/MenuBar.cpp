@@ -4,6 +4,7 @@
 #include "Drawing.h"
 #include "Form.h"
 #include "ThemeCatalog.h"
+#include "Text.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -88,7 +89,7 @@ void TsuiMenuBar::DrawButton(QPainter& canvas, const Button& button, bool hot, b
         if (!fromFile && effective == TsuiUIStyle::MacOS) {
             canvas.drawImage(r, LoadBitmapResource(QStringLiteral("MACOS_MENU_SELECT")));
             canvas.setPen(color(ThemeItems::MenuSelectedFontColor));
-            canvas.drawText(QRect(r.left(), r.top(), r.width(), r.height() + 2), flags, button.Caption);
+            DrawText(canvas, QRect(r.left(), r.top(), r.width(), r.height() + 2), flags, button.Caption);
             return;
         }
         if (pressed)
@@ -100,7 +101,7 @@ void TsuiMenuBar::DrawButton(QPainter& canvas, const Button& button, bool hot, b
             r.setLeft(r.left() + 2);
         r.setTop(r.top() + 2);
         canvas.setPen(color(ThemeItems::MenuSelectedFontColor));
-        canvas.drawText(r, flags, button.Caption);
+        DrawText(canvas, r, flags, button.Caption);
         return;
     }
     r.setTop(r.top() + 2);
@@ -110,7 +111,7 @@ void TsuiMenuBar::DrawButton(QPainter& canvas, const Button& button, bool hot, b
     if (!button.Enabled)
         text = QColor(0x80, 0x80, 0x80);
     canvas.setPen(text);
-    canvas.drawText(r, flags, button.Caption);
+    DrawText(canvas, r, flags, button.Caption);
 }
 
 void TsuiMenuBar::paintEvent(QPaintEvent*)
@@ -156,6 +157,8 @@ bool TsuiMenuBar::OpenMenu(int index, bool fromKeyboard)
     connect(dropDown, &QMenu::aboutToHide, this, [this, dropDown] {
         if (dropDown_ == dropDown) {
             open_ = -1;
+            if (!hasFocus())
+                hot_ = -1;
             update();
         }
     });

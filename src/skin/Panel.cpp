@@ -5,6 +5,7 @@
 #include "Drawing.h"
 #include "ErrorReport.h"
 #include "ThemeCatalog.h"
+#include "Text.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -137,7 +138,7 @@ void TsuiPanel::paintEvent(QPaintEvent*)
         canvas.drawImage(QRect(1, 0, w - 2, barH), bar_);
     canvas.setFont(font());
     canvas.setPen(ColorToRGB(captionFontColor_));
-    canvas.drawText(QRect(10, 0, w - 1 - 10, barH), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+    DrawText(canvas, QRect(10, 0, w - 1 - 10, barH), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
     if (ButtonShown() && !button_.isNull()) {
         buttonHot_ = false;
         if (mouse_)

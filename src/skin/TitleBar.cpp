@@ -6,6 +6,7 @@
 #include "ErrorReport.h"
 #include "Form.h"
 #include "ThemeCatalog.h"
+#include "Text.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -402,7 +403,7 @@ void TsuiTitleBar::paintEvent(QPaintEvent*)
     canvas.setPen(formActive_ ? ColorToRGB(fontColor_) : ColorToRGB(clInactiveCaptionText));
     const QFontMetrics metrics(font_);
     const int y = buttonTop_ + (buttonPictureHeight_ - metrics.height()) / 2;
-    canvas.drawText(CaptionLeft(), y + metrics.ascent(), ShownCaption());
+    DrawText(canvas, QPoint(CaptionLeft(), y + metrics.ascent()), ShownCaption());
     canvas.end();
     QPainter(this).drawImage(0, 0, buffer);
 }

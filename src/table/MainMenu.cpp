@@ -57,9 +57,19 @@ void TAGlowne::BuildFrameAndMenu()
     Podstawowy1->SetChecked(true);
     Bezkolorw1->SetChecked(true);
 
-    Zamknij1->OnClick = [this](QObject* sender) { Zamknij1Click(sender); };
-    Wizualizacja3D1->OnClick = [this](QObject* sender) { Wizualizacja3D1Click(sender); };
-    Informacjeoprogramie1->OnClick = [this](QObject* sender) { Informacjeoprogramie1Click(sender); };
+    const auto handle = [this](TMenuItem* item, void (TAGlowne::*handler)(QObject*)) {
+        item->OnClick = [this, handler](QObject* sender) { (this->*handler)(sender); };
+    };
+    handle(Zamknij1, &TAGlowne::Zamknij1Click);
+    handle(Podstawowy1, &TAGlowne::Podstawowy1Click);
+    handle(Rozwi1, &TAGlowne::Rozwi1Click);
+    handle(Wizualizacja3D1, &TAGlowne::Wizualizacja3D1Click);
+    handle(Bezkolorw1, &TAGlowne::Bezkolorw1Click);
+    handle(Grupypierwiastkw1, &TAGlowne::Grupypierwiastkw1Click);
+    handle(Podziametali1, &TAGlowne::Podziametali1Click);
+    handle(Podzianiemetali1, &TAGlowne::Podzianiemetali1Click);
+    handle(Liczbaatomw1, &TAGlowne::Liczbaatomw1Click);
+    handle(Informacjeoprogramie1, &TAGlowne::Informacjeoprogramie1Click);
 
     MainMenu1->AttachToWindow();
     suiForm1->SetMenuBarHeight(22);

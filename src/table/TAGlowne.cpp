@@ -7,6 +7,7 @@
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 
 TAGlowne::TAGlowne(DataFolder folder)
     : folder_(std::move(folder))
@@ -15,6 +16,12 @@ TAGlowne::TAGlowne(DataFolder folder)
     setFixedSize(863 + 2 * TsuiForm::FrameWidth, 527 + 2 * TsuiForm::FrameWidth);
     PlaceOnFirstShow(this, [this] { CenterOnScreen(this); });
     BuildFrameAndMenu();
+    BuildTable();
+    BuildLegend();
+    for (QTimer** timer : {&Timer1, &Timer2, &Timer3}) {
+        *timer = new QTimer(this);
+        (*timer)->setInterval(200);
+    }
 }
 
 void TAGlowne::SetCompanionWindows(QWidget* information, QWidget* about, QWidget* atom3d)
@@ -28,6 +35,7 @@ void TAGlowne::FormCreate()
 {
     setFixedWidth(BasicWidth);
     Wczytaj_tablice(ElementTable_, folder_);
+    Ukryj_legende();
 }
 
 void TAGlowne::FormClose()

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "Colors.h"
 #include "DataFolder.h"
 #include "ElementTable.h"
 
 #include <QWidget>
 
+#include <array>
+
+class QTimer;
+class TLabel;
 class TMenuItem;
+class TPlainPanel;
 class TsuiForm;
 class TsuiMainMenu;
+class TsuiPanel;
 
 // The main window: the periodic table. It owns the element table for the life of the program,
 // loading it when it is created and writing it back each time it is closed.
@@ -15,23 +22,51 @@ class TAGlowne : public QWidget {
     Q_OBJECT
 public:
     static constexpr int BasicWidth = 639;
+    static constexpr int ExpandedWidth = 870;
+    static constexpr TColor MarkColor = 0x0000C8;
 
     explicit TAGlowne(DataFolder folder);
 
     // The other windows the menu shows: the information, about and 3D windows.
     void SetCompanionWindows(QWidget* information, QWidget* about, QWidget* atom3d);
 
-    // Creation handler: the basic view's width, then the element table.
+    // Creation handler: the basic view's width, the element table, no legend.
     void FormCreate();
     // Close handler: writes the table back; a failure keeps the window open.
     void FormClose();
 
+    // Menu handlers.
     void Zamknij1Click(QObject* sender);
+    void Podstawowy1Click(QObject* sender);
+    void Rozwi1Click(QObject* sender);
     void Wizualizacja3D1Click(QObject* sender);
+    void Bezkolorw1Click(QObject* sender);
+    void Grupypierwiastkw1Click(QObject* sender);
+    void Podziametali1Click(QObject* sender);
+    void Podzianiemetali1Click(QObject* sender);
+    void Liczbaatomw1Click(QObject* sender);
     void Informacjeoprogramie1Click(QObject* sender);
+
+    // The tiles' click handler: shows the element of the tile's caption.
+    void PanelClick(TPlainPanel* sender);
+
+    // Colours the tile of a cell; cells without a tile are ignored.
+    void Koloruj(int column, int row, TColor color);
+    // Every cell of the grid back to the neutral colour.
+    void Wyczysc_tablice();
+    void Ukryj_legende();
+    void Zatrzymaj_animacje_tablicy();
+    // Repaints the active colouring and marks the element (an index into the element table).
+    void Zaznacz_pierwiastek(int element);
+    void Infoopire(const QString& symbol);
 
     const ElementTable& Elements() const { return ElementTable_; }
     const DataFolder& Folder() const { return folder_; }
+
+    TPlainPanel* Panel(int number) const { return panels_[std::size_t(number)]; }
+    TLabel* Label(int number) const { return labels_[std::size_t(number)]; }
+    TPlainPanel* PKolor(int entry) const { return swatches_[std::size_t(entry)]; }
+    TLabel* LKolor(int entry) const { return legendLabels_[std::size_t(entry)]; }
 
     TsuiForm* suiForm1;
     TsuiMainMenu* MainMenu1;
@@ -40,15 +75,30 @@ public:
     TMenuItem *Kolorowanie1, *Bezkolorw1, *Grupypierwiastkw1, *Podziametali1, *Podzianiemetali1, *N1, *Liczbaatomw1;
     TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1;
     TMenuItem *Pomoc1, *Informacjeoprogramie1;
+    TsuiPanel* suiPanel1;  // the colour legend
+    TsuiPanel* suiPanel2 = nullptr;
+    TsuiPanel* suiPanel3 = nullptr;
+    TsuiPanel* suiPanel4 = nullptr;
+    QTimer *Timer1, *Timer2, *Timer3;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildFrameAndMenu();
+    void BuildTable();
+    void BuildLegend();
+    // Checks the item of the check-mark group and clears the seven others.
+    void CheckOnly(TMenuItem* item);
+    void FillLegend(int entry, TColor color, const QString& text);
+    void ShowLegend();
 
     DataFolder folder_;
     ElementTable ElementTable_;
+    std::array<TPlainPanel*, 112> panels_{};
+    std::array<TLabel*, 28> labels_{};
+    std::array<TPlainPanel*, 7> swatches_{};
+    std::array<TLabel*, 7> legendLabels_{};
     QWidget* information_ = nullptr;
     QWidget* about_ = nullptr;
     QWidget* atom3d_ = nullptr;

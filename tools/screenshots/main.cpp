@@ -81,6 +81,17 @@ int main(int argc, char** argv)
     QDir().mkpath(folder);
     CreateWindows(DataFolder(QStringLiteral(PROGRAM_FOLDER "/")));
     bool ok = Shoot(AGlowne, AGlowne->suiForm1, 2, folder + QStringLiteral("/main-window.png"));
+    // the table under each colouring scheme, legend included
+    AGlowne->show();
+    const QList<QPair<TMenuItem*, QString>> schemes = {{AGlowne->Grupypierwiastkw1, QStringLiteral("metale-i-niemetale")},
+                                                       {AGlowne->Podziametali1, QStringLiteral("podzial-metali")},
+                                                       {AGlowne->Podzianiemetali1, QStringLiteral("podzial-niemetali")},
+                                                       {AGlowne->Liczbaatomw1, QStringLiteral("liczba-atomow")}};
+    for (const auto& [item, name] : schemes) {
+        item->trigger();
+        QTest::qWait(100);
+        ok = AGlowne->grab().save(folder + QStringLiteral("/scheme-") + name + QStringLiteral(".png"), "PNG") && ok;
+    }
     DestroyWindows();
     for (const TsuiUIStyle style : BuiltInStyles)
         if (style != TsuiUIStyle::DeepBlue)

@@ -1,0 +1,45 @@
+// The cost of switching the colouring of the main window: the 162 tile colourings, the legend and
+// the repaint they cause, against a repaint of the whole window with every tile in it, measured in
+// the same run.
+// Usage (needs an X display): scheme_switch [switches]
+
+#include "Menu.h"
+#include "PlainPanel.h"
+#include "TAGlowne.h"
+#include "UkladApplication.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    UkladApplication application(argc, argv);
+    const int switches = argc > 1 ? std::atoi(argv[1]) : 400;
+    TAGlowne window(DataFolder(QStringLiteral(ASSETS_DIR "/")));
+    window.FormCreate();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < switches; ++i) {
+        (i % 2 ? window.Podziametali1 : window.Grupypierwiastkw1)->trigger();
+        QCoreApplication::processEvents();
+    }
+    const double perSwitch = double(clock.nsecsElapsed()) / switches / 1e6;
+
+    clock.restart();
+    for (int i = 0; i < switches; ++i) {
+        for (int k = 1; k <= 111; ++k)
+            window.Panel(k)->update();
+        window.update();
+        QCoreApplication::processEvents();
+    }
+    const double perRepaint = double(clock.nsecsElapsed()) / switches / 1e6;
+
+    std::printf("scheme switch: %.3f ms; full window repaint: %.3f ms; ratio %.2f\n", perSwitch, perRepaint, perSwitch / perRepaint);
+    return 0;
+}

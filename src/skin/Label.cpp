@@ -1,0 +1,77 @@
+#include "Label.h"
+
+#include "Text.h"
+
+#include <QEvent>
+#include <QPainter>
+
+TLabel::TLabel(const QString& caption, QWidget* parent)
+    : QWidget(parent), caption_(caption)
+{
+    FitToText();
+}
+
+void TLabel::SetCaption(const QString& caption)
+{
+    caption_ = caption;
+    FitToText();
+    update();
+}
+
+void TLabel::SetAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    FitToText();
+}
+
+void TLabel::SetAlignment(Qt::Alignment alignment)
+{
+    alignment_ = alignment;
+    update();
+}
+
+void TLabel::SetWordWrap(bool wrap)
+{
+    wordWrap_ = wrap;
+    FitToText();
+    update();
+}
+
+void TLabel::SetFontColor(TColor color)
+{
+    fontColor_ = color;
+    update();
+}
+
+int TLabel::Flags() const
+{
+    return int(alignment_ | Qt::AlignTop) | (wordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine) | Qt::TextShowMnemonic;
+}
+
+void TLabel::FitToText()
+{
+    if (!autoSize_)
+        return;
+    if (wordWrap_) {
+        const QRect bounds = QFontMetrics(font()).boundingRect(QRect(0, 0, width(), 100000), Flags(), caption_);
+        resize(width(), std::max(bounds.height(), QFontMetrics(font()).height()));
+    } else {
+        const QSize size = TextSize(font(), caption_, Qt::TextSingleLine | Qt::TextShowMnemonic);
+        resize(size.width(), QFontMetrics(font()).height());
+    }
+}
+
+void TLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        FitToText();
+    QWidget::changeEvent(event);
+}
+
+void TLabel::paintEvent(QPaintEvent*)
+{
+    QPainter canvas(this);
+    canvas.setFont(font());
+    canvas.setPen(ColorToRGB(fontColor_));
+    DrawText(canvas, rect(), Flags(), caption_);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Colors.h"
+
+#include <QWidget>
+
+// A text label on its parent's surface: transparent, one line or word-wrapped, sizing itself to its
+// text unless told otherwise.
+class TLabel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TLabel(const QString& caption, QWidget* parent);
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    Qt::Alignment Alignment() const { return alignment_; }
+    void SetAlignment(Qt::Alignment alignment);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool wrap);
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor color);
+    // Sizes the label to its text (the width stays when it wraps).
+    void FitToText();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    int Flags() const;
+
+    QString caption_;
+    bool autoSize_ = true;
+    bool wordWrap_ = false;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+    TColor fontColor_ = clWindowText;
+};

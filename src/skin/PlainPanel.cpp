@@ -1,0 +1,74 @@
+#include "PlainPanel.h"
+
+#include "ErrorReport.h"
+#include "Text.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+void DrawBevel(QPainter& canvas, QRect& rect, TPlainPanel::Bevel bevel)
+{
+    if (bevel == TPlainPanel::Bevel::None)
+        return;
+    const QColor light = ColorToRGB(clBtnHighlight), dark = ColorToRGB(clBtnShadow);
+    const QColor topLeft = bevel == TPlainPanel::Bevel::Raised ? light : dark;
+    const QColor bottomRight = bevel == TPlainPanel::Bevel::Raised ? dark : light;
+    canvas.setPen(topLeft);
+    canvas.drawLine(rect.left(), rect.bottom(), rect.left(), rect.top());
+    canvas.drawLine(rect.left(), rect.top(), rect.right(), rect.top());
+    canvas.setPen(bottomRight);
+    canvas.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+    canvas.drawLine(rect.right(), rect.bottom(), rect.left(), rect.bottom());
+    rect.adjust(1, 1, -1, -1);
+}
+
+} // namespace
+
+TPlainPanel::TPlainPanel(QWidget* parent, Bevel outer, Bevel inner)
+    : QWidget(parent), outer_(outer), inner_(inner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPlainPanel::SetColor(TColor color)
+{
+    if (color == color_)
+        return;
+    color_ = color;
+    update();
+}
+
+void TPlainPanel::SetCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
+void TPlainPanel::paintEvent(QPaintEvent*)
+{
+    QPainter canvas(this);
+    QRect rect = this->rect();
+    canvas.fillRect(rect, ColorToRGB(color_));
+    DrawBevel(canvas, rect, outer_);
+    DrawBevel(canvas, rect, inner_);
+    if (!caption_.isEmpty()) {
+        canvas.setFont(font());
+        canvas.setPen(ColorToRGB(clWindowText));
+        DrawText(canvas, this->rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    }
+}
+
+void TPlainPanel::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void TPlainPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && OnClick)
+        RunHandler([this] { OnClick(this); });
+}

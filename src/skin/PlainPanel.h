@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Colors.h"
+
+#include <QWidget>
+
+#include <functional>
+
+// A plain panel: a background colour, a bevel and an optional centred caption. The element tiles
+// (double bevel, bold symbol) and the legend's colour swatches are such panels.
+class TPlainPanel : public QWidget {
+    Q_OBJECT
+public:
+    enum class Bevel { None, Raised, Lowered };
+
+    TPlainPanel(QWidget* parent, Bevel outer, Bevel inner);
+
+    TColor Color() const { return color_; }
+    // Changes only the background: caption, font and bevels stay.
+    void SetColor(TColor color);
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+
+    std::function<void(TPlainPanel* sender)> OnClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Bevel outer_, inner_;
+    TColor color_ = clBtnFace;
+    QString caption_;
+    bool pressed_ = false;
+};

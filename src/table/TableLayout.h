@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+// Where the 111 element tiles and the 27 group and period labels stand on the main window.
+
+struct TileCell {
+    int Number;          // the tile's number: Panel1 ... Panel111
+    const char* Symbol;  // its caption
+    int Column;          // 1 to 18
+    int Row;             // 1 to 7 the periods, 8 the lanthanides, 9 the actinides
+};
+
+constexpr int TileCount = 111;
+constexpr int TileWidth = 33;
+constexpr int TileHeight = 41;
+
+// The tiles in number order (TileCells()[k - 1] is tile k).
+const std::array<TileCell, TileCount>& TileCells();
+
+// The number of the tile in the cell, or 0 when the cell names no tile (any column or row
+// outside the grid included).
+int TileAt(int column, int row);
+
+// The tile's top-left corner on the form surface.
+QPoint TileOrigin(int column, int row);
+
+struct LabelPlace {
+    const char* Name;
+    const char* Caption;
+    QRect Geometry;
+    bool RightAligned;
+};
+
+const std::array<LabelPlace, 27>& LabelPlaces();

@@ -1,0 +1,323 @@
+#include "ErrorRecorder.h"
+#include "Form.h"
+#include "Label.h"
+#include "Menu.h"
+#include "Panel.h"
+#include "PlainPanel.h"
+#include "TAGlowne.h"
+#include "TableLayout.h"
+#include "TestFolder.h"
+
+#include <QtTest>
+
+#include <random>
+
+namespace {
+
+constexpr TColor Face = clBtnFace;
+
+// The main window over the shipped data, created as start-up creates it.
+struct MainWindow {
+    MainWindow() : window(DataFolder(QStringLiteral(ASSETS_DIR "/"))) { window.FormCreate(); }
+    TAGlowne window;
+
+    TColor ColorOf(const char* symbol) const
+    {
+        for (const TileCell& cell : TileCells())
+            if (QString(cell.Symbol) == symbol)
+                return window.Panel(cell.Number)->Color();
+        qFatal("no tile %s", symbol);
+    }
+    QMap<TColor, int> Histogram() const
+    {
+        QMap<TColor, int> counts;
+        for (int k = 1; k <= TileCount; ++k)
+            ++counts[window.Panel(k)->Color()];
+        return counts;
+    }
+    // How many legend entries show, or -1 when a swatch and its text disagree.
+    int VisibleLegendEntries() const
+    {
+        int visible = 0;
+        for (int entry = 1; entry <= 6; ++entry) {
+            const bool swatch = window.PKolor(entry)->isVisibleTo(window.suiPanel1);
+            if (swatch != window.LKolor(entry)->isVisibleTo(window.suiPanel1))
+                return -1;  // a swatch without its text, or the other way round
+            visible += swatch ? 1 : 0;
+        }
+        return visible;
+    }
+    QList<TMenuItem*> Group() const
+    {
+        return {window.Bezkolorw1, window.Grupypierwiastkw1, window.Podziametali1, window.Podzianiemetali1,
+                window.Liczbaatomw1, window.Liczbaatomw2, window.Datyodkry1, window.Stanyskupienia1};
+    }
+};
+
+} // namespace
+
+class TestTable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tilesStandInTheirCells()
+    {
+        MainWindow w;
+        QCOMPARE(w.window.Panel(1)->geometry(), QRect(32, 120, 33, 41));        // H
+        QCOMPARE(w.window.Panel(2)->geometry(), QRect(576, 120, 33, 41));       // He
+        QCOMPARE(w.window.Panel(110)->Caption(), QString("Ds"));
+        QCOMPARE(w.window.Panel(110)->geometry().topLeft(), QPoint(320, 360));
+        QCOMPARE(w.window.Panel(111)->Caption(), QString("Rg"));
+        QCOMPARE(w.window.Panel(111)->geometry().topLeft(), QPoint(352, 360));
+        QCOMPARE(w.window.Panel(80)->Caption(), QString("La"));
+        QCOMPARE(w.window.Panel(80)->geometry().topLeft(), QPoint(128, 408));
+        QCOMPARE(w.window.Panel(109)->Caption(), QString("Lr"));
+        QCOMPARE(w.window.Panel(109)->geometry().topLeft(), QPoint(576, 448));
+        QCOMPARE(w.window.Panel(57)->Caption(), QString("Hf"));
+        QCOMPARE(w.window.Panel(57)->geometry().topLeft(), QPoint(128, 320));
+        QCOMPARE(w.window.Panel(79)->Caption(), QString("Mt"));
+        QCOMPARE(w.window.Panel(11)->objectName(), QString("Panel11"));
+        for (int k = 1; k <= TileCount; ++k) {
+            QCOMPARE(w.window.Panel(k)->size(), QSize(33, 41));
+            QCOMPARE(w.window.Panel(k)->Color(), Face);
+            QVERIFY(w.window.Panel(k)->font().bold());
+            // every tile's caption is the symbol of the record whose cell it is
+            const TileCell& cell = TileCells()[std::size_t(k - 1)];
+            const auto index = Znajdz_pierwiastek(w.window.Elements(), cell.Symbol);
+            QVERIFY(index);
+            QCOMPARE(w.window.Elements()[*index].TableColumn, cell.Column);
+            QCOMPARE(w.window.Elements()[*index].TableRow, cell.Row);
+        }
+        QCOMPARE(TileAt(3, 6), 0);
+        QCOMPARE(TileAt(3, 7), 0);
+        QCOMPARE(TileAt(3, 4), 21);
+    }
+
+    void labelsStandInTheirPlaces()
+    {
+        MainWindow w;
+        QCOMPARE(w.window.Label(1)->geometry(), QRect(32, 104, 32, 13));
+        QCOMPARE(w.window.Label(12)->geometry(), QRect(384, 224, 32, 13));
+        QCOMPARE(w.window.Label(13)->geometry(), QRect(416, 144, 32, 13));
+        QCOMPARE(w.window.Label(22)->Caption(), QString("3"));
+        QCOMPARE(w.window.Label(21)->geometry(), QRect(0, 256, 24, 13));
+        QCOMPARE(w.window.Label(26)->Caption(), QString("Lantanowce"));
+        QCOMPARE(w.window.Label(27)->geometry(), QRect(16, 464, 104, 13));
+        QCOMPARE(w.window.Label(27)->Alignment(), Qt::AlignRight);
+    }
+
+    void kolorujAddressesOneTileByItsCell()
+    {
+        MainWindow w;
+        const struct { int column, row; const char* symbol; } hits[] = {
+            {1, 1, "H"}, {18, 1, "He"}, {4, 8, "La"}, {4, 9, "Ac"}, {10, 7, "Ds"}, {11, 7, "Rg"}};
+        TColor color = 0x010203;
+        for (const auto& hit : hits) {
+            w.window.Koloruj(hit.column, hit.row, ++color);
+            QCOMPARE(w.ColorOf(hit.symbol), color);
+            QCOMPARE(w.Histogram().value(color), 1);
+        }
+        const QMap<TColor, int> before = w.Histogram();
+        for (const auto& [column, row] : std::initializer_list<std::pair<int, int>>{
+                 {3, 6}, {3, 7}, {12, 7}, {18, 7}, {1, 8}, {3, 9}, {2, 1}, {0, 1}, {19, 1}, {1, 0}, {1, 10}, {-1, -1}, {-5, 3}})
+            w.window.Koloruj(column, row, 0x123456);
+        QCOMPARE(w.Histogram(), before);
+        w.window.Koloruj(1, 1, 0x111111);
+        w.window.Koloruj(1, 1, clWindowText);
+        QCOMPARE(w.ColorOf("H"), clWindowText);
+        w.window.Wyczysc_tablice();
+        QCOMPARE(w.Histogram(), (QMap<TColor, int>{{Face, 111}}));
+    }
+
+    void metalsAndNonMetals()
+    {
+        MainWindow w;
+        w.window.Grupypierwiastkw1->trigger();
+        QCOMPARE(w.Histogram(), (QMap<TColor, int>{{0xE97501, 86}, {0x53D771, 18}, {0x45C4FA, 7}}));
+        QCOMPARE(w.ColorOf("Po"), TColor(0x45C4FA));
+        QCOMPARE(w.ColorOf("At"), TColor(0x53D771));
+        QCOMPARE(w.VisibleLegendEntries(), 3);
+        QCOMPARE(w.window.LKolor(1)->Caption(), QString("Metale"));
+        QCOMPARE(w.window.LKolor(3)->Caption(), QString::fromUtf8("Półprzewodniki"));
+        QCOMPARE(w.window.PKolor(2)->Color(), TColor(0x53D771));
+        QVERIFY(w.window.suiPanel1->isVisibleTo(&w.window));
+    }
+
+    void kindsOfMetals()
+    {
+        MainWindow w;
+        w.window.Liczbaatomw1->trigger();
+        w.window.Podziametali1->trigger();
+        const QMap<TColor, int> counts = w.Histogram();
+        QCOMPARE(counts.value(Face), 18);
+        QCOMPARE(counts.value(0xD0F18D), 37);
+        QCOMPARE(counts.value(0xFD82E8), 15);
+        QCOMPARE(counts.value(0xFC3DDB), 15);
+        QCOMPARE(counts.value(0x82B0FD), 6);
+        QCOMPARE(w.ColorOf("Rg"), TColor(0xD0F18D));
+        QCOMPARE(w.ColorOf("Sc"), TColor(0xD0F18D));
+        QCOMPARE(w.ColorOf("Bi"), TColor(0xCCB9B0));
+        QCOMPARE(w.VisibleLegendEntries(), 5);
+        QVERIFY(!w.window.LKolor(6)->isVisibleTo(w.window.suiPanel1));
+        QCOMPARE(w.window.LKolor(5)->Caption(), QString("Metaloidy"));
+    }
+
+    void kindsOfNonMetalsLeaveNothingOfThePreviousScheme()
+    {
+        MainWindow w;
+        w.window.Grupypierwiastkw1->trigger();
+        w.window.Podzianiemetali1->trigger();
+        const QMap<TColor, int> counts = w.Histogram();
+        QCOMPARE(counts, (QMap<TColor, int>{{Face, 93}, {0x99FFCA, 7}, {0x9AEAFE, 5}, {0xFEDB9A, 6}}));
+        QCOMPARE(w.VisibleLegendEntries(), 3);
+        for (int entry = 4; entry <= 6; ++entry)
+            QVERIFY(!w.window.PKolor(entry)->isVisibleTo(w.window.suiPanel1));
+    }
+
+    void atomCountShades()
+    {
+        MainWindow w;
+        w.window.Liczbaatomw1->trigger();
+        QCOMPARE(w.ColorOf("H"), RGBToColor(254, 0, 0));
+        QCOMPARE(w.ColorOf("Rg"), RGBToColor(144, 0, 0));
+        QCOMPARE(w.ColorOf("Lr"), RGBToColor(255 - 103, 0, 0));
+        QCOMPARE(w.Histogram().size(), 111);
+        QCOMPARE(w.VisibleLegendEntries(), 6);
+        QCOMPARE(w.window.LKolor(6)->Caption(), QString::fromUtf8("Liczebność atomów = 109"));
+        QCOMPARE(w.window.PKolor(6)->Color(), TColor(0x000092));
+    }
+
+    void noColoursClearsAndHidesTheLegend()
+    {
+        MainWindow w;
+        w.window.Liczbaatomw1->trigger();
+        w.window.Bezkolorw1->trigger();
+        QCOMPARE(w.Histogram(), (QMap<TColor, int>{{Face, 111}}));
+        QVERIFY(!w.window.suiPanel1->isVisibleTo(&w.window));
+        QCOMPARE(w.VisibleLegendEntries(), 0);
+    }
+
+    void exactlyOneItemOfTheGroupIsChecked()
+    {
+        MainWindow w;
+        std::mt19937 random(7);
+        const QList<TMenuItem*> schemes = {w.window.Bezkolorw1, w.window.Grupypierwiastkw1, w.window.Podziametali1,
+                                           w.window.Podzianiemetali1, w.window.Liczbaatomw1};
+        for (int step = 0; step < 40; ++step) {
+            TMenuItem* chosen = schemes[int(random() % schemes.size())];
+            chosen->trigger();
+            int checked = 0;
+            for (TMenuItem* item : w.Group())
+                checked += item->Checked() ? 1 : 0;
+            QCOMPARE(checked, 1);
+            QVERIFY(chosen->Checked());
+        }
+    }
+
+    void markingTheChosenElement()
+    {
+        MainWindow w;
+        w.window.Zaznacz_pierwiastek(11);
+        QCOMPARE(w.ColorOf("Na"), TColor(0x0000C8));
+        QCOMPARE(w.Histogram().value(Face), 110);
+        w.window.Zaznacz_pierwiastek(26);
+        QCOMPARE(w.ColorOf("Na"), Face);
+        QCOMPARE(w.ColorOf("Fe"), TColor(0x0000C8));
+
+        w.window.Podziametali1->trigger();
+        w.window.Zaznacz_pierwiastek(2);
+        QCOMPARE(w.ColorOf("He"), TColor(0x0000C8));
+        QCOMPARE(w.ColorOf("Fe"), TColor(0xD0F18D));
+
+        w.window.Liczbaatomw1->trigger();
+        w.window.Zaznacz_pierwiastek(11);
+        QCOMPARE(w.ColorOf("Na"), Face);
+        QCOMPARE(w.Histogram().value(Face), 1);
+        QCOMPARE(w.ColorOf("Mg"), RGBToColor(255 - 12, 0, 0));
+
+        // an interactive view leaves the tiles as it painted them
+        for (TMenuItem* item : w.Group())
+            item->SetChecked(item == w.window.Stanyskupienia1);
+        w.window.Koloruj(1, 1, 0x97746C);
+        const QMap<TColor, int> painted = w.Histogram();
+        w.window.Zaznacz_pierwiastek(1);
+        QCOMPARE(w.Histogram(), painted);
+        w.window.Zaznacz_pierwiastek(0);
+        w.window.Zaznacz_pierwiastek(112);
+    }
+
+    void clickingATileMarksItsElement()
+    {
+        MainWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QTest::mouseClick(w.window.Panel(110), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(w.ColorOf("Ds"), TColor(0x0000C8));
+        QTest::mouseClick(w.window.Panel(94), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(w.ColorOf("Lu"), TColor(0x0000C8));
+        QCOMPARE(w.ColorOf("Ds"), Face);
+    }
+
+    void viewsChangeOnlyTheWidth()
+    {
+        MainWindow w;
+        QCOMPARE(w.window.width(), 639);
+        w.window.Podziametali1->trigger();
+        const QMap<TColor, int> colours = w.Histogram();
+        w.window.Rozwi1->trigger();
+        QCOMPARE(w.window.width(), 870);
+        QVERIFY(w.window.Rozwi1->Checked() && !w.window.Podstawowy1->Checked());
+        w.window.Podstawowy1->trigger();
+        w.window.Podstawowy1->trigger();
+        QCOMPARE(w.window.width(), 639);
+        QVERIFY(!w.window.Rozwi1->Checked() && w.window.Podstawowy1->Checked());
+        QCOMPARE(w.Histogram(), colours);
+        QVERIFY(w.window.Podziametali1->Checked());
+    }
+
+    void aSchemeSwitchFlushesTheWindowOnce()
+    {
+        MainWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QCoreApplication::processEvents();
+        struct Counter : QObject {
+            int flushes = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                flushes += event->type() == QEvent::UpdateRequest ? 1 : 0;
+                return false;
+            }
+        } counter;
+        w.window.installEventFilter(&counter);
+        w.window.Podziametali1->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(counter.flushes, 1);
+        counter.flushes = 0;
+        w.window.Liczbaatomw1->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(counter.flushes, 1);
+    }
+
+    void legendAfterLoading()
+    {
+        {
+            MainWindow w;
+            QVERIFY(!w.window.suiPanel1->isVisibleTo(&w.window));
+            QCOMPARE(w.window.suiPanel1->geometry(), QRect(120, 64, 281, 137));
+            QCOMPARE(w.window.suiPanel1->Caption(), QString::fromUtf8("Legenda kolorów"));
+        }
+        TestFolder empty;
+        ErrorRecorder errors;
+        TAGlowne window(empty.Data());
+        RunHandler([&] { window.FormCreate(); });
+        QCOMPARE(errors.messages, QStringList{"File not found"});
+        QVERIFY(window.suiPanel1->isVisibleTo(&window));
+        for (int entry = 1; entry <= 6; ++entry)
+            QVERIFY(!window.PKolor(entry)->isVisibleTo(window.suiPanel1));
+        QCOMPARE(window.width(), 639);
+    }
+};
+
+QTEST_MAIN(TestTable)
+#include "tst_table.moc"
