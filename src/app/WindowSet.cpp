@@ -20,7 +20,7 @@ void CreateWindows(const DataFolder& folder)
     Informacje = new TInformacje(AGlowne);
     RunHandler([] { Informacje->FormCreate(); });
     InfooProgz = new TInfooProgz(AGlowne);
-    OknoA3D = new TOknoA3D();
+    OknoA3D = new TOknoA3D(folder);
 
     SetApplicationMainForm(AGlowne);
     AGlowne->SetCompanionWindows(Informacje, InfooProgz, OknoA3D);

@@ -1,22 +1,192 @@
 #include "TOknoA3D.h"
 
+#include "AtomModel.h"
+#include "Configuration.h"
+#include "Cp1250.h"
 #include "ErrorReport.h"
+#include "SceneObjects.h"
 #include "WindowPlacement.h"
 
-#include <QCloseEvent>
+#include <GL/gl.h>
 
-TOknoA3D::TOknoA3D()
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint)
+#include <QCloseEvent>
+#include <QOpenGLContext>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <cmath>
+
+AtomView::AtomView(TOknoA3D* window)
+    : QOpenGLWidget(window), window_(window)
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setVersion(2, 1);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    format.setAlphaBufferSize(0);
+    format.setDepthBufferSize(16);
+    setFormat(format);
+    // no alpha in the picture: the clear colour's zero alpha must not make the window see-through,
+    // and blending reads a destination alpha of one, as on a plain RGB window
+    setTextureFormat(GL_RGB8);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void AtomView::initializeGL()
+{
+    window_->Ustaw_scene();
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        makeCurrent();
+        ZwolnijKwadryke();
+        doneCurrent();
+    });
+}
+
+void AtomView::resizeGL(int, int)
+{
+    window_->Ustaw_scene();
+}
+
+void AtomView::paintGL()
+{
+    window_->DrawFrame();
+}
+
+void AtomView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    window_->FormMouseMove(event->buttons(), p.x(), p.y());
+}
+
+void AtomView::mousePressEvent(QMouseEvent* event)
+{
+    window_->setFocus(Qt::MouseFocusReason);
+    QOpenGLWidget::mousePressEvent(event);
+}
+
+TOknoA3D::TOknoA3D(DataFolder folder)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), folder_(std::move(folder))
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Przestrzenny model atomu (o - opcje)"));
     setMinimumSize(125, 50);
-    PlaceOnFirstShow(this, [=, this] { CenterOnScreen(this); });
+    setFocusPolicy(Qt::StrongFocus);
     resize(422, 297);
+    PlaceOnFirstShow(this, [this] { CenterOnScreen(this); });
+    view_ = new AtomView(this);
+    view_->setGeometry(rect());
+    BuildOptionsPanel();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(100);
+    connect(Timer2, &QTimer::timeout, this, [this] { RunHandler([this] { Timer2Timer(); }); });
+    FormCreate();
+    Timer1->start();
+}
+
+void TOknoA3D::FormCreate()
+{
+    Konfiguracja = Nothing;
+    LicznikObrotu = 0;
+    Odleglosc -= 800;
+}
+
+void TOknoA3D::Ustaw_scene()
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-20.8, 20.8, -20.8, 20.8, 100, 5000);
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    glShadeModel(GL_SMOOTH);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_DST_ALPHA);
+    glEnable(GL_BLEND);
+    glPolygonMode(GL_FRONT, GL_FILL);
+    glPolygonMode(GL_BACK, GL_FILL);
+    glClearColor(0.7f, 0.7f, 0.7f, 1.0f);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_NORMALIZE);
+}
+
+void TOknoA3D::DrawFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslated(0, PrzesuniecieY, Odleglosc - 100);
+    glRotated(KatX, 1, 0, 0);
+    glRotated(KatY, 0, 1, 0);
+    glPushMatrix();
+    glTranslated(12, 20, 0);
+    Ustaw_swiatlo(1);
+    glPopMatrix();
+    if (Konfiguracja == Nothing)
+        return;
+    Rysuj_jadro();
+    const QList<int> shells = ShellElectronCounts(Konfiguracja);
+    const int S = int(shells.size());
+    for (int k = 1; k <= S; ++k) {
+        const int n = shells[k - 1];
+        const double radius = 30.0 * k;
+        glPushMatrix();
+        glRotated(60.0 * k, 0, 1, 0);
+        for (int i = 0; i <= 65; ++i) {
+            const double t = i / 10.0;
+            glPushMatrix();
+            glTranslated(radius * std::cos(t), radius * std::sin(t), 0);
+            Rysuj_punkt_orbity();
+            glPopMatrix();
+        }
+        if (n >= 1) {
+            const double step = 6.5 / n;
+            for (int j = 0; j < n; ++j) {
+                const double theta = j * step;
+                glPushMatrix();
+                glTranslated(radius * std::cos(theta), radius * std::sin(theta), 0);
+                k == S ? Rysuj_elektron_walencyjny() : Rysuj_elektron();
+                glPopMatrix();
+            }
+        }
+        glPopMatrix();
+    }
+}
+
+void TOknoA3D::Rysuj_atom()
+{
+    // nothing is drawn while the window is hidden; the model state goes on and shows on the next frame
+    if (isVisible())
+        view_->update();
+}
+
+void TOknoA3D::pierwiastek(const QString& symbol)
+{
+    const std::optional<QByteArray> bytes = StringToCp1250(symbol);
+    if (!bytes)
+        return;
+    if (const std::optional<QByteArray> configuration = FindConfiguration(folder_, *bytes))
+        Konfiguracja = *configuration;
+}
+
+void TOknoA3D::Start_spin(int x, int y)
+{
+    KatX = x;
+    KatY = y;
+    MyszX = 0;
+    MyszY = 0;
+    Rysuj_atom();
 }
 
 void TOknoA3D::FormShow()
 {
+    KatX = 0;
+    KatY = 0;
     if (OnShownChanged)
         OnShownChanged(true);
 }
@@ -25,6 +195,29 @@ void TOknoA3D::FormClose()
 {
     if (OnShownChanged)
         OnShownChanged(false);
+}
+
+void TOknoA3D::FormMouseMove(Qt::MouseButtons shift, int x, int y)
+{
+    if (shift & Qt::LeftButton) {
+        KatY += (MyszX - x) / 2.0;
+        KatX += (MyszY - y) / 2.0;
+    }
+    MyszX = x;
+    MyszY = y;
+}
+
+void TOknoA3D::FormKeyPress(QChar key)
+{
+    if (key == QLatin1Char('+'))
+        Odleglosc += 10;
+    else if (key == QLatin1Char('-'))
+        Odleglosc -= 10;
+}
+
+void TOknoA3D::Timer1Timer()
+{
+    Rysuj_atom();
 }
 
 void TOknoA3D::showEvent(QShowEvent* event)
@@ -37,4 +230,19 @@ void TOknoA3D::closeEvent(QCloseEvent* event)
 {
     RunHandler([this] { FormClose(); });
     QWidget::closeEvent(event);
+}
+
+void TOknoA3D::keyPressEvent(QKeyEvent* event)
+{
+    RunHandler([&] {
+        FormKeyDown(event->key(), event->modifiers());
+        if (!event->text().isEmpty())
+            FormKeyPress(event->text()[0]);
+    });
+}
+
+void TOknoA3D::resizeEvent(QResizeEvent* event)
+{
+    view_->setGeometry(rect());
+    QWidget::resizeEvent(event);
 }

@@ -105,10 +105,9 @@ void PaintParentBackground(QPainter& canvas, const QWidget* control)
     QWidget* parent = control->parentWidget();
     if (!parent)
         return;
+    // the top-left of the region rendered lands on the target offset, the control's own origin
     canvas.save();
-    canvas.translate(-control->x(), -control->y());
-    canvas.setClipRect(parent->rect(), Qt::IntersectClip);
-    parent->render(&canvas, QPoint(), QRegion(control->geometry()), QWidget::DrawWindowBackground);
+    parent->render(&canvas, QPoint(), QRegion(control->geometry()).intersected(parent->rect()), QWidget::DrawWindowBackground);
     canvas.restore();
 }
 
@@ -162,6 +161,21 @@ void DrawControlBorder(QPainter& canvas, const QRect& rect, TColor border, TColo
     if (drawInner) {
         canvas.setPen(ColorToRGB(inner));
         canvas.drawRect(rect.adjusted(1, 1, -2, -2));
+    }
+    canvas.restore();
+}
+
+void DrawFocusRect(QPainter& canvas, const QRect& rect)
+{
+    canvas.save();
+    canvas.setPen(Qt::black);
+    for (int x = rect.left(); x <= rect.right(); x += 2) {
+        canvas.drawPoint(x, rect.top());
+        canvas.drawPoint(x, rect.bottom());
+    }
+    for (int y = rect.top(); y <= rect.bottom(); y += 2) {
+        canvas.drawPoint(rect.left(), y);
+        canvas.drawPoint(rect.right(), y);
     }
     canvas.restore();
 }

@@ -45,6 +45,9 @@ void RotateHalf(QImage& bitmap);
 // asked, one in the control's own colour just inside it.
 void DrawControlBorder(QPainter& canvas, const QRect& rect, TColor border, TColor inner, bool drawInner);
 
+// The platform's dotted focus frame: every other pixel of the rectangle's edge.
+void DrawFocusRect(QPainter& canvas, const QRect& rect);
+
 // The work area of the screen that shows the application's main window (or the primary screen).
 QRect GetWorkArea();
 void SetApplicationMainForm(QWidget* mainForm);

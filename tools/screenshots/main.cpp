@@ -7,6 +7,7 @@
 #include "MenuBar.h"
 #include "Panel.h"
 #include "TAGlowne.h"
+#include "TOknoA3D.h"
 #include "ThemeCatalog.h"
 #include "UkladApplication.h"
 #include "WindowSet.h"
@@ -92,6 +93,13 @@ int main(int argc, char** argv)
         QTest::qWait(100);
         ok = AGlowne->grab().save(folder + QStringLiteral("/scheme-") + name + QStringLiteral(".png"), "PNG") && ok;
     }
+    // the 3D window: an atom with its options panel open
+    OknoA3D->show();
+    OknoA3D->pierwiastek(QStringLiteral("Cl"));
+    OknoA3D->Start_spin(20, 30);
+    OknoA3D->FormKeyDown(Qt::Key_O, {});
+    QTest::qWait(300);
+    ok = OknoA3D->grab().save(folder + QStringLiteral("/atom-3d.png"), "PNG") && ok;
     DestroyWindows();
     for (const TsuiUIStyle style : BuiltInStyles)
         if (style != TsuiUIStyle::DeepBlue)
