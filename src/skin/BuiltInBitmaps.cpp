@@ -3,7 +3,7 @@
 #include "Drawing.h"
 #include "ThemeCatalog.h"
 
-#include <QFile>
+#include <QHash>
 
 static void InitialiseResources()
 {
@@ -16,8 +16,16 @@ QImage LoadBitmapResource(const QString& name)
     Q_UNUSED(initialised);
     if (name.isEmpty())
         return QImage();
+    // the resources never change, so each is decoded once; callers get a shared copy that detaches
+    // when they change it
+    static QHash<QString, QImage> decoded;
+    const auto found = decoded.constFind(name);
+    if (found != decoded.cend())
+        return *found;
     QImage image(QStringLiteral(":/skin/") + name, "BMP");
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+    if (!image.isNull())
+        image = image.convertToFormat(QImage::Format_RGB32);
+    return *decoded.insert(name, image);
 }
 
 void BuiltInBitmap(TsuiUIStyle style, int item, QImage* bitmap, int index, int count)
