@@ -91,7 +91,7 @@ QImage CheckBox(TsuiUIStyle style, const Palette& p, QSize size, bool radio)
                 painter.setBrush(mark);
                 painter.drawEllipse(QRectF(box).center(), side / 5.0, side / 5.0);
             } else {
-                DrawCheckMark(painter, QRectF(box).adjusted(3, 3.5, -3, -3.5), mark, 2);
+                DrawCheckMark(painter, QRectF(box).adjusted(3.5, 4, -3.5, -4), mark, 1.8);
             }
         }
         return image;
