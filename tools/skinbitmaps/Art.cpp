@@ -154,7 +154,7 @@ QImage TitleStrip(TsuiUIStyle style, const Palette& p, int left, int client, int
         for (int x = 0; x < w; ++x)
             image.setPixel(x, y, TitleRow(p, y, h).rgb());
     QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(0, 2, w, h - 2);
     switch (style) {
     case TsuiUIStyle::DeepBlue: {
@@ -312,7 +312,7 @@ QImage ScrollBarButtons(const Palette& p, QSize size)
         QImage image = Canvas(frame, p.Surface);
         RoundedShape(image, QRect(QPoint(0, 0), frame), 2, ButtonFace(p, State(i % 3)));
         QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::Antialiasing);
         const double s = std::min(frame.width(), frame.height()) * 0.22;
         QRectF box(frame.width() / 2.0 - s * 1.2, frame.height() / 2.0 - s * 0.7, s * 2.4, s * 1.4);
         if (i % 3 == 2)
@@ -343,7 +343,7 @@ QImage ScrollButtons(const Palette& p, QSize size)
         QImage image = Canvas(frame, QColor(Magenta));
         RoundedShape(image, QRect(QPoint(0, 0), frame).adjusted(1, 1, -1, -1), 3, ButtonFace(p, i % 2 ? State::Hot : State::Normal));
         QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::Antialiasing);
         const QRectF box(frame.width() / 2.0 - 2.5, frame.height() / 2.0 - 4, 5, 8);
         DrawArrow(painter, box, i < 2 ? Direction::Right : Direction::Left, p.AccentDark);
         return image;
@@ -382,7 +382,7 @@ QImage SideChannelHandle(const Palette& p, QSize size)
     RoundedShape(bar, bar.rect(), size.width() / 2.0, {p.BarTop, p.BarBottom, p.AccentDark, p.Glossy});
     image = bar.transformed(QTransform().rotate(90));
     QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 200));
     for (int k = -2; k <= 2; ++k)
@@ -451,7 +451,7 @@ QImage MessageIcons(QSize size)
     return Strip(size, 4, [&](int i, QSize frame) {
         QImage image = Canvas(frame, surface);
         QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::Antialiasing);
         const QRectF r = QRectF(QPointF(0, 0), QSizeF(frame)).adjusted(3, 3, -3, -3);
         QLinearGradient shade(r.topLeft(), r.bottomLeft());
         if (i == 0) {
@@ -501,7 +501,7 @@ QImage PanelButton(QSize size)
         RoundedShape(image, QRect(QPoint(0, 0), frame), 2,
                      {hot ? QColor(0xFFFFFF) : QColor(0xF2F2F2), hot ? QColor(0xC8D4F8) : QColor(0xC8CCD6), QColor(0x30384C), false});
         QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(0x1E245E), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         const double cx = frame.width() / 2.0, cy = frame.height() / 2.0;
         const double d = i < 2 ? -1 : 1;  // up to fold, down to unfold
@@ -532,7 +532,7 @@ QImage ComboButton(TsuiUIStyle style, QSize size)
                                                   : Face{QColor(0xC6D8FC), QColor(0xAFC6F6), QColor(0x8EAEEA), false};
     RoundedShape(image, image.rect(), style == TsuiUIStyle::MacOS ? 4 : 2, face);
     QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing);
     DrawArrow(painter, QRectF(size.width() / 2.0 - 3.5, size.height() / 2.0 - 1.5, 7, 4),
               Direction::Down, style == TsuiUIStyle::MacOS ? Qt::white : QColor(0x4D6185));
     return image;
