@@ -201,6 +201,34 @@ private slots:
         QVERIFY(!button.Transparent());
     }
 
+    void imageButtonShowsThePictureOfItsState()
+    {
+        QWidget window;
+        window.resize(100, 100);
+        auto* button = new TsuiImageButton(&window);
+        const auto picture = [](QRgb colour) {
+            QImage image(10, 8, QImage::Format_RGB32);
+            image.fill(colour);
+            image.setPixel(0, 0, 0xFFFF00FF);  // the see-through corner
+            return image;
+        };
+        button->SetAutoSize(true);
+        button->SetPictures(picture(0xFF112233), picture(0xFF445566), QImage(), QImage());
+        QCOMPARE(button->size(), QSize(10, 8));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(button->grab().toImage().pixel(5, 5), QRgb(0xFF112233));
+        QTest::mouseMove(button, QPoint(5, 5));
+        QTRY_VERIFY(button->Hot());
+        QCOMPARE(button->grab().toImage().pixel(5, 5), QRgb(0xFF445566));
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(button->grab().toImage().pixel(5, 5), QRgb(0xFF112233));  // no pressed picture: the normal one
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        button->setEnabled(false);
+        QCOMPARE(button->grab().toImage().pixel(5, 5), QRgb(0xFF112233));
+        QVERIFY(button->grab().toImage().pixel(0, 0) != 0xFFFF00FF);
+    }
+
     void checkBoxReportsEveryChangeOnce()
     {
         TsuiCheckBox box;

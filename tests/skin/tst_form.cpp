@@ -4,6 +4,7 @@
 #include "Menu.h"
 #include "MenuBar.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -171,6 +172,54 @@ private slots:
         w.form->SetFormPanel(w.form);
         QCOMPARE(w.form->FormPanel(), nullptr);
         QCOMPARE(errors.messages.last(), QString("Sorry, you can't select the Form assign to FormPanel property"));
+    }
+
+    void altSpaceOpensTheWindowMenu()
+    {
+        SkinnedWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QApplication::setActiveWindow(&w.window);
+        QTest::keyClick(&w.window, Qt::Key_Space, Qt::AltModifier);
+        TsuiTitleBarPopupMenu* menu = w.form->TitleBar()->PopupMenu();
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), QPoint(w.window.x(), w.window.y() + 29));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+    }
+
+    void aSkinFileGivesTheFormItsLook()
+    {
+        QTemporaryDir dir;
+        const auto int32 = [](std::int32_t v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+        QByteArray file = QByteArray("Tessaly_TB", 10) + QByteArray(2, '\0') + int32(24) + int32(0) + int32(24);
+        const QList<QPair<QByteArray, std::int32_t>> entries = {
+            {"FormBorderColor", 0x0000FF}, {"FormBorderWidthInt", 2}, {"FormBackgroundColor", 0x00FF00}, {"FormRoundCornerInt", 0}};
+        for (const auto& [name, value] : entries) {
+            const qsizetype at = file.size();
+            file += name.leftJustified(64, '\0') + char(1) + int32(std::int32_t(at + 77)) + int32(4) + int32(std::int32_t(at + 81)) + int32(value);
+        }
+        file += QByteArray(64, '\0') + char(0) + int32(0) + int32(0) + int32(0);
+        QFile skin(dir.filePath("look.skn"));
+        QVERIFY(skin.open(QIODevice::WriteOnly));
+        skin.write(file);
+        skin.close();
+        SkinnedWindow w;
+        auto* theme = new TsuiFileTheme(&w.window);
+        theme->SetThemeFile(dir.filePath("look.skn"));
+        w.form->SetFileTheme(theme);
+        w.form->SetUIStyle(TsuiUIStyle::FromThemeFile);
+        QCOMPARE(w.form->BorderColor(), TColor(0x0000FF));
+        QCOMPARE(w.form->BorderWidth(), 2);
+        QCOMPARE(w.form->Color(), TColor(0x00FF00));
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        const QImage shot = w.window.grab().toImage();
+        QCOMPARE(shot.pixelColor(1, 100), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(2, 100), QColor(Qt::green));
+        delete theme;
+        QCOMPARE(w.form->UIStyle(), TsuiUIStyle::DeepBlue);
+        QCOMPARE(w.form->BorderColor(), TColor(0));
     }
 
     void everyStyleAppliesItsLook_data()
