@@ -185,11 +185,6 @@ void SetApplicationMainForm(QWidget* mainForm)
     MainForm() = mainForm;
 }
 
-QWidget* ApplicationMainForm()
-{
-    return MainForm();
-}
-
 QRect GetWorkArea()
 {
     if (const QWidget* form = MainForm(); form && form->screen())

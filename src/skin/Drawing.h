@@ -51,7 +51,6 @@ void DrawFocusRect(QPainter& canvas, const QRect& rect);
 // The work area of the screen that shows the application's main window (or the primary screen).
 QRect GetWorkArea();
 void SetApplicationMainForm(QWidget* mainForm);
-QWidget* ApplicationMainForm();
 
 // The desktop's menu font and menu text colour; returns whether the platform gave them.
 bool MenuFont(QFont& font, QColor* textColor = nullptr);

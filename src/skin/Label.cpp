@@ -30,13 +30,6 @@ void TLabel::SetAlignment(Qt::Alignment alignment)
     update();
 }
 
-void TLabel::SetWordWrap(bool wrap)
-{
-    wordWrap_ = wrap;
-    FitToText();
-    update();
-}
-
 void TLabel::SetFontColor(TColor color)
 {
     fontColor_ = color;
@@ -45,20 +38,14 @@ void TLabel::SetFontColor(TColor color)
 
 int TLabel::Flags() const
 {
-    return int(alignment_ | Qt::AlignTop) | (wordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine) | Qt::TextShowMnemonic;
+    return int(alignment_ | Qt::AlignTop) | Qt::TextSingleLine | Qt::TextShowMnemonic;
 }
 
 void TLabel::FitToText()
 {
     if (!autoSize_)
         return;
-    if (wordWrap_) {
-        const QRect bounds = QFontMetrics(font()).boundingRect(QRect(0, 0, width(), 100000), Flags(), caption_);
-        resize(width(), std::max(bounds.height(), QFontMetrics(font()).height()));
-    } else {
-        const QSize size = TextSize(font(), caption_, Qt::TextSingleLine | Qt::TextShowMnemonic);
-        resize(size.width(), QFontMetrics(font()).height());
-    }
+    resize(TextSize(font(), caption_, Qt::TextSingleLine | Qt::TextShowMnemonic).width(), QFontMetrics(font()).height());
 }
 
 void TLabel::changeEvent(QEvent* event)

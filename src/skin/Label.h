@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-// A text label on its parent's surface: transparent, one line or word-wrapped, sizing itself to its
-// text unless told otherwise.
+// A text label on its parent's surface: transparent, one line, sizing itself to its text unless told
+// otherwise.
 class TLabel : public QWidget {
     Q_OBJECT
 public:
@@ -17,11 +17,9 @@ public:
     void SetAutoSize(bool autoSize);
     Qt::Alignment Alignment() const { return alignment_; }
     void SetAlignment(Qt::Alignment alignment);
-    bool WordWrap() const { return wordWrap_; }
-    void SetWordWrap(bool wrap);
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor color);
-    // Sizes the label to its text (the width stays when it wraps).
+    // Sizes the label to its text.
     void FitToText();
 
 protected:
@@ -33,7 +31,6 @@ private:
 
     QString caption_;
     bool autoSize_ = true;
-    bool wordWrap_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     TColor fontColor_ = clWindowText;
 };

@@ -21,9 +21,7 @@ public:
 
     int ButtonCount() const { return int(buttons_.size()); }
     QRect ButtonRect(int index) const { return buttons_[index].Rect; }
-    TMenuItem* ButtonItem(int index) const { return buttons_[index].Item; }
     QString ButtonCaption(int index) const { return buttons_[index].Caption; }
-    int HotButton() const { return hot_; }
     int OpenButton() const { return open_; }
     SkinnedMenuPopup* OpenDropDown() const { return dropDown_; }
 

@@ -34,9 +34,6 @@ public:
     // The flag, false when missing or not a decimal number.
     bool GetBool(const QString& name) const;
 
-    int ImageCount() const { return int(images_.size()); }
-    int IntegerCount() const { return int(integers_.size()); }
-    int FlagCount() const { return int(flags_.size()); }
     int TextCount() const { return int(texts_.size()); }
 
 private:

@@ -124,7 +124,6 @@ public:
     // The rectangle of a visible button other than the control box, or an empty one.
     QRect ButtonRect(int index) const;
     QRect ControlBoxRect() const;
-    int HoveredButton() const { return hovered_; }
 
     // Runs a button's action, as a click on it does.
     void ButtonAction(TsuiTitleBarButton* button);
