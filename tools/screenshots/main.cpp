@@ -1,14 +1,18 @@
-// Screenshots of skinned windows for review: the program's main window in DeepBlue and a test
-// window in each of the other styles, each with a drop-down of its menu open.
+// Screenshots of every window for review, and for checking that a change left the look alone: the
+// program's windows (each drop-down of the main menu, the window menu, the table under every
+// colouring, the information, about and 3D windows) and a sample window of the toolkit in each
+// built-in style and from skin files of every colour family.
 // Usage (needs an X display, for example under xvfb-run): window_screenshots <output folder>
 
 #include "Form.h"
 #include "Menu.h"
 #include "MenuBar.h"
-#include "Panel.h"
+#include "StyleSamples.h"
 #include "TAGlowne.h"
+#include "TInfooProgz.h"
+#include "TInformacje.h"
 #include "TOknoA3D.h"
-#include "ThemeCatalog.h"
+#include "TitleBar.h"
 #include "UkladApplication.h"
 #include "WindowSet.h"
 
@@ -20,53 +24,82 @@
 
 namespace {
 
-// Opens the drop-down of the bar's button and saves the window together with it.
-bool Shoot(QWidget* window, TsuiForm* form, int button, const QString& file)
+QString Folder;
+bool AllSaved = true;
+
+void Save(const QPixmap& shot, const QString& name)
+{
+    AllSaved = shot.save(Folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG") && AllSaved;
+}
+
+// The screen round the window and the menu open over it.
+QPixmap GrabWithMenu(const QWidget* window, const QWidget* menu)
+{
+    QRect area = window->frameGeometry();
+    if (menu)
+        area = area.united(menu->geometry());
+    return QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16, area.height() + 16);
+}
+
+void ShowAndWait(QWidget* window)
 {
     window->show();
     if (!QTest::qWaitForWindowExposed(window))
-        return false;
-    form->MenuBar()->OpenMenu(button);
-    QTest::qWait(300);
-    QRect area = window->frameGeometry();
-    if (const QWidget* dropDown = form->MenuBar()->OpenDropDown())
-        area = area.united(dropDown->geometry());
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x() - 8, area.y() - 8, area.width() + 16, area.height() + 16);
-    if (QWidget* dropDown = form->MenuBar()->OpenDropDown())
-        dropDown->close();
-    window->hide();
-    return shot.save(file, "PNG");
+        AllSaved = false;
+    QTest::qWait(100);
 }
 
-// A window in one style: title bar, frame, menu bar and a skinned panel on its surface.
-bool ShootStyle(TsuiUIStyle style, const QString& folder)
+void ShootMainWindow()
 {
-    QWidget window;
-    window.setWindowTitle(StyleName(style) + QStringLiteral(" - okno próbne"));
-    window.resize(466, 306);
-    auto* form = new TsuiForm(&window);
-    form->SetUIStyle(style);
-    form->SetTitleBarButtons({TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiHelp, TsuiTitleBarBtnType::suiClose,
-                              TsuiTitleBarBtnType::suiMax, TsuiTitleBarBtnType::suiMin});
-    auto* menu = new TsuiMainMenu(&window);
-    menu->SetUIStyle(style);
-    TMenuItem* file = menu->Add(new TMenuItem(QStringLiteral("Plik"), QStringLiteral("Plik1")));
-    file->Add(new TMenuItem(QStringLiteral("Otwórz"), QStringLiteral("Otworz1")));
-    file->Add(new TMenuItem(QStringLiteral("-"), QStringLiteral("N1")));
-    file->Add(new TMenuItem(QStringLiteral("Zamknij"), QStringLiteral("Zamknij1")));
-    TMenuItem* view = menu->Add(new TMenuItem(QStringLiteral("Widok"), QStringLiteral("Widok1")));
-    view->Add(new TMenuItem(QStringLiteral("Podstawowy"), QStringLiteral("Podstawowy1")))->SetChecked(true);
-    view->Add(new TMenuItem(QStringLiteral("Rozwiń"), QStringLiteral("Rozwi1")));
-    view->Add(new TMenuItem(QStringLiteral("-"), QStringLiteral("N2")));
-    TMenuItem* disabled = view->Add(new TMenuItem(QStringLiteral("Wizualizacja 3D"), QStringLiteral("Wizualizacja3D1")));
-    disabled->setEnabled(false);
-    menu->Add(new TMenuItem(QStringLiteral("Pomoc"), QStringLiteral("Pomoc1")));
-    menu->AttachToWindow();
-    auto* panel = new TsuiPanel(form);
-    panel->SetUIStyle(style);
-    panel->SetCaption(QStringLiteral("Legenda kolorów"));
-    panel->setGeometry(200, 90, 240, 120);
-    return Shoot(&window, form, 1, folder + QLatin1Char('/') + StyleName(style) + QStringLiteral(".png"));
+    ShowAndWait(AGlowne);
+    TsuiMenuBar* bar = AGlowne->suiForm1->MenuBar();
+    for (int button = 0; button < bar->ButtonCount(); ++button) {
+        bar->OpenMenu(button);
+        QTest::qWait(200);
+        Save(GrabWithMenu(AGlowne, bar->OpenDropDown()), QStringLiteral("main-menu-%1").arg(button + 1));
+        if (QWidget* dropDown = bar->OpenDropDown())
+            dropDown->close();
+        QTest::qWait(50);
+    }
+    TsuiTitleBar* title = AGlowne->suiForm1->TitleBar();
+    title->OpenWindowMenu();
+    QTest::qWait(200);
+    Save(GrabWithMenu(AGlowne, title->PopupMenu()), QStringLiteral("main-window-menu"));
+    title->PopupMenu()->close();
+
+    const QList<QPair<TMenuItem*, QString>> schemes = {{AGlowne->Grupypierwiastkw1, QStringLiteral("metale-i-niemetale")},
+                                                       {AGlowne->Podziametali1, QStringLiteral("podzial-metali")},
+                                                       {AGlowne->Podzianiemetali1, QStringLiteral("podzial-niemetali")},
+                                                       {AGlowne->Liczbaatomw1, QStringLiteral("liczba-atomow")},
+                                                       {AGlowne->Bezkolorw1, QStringLiteral("bez-kolorow")}};
+    for (const auto& [item, name] : schemes) {
+        item->trigger();
+        AGlowne->Zaznacz_pierwiastek(11);
+        QTest::qWait(100);
+        Save(AGlowne->grab(), QStringLiteral("scheme-") + name);
+    }
+    AGlowne->Rozwi1->trigger();
+    QTest::qWait(100);
+    Save(AGlowne->grab(), QStringLiteral("main-window-expanded"));
+    AGlowne->Podstawowy1->trigger();
+}
+
+void ShootOtherWindows()
+{
+    for (const auto& [window, name] : {QPair<QWidget*, QString>(Informacje, QStringLiteral("information")),
+                                       QPair<QWidget*, QString>(InfooProgz, QStringLiteral("about"))}) {
+        ShowAndWait(window);
+        Save(window->grab(), name);
+        window->hide();
+    }
+    // an atom with its options panel open
+    OknoA3D->show();
+    OknoA3D->pierwiastek(QStringLiteral("Cl"));
+    OknoA3D->Start_spin(20, 30);
+    OknoA3D->FormKeyDown(Qt::Key_O, {});
+    QTest::qWait(300);
+    Save(OknoA3D->grab(), QStringLiteral("atom-3d"));
+    OknoA3D->hide();
 }
 
 } // namespace
@@ -78,31 +111,23 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: window_screenshots <output folder>\n");
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(folder);
+    Folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(Folder);
     CreateWindows(DataFolder(QStringLiteral(PROGRAM_FOLDER "/")));
-    bool ok = Shoot(AGlowne, AGlowne->suiForm1, 2, folder + QStringLiteral("/main-window.png"));
-    // the table under each colouring scheme, legend included
-    AGlowne->show();
-    const QList<QPair<TMenuItem*, QString>> schemes = {{AGlowne->Grupypierwiastkw1, QStringLiteral("metale-i-niemetale")},
-                                                       {AGlowne->Podziametali1, QStringLiteral("podzial-metali")},
-                                                       {AGlowne->Podzianiemetali1, QStringLiteral("podzial-niemetali")},
-                                                       {AGlowne->Liczbaatomw1, QStringLiteral("liczba-atomow")}};
-    for (const auto& [item, name] : schemes) {
-        item->trigger();
-        QTest::qWait(100);
-        ok = AGlowne->grab().save(folder + QStringLiteral("/scheme-") + name + QStringLiteral(".png"), "PNG") && ok;
-    }
-    // the 3D window: an atom with its options panel open
-    OknoA3D->show();
-    OknoA3D->pierwiastek(QStringLiteral("Cl"));
-    OknoA3D->Start_spin(20, 30);
-    OknoA3D->FormKeyDown(Qt::Key_O, {});
-    QTest::qWait(300);
-    ok = OknoA3D->grab().save(folder + QStringLiteral("/atom-3d.png"), "PNG") && ok;
+    ShootMainWindow();
+    ShootOtherWindows();
+    AGlowne->hide();
     DestroyWindows();
-    for (const TsuiUIStyle style : BuiltInStyles)
-        if (style != TsuiUIStyle::DeepBlue)
-            ok = ShootStyle(style, folder) && ok;
-    return ok ? 0 : 1;
+    for (const StyleSample& sample : StyleSamples()) {
+        QWidget* window = sample.Build();
+        ShowAndWait(window);
+        TsuiMenuBar* bar = window->findChild<TsuiMenuBar*>();
+        bar->OpenMenu(1);
+        QTest::qWait(200);
+        Save(GrabWithMenu(window, bar->OpenDropDown()), sample.Name);
+        if (QWidget* dropDown = bar->OpenDropDown())
+            dropDown->close();
+        delete window;
+    }
+    return AllSaved ? 0 : 1;
 }

@@ -41,7 +41,7 @@ QByteArray BitmapFile(const QImage& image)
 
 } // namespace
 
-QByteArray SkinFileFromStyle(TsuiUIStyle style)
+QByteArray SkinFileFromStyle(TsuiUIStyle style, const std::map<int, std::int32_t>& overrides)
 {
     QByteArray file("Tessaly_TB", 10);
     file += QByteArray(2, '\0');
@@ -70,6 +70,10 @@ QByteArray SkinFileFromStyle(TsuiUIStyle style)
         case ThemeItemKind::Color:
             PutInt32(data, std::int32_t(BuiltInColor(style, item)));
             break;
+        }
+        if (const auto given = overrides.find(item); given != overrides.end() && type == 1) {
+            data.clear();
+            PutInt32(data, given->second);
         }
         AppendEntry(file, info->Key, type, data, false);
     }
