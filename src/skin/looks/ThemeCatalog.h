@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colors.h"
+#include "ThemeItemTable.h"
 #include "UIStyle.h"
 
 #include <QList>
@@ -10,26 +11,17 @@
 #include <array>
 #include <cstdint>
 
-// The 42 theme items through which every skinned control finds its look, with their built-in
-// values in the five styles. Every look-up, the skin files' key names and the list of bitmap
-// resources derive from the one table behind this header.
+// The theme items through which every skinned control finds its look, with their built-in values in
+// the five styles.
 
 enum class ThemeItemKind : std::uint8_t { Int = 0, Color = 1, Image = 2, Bool = 3 };
 
 namespace ThemeItems {
-enum : int {
-    ButtonImage = 1, ButtonTransparentBool, CheckBoxImage, RadioButtonImage, TitleBarButtonImage,
-    TitleBarButtonTransparentBool, TitleBarButtonLeftOffsetInt, TitleBarButtonRightOffsetInt,
-    TitleBarButtonTopInt, TitleBarLeftImage, TitleBarClientImage, TitleBarRightImage, FormMinWidthInt,
-    FormRoundCornerInt, FormBackgroundColor, FormBorderColor, FormBorderWidthInt, MenuSelectedBorderColor,
-    MenuSelectedBackgroundColor, MenuSelectedFontColor, MenuBackgroundColor, MenuFontColor, MenuBarColor,
-    ProgressBarImage, ControlBorderColor, ControlBackgroundColor, ControlFontColor, TrackBarBarImage,
-    TrackBarSliderImage, TrackBarSliderVImage, ScrollBarBackgroundColor, ScrollBarButtonImage,
-    ScrollBarSliderImage, CheckListBoxImage, ToolBarButtonBorderColor, ToolBarButtonBackgroundColor,
-    ToolBarButtonDownBackgroundColor, ScrollButtonImage, TabControlTabImage, TabControlBarImage,
-    SideChannelHandleImage, SideChannelBarImage,
-};
-constexpr int Count = 42;
+#define UKLAD_ITEM_NAME(name, ...) name,
+enum : int { NoItem = 0, UKLAD_THEME_ITEMS(UKLAD_ITEM_NAME, UKLAD_ITEM_NAME) End };
+#undef UKLAD_ITEM_NAME
+constexpr int Count = End - 1;
+static_assert(Count == 42);
 } // namespace ThemeItems
 
 struct ThemeItemInfo {
