@@ -171,6 +171,14 @@ private slots:
         w.form->RefreshMenuBar();
         QCOMPARE(bar->ButtonCaption(1), QString("Ogląd"));
         QCOMPARE(w.form->ClientTop(), 29 + 22);
+        // the menu reports a change of its look, and the bar shows it; a menu that goes away takes
+        // the bar with it
+        w.menu->SetUIStyle(TsuiUIStyle::MacOS);
+        QCOMPARE(w.form->MenuBar()->grab().toImage().pixel(200, 11), LoadBitmapResource("MACOS_MENU_BAR").pixel(0, 11));
+        delete w.menu;
+        QCOMPARE(w.form->MenuBar(), nullptr);
+        QCOMPARE(w.form->ClientTop(), 29);
+        w.form->RefreshMenuBar();
     }
 
     void clickingABarButtonOpensItsDropDown()

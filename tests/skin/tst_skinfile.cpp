@@ -1,6 +1,8 @@
 #include "BuiltInBitmaps.h"
+#include "Form.h"
 #include "Panel.h"
 #include "SkinFileWriter.h"
+#include "SkinLook.h"
 #include "ThemeCatalog.h"
 #include "ThemeFile.h"
 
@@ -240,6 +242,63 @@ private slots:
         QCOMPARE(panel.BorderColor(), TColor(0x0000FF));
         theme->SetThemeFile(dir.filePath("b.skn"));
         QCOMPARE(panel.BorderColor(), TColor(0x00FF00));
+    }
+
+    void colourFamilyOfASkinFile_data()
+    {
+        QTest::addColumn<std::int32_t>("code");
+        QTest::addColumn<SkinColorFamily>("family");
+        QTest::addColumn<TColor>("title");
+        QTest::addColumn<TColor>("panelCaption");
+        QTest::addColumn<TColor>("menuBar");
+        QTest::addColumn<TColor>("menuBarText");
+        // the skin is WinXP's: form colour 0xDEEBEF, menu text black
+        QTest::newRow("none") << 0x000000 << SkinColorFamily::None << clWhite << clWhite << TColor(0xDEEBEF) << clBlack;
+        QTest::newRow("not a family") << 0x060000 << SkinColorFamily::None << clWhite << clWhite << TColor(0xDEEBEF) << clBlack;
+        QTest::newRow("0x10000") << 0x10000 << SkinColorFamily::MacOS << clBlack << clWhite << TColor(0xDEEBEF) << clBlack;
+        QTest::newRow("0x20000") << 0x20000 << SkinColorFamily::WinXP << clWhite << clBlack << TColor(0xAC5B3B) << clBlack;
+        QTest::newRow("0x30000") << 0x30000 << SkinColorFamily::DeepBlue << clBlack << clBlack << TColor(0x996733) << clWhite;
+        QTest::newRow("0x40000") << 0x40000 << SkinColorFamily::Protein << clBlack << clBlack << TColor(0xDEEBEF) << clBlack;
+        QTest::newRow("0x50000") << 0x50000 << SkinColorFamily::BlueGlass << clBlack << clBlack << TColor(0xDEEBEF) << clBlack;
+    }
+
+    void colourFamilyOfASkinFile()
+    {
+        QFETCH(std::int32_t, code);
+        QTemporaryDir dir;
+        Write(dir.filePath("family.skn"), SkinFileFromStyle(TsuiUIStyle::WinXP, {{ThemeItems::ControlFontColor, code}}));
+        QWidget window;
+        auto* theme = new TsuiFileTheme(&window);
+        theme->SetThemeFile(dir.filePath("family.skn"));
+        const SkinLook look(theme, TsuiUIStyle::FromThemeFile);
+        QTEST(look.Family(), "family");
+        QTEST(look.TitleFontColor(), "title");
+        QTEST(look.PanelCaptionColor(), "panelCaption");
+        QTEST(look.MenuBarColor(0xDEEBEF), "menuBar");
+        QTEST(look.MenuBarFontColor(), "menuBarText");
+
+        // the controls take the same colours: the form's menu bar once the bar exists
+        auto* form = new TsuiForm(&window);
+        (new TsuiMainMenu(&window))->AttachToWindow();
+        form->SetFileTheme(theme);
+        form->SetUIStyle(TsuiUIStyle::FromThemeFile);
+        QTEST(form->TitleBar()->FontColor(), "title");
+        QTEST(form->MenuBarColor(), "menuBar");
+        TsuiPanel panel(form);
+        panel.SetFileTheme(theme);
+        panel.SetUIStyle(TsuiUIStyle::FromThemeFile);
+        QTEST(panel.CaptionFontColor(), "panelCaption");
+    }
+
+    void builtInStylesHaveNoFamily()
+    {
+        for (const TsuiUIStyle style : BuiltInStyles) {
+            const SkinLook look(nullptr, style);
+            QCOMPARE(look.Family(), SkinColorFamily::None);
+            QCOMPARE(look.TitleFontColor(), style == TsuiUIStyle::MacOS ? clBlack : clWhite);
+            QCOMPARE(look.PanelCaptionColor(), style == TsuiUIStyle::MacOS ? clBlack : BuiltInColor(style, ThemeItems::MenuSelectedFontColor));
+            QCOMPARE(look.MenuBarColor(0x123456), TColor(0x123456));
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 #include "BuiltInBitmaps.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
+#include "StyleResolution.h"
 #include "Text.h"
 #include "ThemeCatalog.h"
 
@@ -349,36 +350,15 @@ void TsuiCustomButton::paintEvent(QPaintEvent*)
 }
 
 TsuiButton::TsuiButton(QWidget* parent)
-    : TsuiCustomButton(parent), fileTheme_([this] { SetUIStyle(TsuiUIStyle::DeepBlue); })
+    : TsuiCustomButton(parent), skin_(GetFormStyle(parent), [this](const SkinLook& look, LookChange) { ApplyLook(look); })
 {
-    style_ = GetFormStyle(parent);
-    ApplyLook();
+    skin_.SetStyle(skin_.Style());
 }
 
-void TsuiButton::SetUIStyle(TsuiUIStyle style)
+void TsuiButton::ApplyLook(const SkinLook& look)
 {
-    style_ = style;
-    ApplyLook();
-}
-
-void TsuiButton::SetFileTheme(TsuiFileTheme* theme)
-{
-    fileTheme_.Set(theme);
-    SetUIStyle(style_);
-}
-
-void TsuiButton::ApplyLook()
-{
-    TsuiUIStyle effective;
-    const TsuiFileTheme* theme = fileTheme_.Get();
-    strip_ = QImage();
-    if (ResolveStyle(theme, style_, effective)) {
-        theme->GetBitmap(ThemeItems::ButtonImage, &strip_);
-        SetTransparent(theme->GetBool(ThemeItems::ButtonTransparentBool));
-    } else {
-        BuiltInBitmap(effective, ThemeItems::ButtonImage, &strip_);
-        SetTransparent(BuiltInBool(effective, ThemeItems::ButtonTransparentBool));
-    }
+    strip_ = look.Bitmap(ThemeItems::ButtonImage);
+    SetTransparent(look.Bool(ThemeItems::ButtonTransparentBool));
     if (autoSize_)
         FitSize();
     update();
@@ -394,7 +374,7 @@ void TsuiButton::SetAutoSize(bool autoSize)
 void TsuiButton::FitSize()
 {
     QImage strip;
-    BuiltInBitmap(style_, ThemeItems::ButtonImage, &strip);
+    BuiltInBitmap(UIStyle(), ThemeItems::ButtonImage, &strip);
     resize(strip.isNull() ? EmptyFrame : QSize(strip.width() / 3, strip.height()));
 }
 
@@ -480,7 +460,7 @@ void TsuiButton::DrawFocus(QPainter& canvas)
 {
     if (!Focused())
         return;
-    if (style_ == TsuiUIStyle::MacOS || style_ == TsuiUIStyle::BlueGlass)
+    if (UIStyle() == TsuiUIStyle::MacOS || UIStyle() == TsuiUIStyle::BlueGlass)
         boldOnce_ = true;
     else
         TsuiCustomButton::DrawFocus(canvas);

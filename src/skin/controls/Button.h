@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Colors.h"
-#include "StyleResolution.h"
+#include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "UIStyle.h"
 
@@ -115,10 +115,10 @@ class TsuiButton : public TsuiCustomButton {
 public:
     explicit TsuiButton(QWidget* parent = nullptr);
 
-    TsuiUIStyle UIStyle() const { return style_; }
-    void SetUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* FileTheme() const { return fileTheme_.Get(); }
-    void SetFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle UIStyle() const { return skin_.Style(); }
+    void SetUIStyle(TsuiUIStyle style) { skin_.SetStyle(style); }
+    TsuiFileTheme* FileTheme() const { return skin_.FileTheme(); }
+    void SetFileTheme(TsuiFileTheme* theme) { skin_.SetFileTheme(theme); }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
     const QImage& Glyph() const { return glyph_; }
@@ -137,15 +137,13 @@ protected:
     void DrawState(QPainter& canvas) override;
     void DrawCaption(QPainter& canvas) override;
     void DrawFocus(QPainter& canvas) override;
-    virtual void ApplyLook();
-
-    TsuiUIStyle style_ = TsuiUIStyle::DeepBlue;
-    FileThemeLink fileTheme_;
 
 private:
+    void ApplyLook(const SkinLook& look);
     void FitSize();
     QSize GlyphSize() const;
 
+    SkinBinding skin_;
     QImage strip_;
     bool autoSize_ = false;
     QImage glyph_;

@@ -1,8 +1,8 @@
 #include "CheckBox.h"
 
-#include "BuiltInBitmaps.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
+#include "StyleResolution.h"
 #include "Text.h"
 #include "ThemeCatalog.h"
 
@@ -10,25 +10,22 @@
 #include <QPainter>
 
 TsuiCheckBox::TsuiCheckBox(QWidget* parent)
-    : QWidget(parent), fileTheme_([this] { SetUIStyle(TsuiUIStyle::DeepBlue); })
+    : QWidget(parent), skin_(GetFormStyle(parent), [this](const SkinLook& look, LookChange) {
+          LoadFrames(look);
+          FitSize();
+          update();
+      })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     resize(93, 17);
-    style_ = GetFormStyle(parent);
+    LoadFrames(skin_.Look());
 }
 
-void TsuiCheckBox::SetUIStyle(TsuiUIStyle style)
+void TsuiCheckBox::LoadFrames(const SkinLook& look)
 {
-    style_ = style;
-    FitSize();
-    update();
-}
-
-void TsuiCheckBox::SetFileTheme(TsuiFileTheme* theme)
-{
-    fileTheme_.Set(theme);
-    SetUIStyle(style_);
+    for (int frame = 1; frame <= 4; ++frame)
+        frames_[std::size_t(frame - 1)] = look.Bitmap(ThemeItems::CheckBoxImage, frame, 4);
 }
 
 void TsuiCheckBox::SetChecked(bool checked)
@@ -76,23 +73,16 @@ void TsuiCheckBox::SetColor(TColor color)
     update();
 }
 
-QImage TsuiCheckBox::Frame() const
+const QImage& TsuiCheckBox::Frame() const
 {
-    const int frame = isEnabled() ? (checked_ ? 1 : 2) : (checked_ ? 3 : 4);
-    QImage picture;
-    TsuiUIStyle effective;
-    if (ResolveStyle(fileTheme_.Get(), style_, effective))
-        fileTheme_.Get()->GetBitmap(ThemeItems::CheckBoxImage, &picture, frame, 4);
-    else
-        BuiltInBitmap(effective, ThemeItems::CheckBoxImage, &picture, frame, 4);
-    return picture;
+    return frames_[std::size_t(isEnabled() ? (checked_ ? 0 : 1) : (checked_ ? 2 : 3))];
 }
 
 void TsuiCheckBox::FitSize()
 {
     if (!autoSize_)
         return;
-    const QImage frame = Frame();
+    const QImage& frame = Frame();
     const int textHeight = QFontMetrics(font()).height();
     resize(frame.width() + TextWidth(font(), caption_) + 8, std::max(textHeight + 2, frame.height()) + 4);
 }
@@ -150,7 +140,7 @@ void TsuiCheckBox::keyReleaseEvent(QKeyEvent* event)
 
 void TsuiCheckBox::paintEvent(QPaintEvent*)
 {
-    const QImage frame = Frame();
+    const QImage& frame = Frame();
     QImage buffer(size(), QImage::Format_ARGB32_Premultiplied);
     buffer.fill(ColorToRGB(color_));
     QPainter canvas(&buffer);

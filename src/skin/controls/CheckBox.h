@@ -1,12 +1,13 @@
 #pragma once
 
 #include "Colors.h"
-#include "StyleResolution.h"
+#include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "UIStyle.h"
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
@@ -20,10 +21,10 @@ class TsuiCheckBox : public QWidget {
 public:
     explicit TsuiCheckBox(QWidget* parent = nullptr);
 
-    TsuiUIStyle UIStyle() const { return style_; }
-    void SetUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* FileTheme() const { return fileTheme_.Get(); }
-    void SetFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle UIStyle() const { return skin_.Style(); }
+    void SetUIStyle(TsuiUIStyle style) { skin_.SetStyle(style); }
+    TsuiFileTheme* FileTheme() const { return skin_.FileTheme(); }
+    void SetFileTheme(TsuiFileTheme* theme) { skin_.SetFileTheme(theme); }
 
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
@@ -54,11 +55,13 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    QImage Frame() const;
+    // The frame of the current state: checked or not, enabled or not.
+    const QImage& Frame() const;
+    void LoadFrames(const SkinLook& look);
     void FitSize();
 
-    TsuiUIStyle style_ = TsuiUIStyle::DeepBlue;
-    FileThemeLink fileTheme_;
+    SkinBinding skin_;
+    std::array<QImage, 4> frames_;  // checked, unchecked, checked disabled, unchecked disabled
     bool checked_ = false;
     QString caption_;
     bool autoSize_ = true;

@@ -4,6 +4,7 @@
 #include "BuiltInBitmaps.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
+#include "StyleResolution.h"
 #include "ThemeCatalog.h"
 #include "Text.h"
 
@@ -15,49 +16,26 @@
 #include <stdexcept>
 
 TsuiPanel::TsuiPanel(QWidget* parent)
-    : QWidget(parent), fileTheme_([this] {
-          ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
-          SetUIStyle(TsuiUIStyle::DeepBlue);
-      })
+    : QWidget(parent),
+      skin_(GetFormStyle(parent), [this](const SkinLook& look, LookChange change) { ApplyLook(look, change); })
 {
+    skin_.OnFileThemeRemoved = [this] { ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr); };
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(100, 100);
     button_ = LoadBitmapResource(QStringLiteral("PANEL_BUTTON"));
-    style_ = GetFormStyle(parent);
-    ApplyLook(false);
+    skin_.SetStyle(skin_.Style());
 }
 
-void TsuiPanel::SetUIStyle(TsuiUIStyle style)
+void TsuiPanel::ApplyLook(const SkinLook& look, LookChange change)
 {
-    style_ = style;
-    ApplyLook(false);
-}
-
-void TsuiPanel::SetFileTheme(TsuiFileTheme* theme)
-{
-    fileTheme_.Set(theme);
-    ApplyLook(true);
-}
-
-void TsuiPanel::ApplyLook(bool fromFileTheme)
-{
-    if (fromFileTheme && style_ != TsuiUIStyle::FromThemeFile)
+    // a file theme given to a panel of a built-in style waits until the style says so
+    if (change == LookChange::FileTheme && skin_.Style() != TsuiUIStyle::FromThemeFile)
         return;
     color_ = clWhite;
-    TsuiUIStyle effective;
-    if (ResolveStyle(fileTheme_.Get(), style_, effective)) {
-        const TsuiFileTheme* theme = fileTheme_.Get();
-        theme->GetBitmap(ThemeItems::SideChannelBarImage, &bar_);
-        borderColor_ = theme->GetColor(ThemeItems::ControlBorderColor);
-        const int family = theme->GetInt(ThemeItems::ControlFontColor);
-        captionFontColor_ = family == 0x20000 || family == 0x30000 || family == 0x40000 || family == 0x50000 ? clBlack : clWhite;
-    } else {
-        bar_ = QImage();
-        BuiltInBitmap(effective, ThemeItems::SideChannelBarImage, &bar_);
-        borderColor_ = BuiltInColor(effective, ThemeItems::ControlBorderColor);
-        captionFontColor_ = effective == TsuiUIStyle::MacOS ? clBlack : BuiltInColor(effective, ThemeItems::MenuSelectedFontColor);
-    }
+    bar_ = look.Bitmap(ThemeItems::SideChannelBarImage);
+    borderColor_ = look.Color(ThemeItems::ControlBorderColor);
+    captionFontColor_ = look.PanelCaptionColor();
     ArrangeAlignedChildren(this, ChildArea());
     update();
 }

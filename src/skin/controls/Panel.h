@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Colors.h"
-#include "StyleResolution.h"
+#include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "UIStyle.h"
 
@@ -23,10 +23,10 @@ public:
 
     explicit TsuiPanel(QWidget* parent = nullptr);
 
-    TsuiUIStyle UIStyle() const { return style_; }
-    void SetUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* FileTheme() const { return fileTheme_.Get(); }
-    void SetFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle UIStyle() const { return skin_.Style(); }
+    void SetUIStyle(TsuiUIStyle style) { skin_.SetStyle(style); }
+    TsuiFileTheme* FileTheme() const { return skin_.FileTheme(); }
+    void SetFileTheme(TsuiFileTheme* theme) { skin_.SetFileTheme(theme); }
 
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor color);
@@ -69,14 +69,13 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void ApplyLook(bool fromFileTheme);
+    void ApplyLook(const SkinLook& look, LookChange change);
     QRect ButtonRect() const;
     bool ButtonShown() const;
     void UpdateHot(QPoint cursor);
     void StepTo(int height);
 
-    TsuiUIStyle style_ = TsuiUIStyle::DeepBlue;
-    FileThemeLink fileTheme_;
+    SkinBinding skin_;
     QImage bar_;
     QImage button_;
     TColor borderColor_ = clBlack;

@@ -55,27 +55,3 @@ void ApplyStyleToChildren(QWidget* container, TsuiUIStyle style, TsuiFileTheme* 
         child->setProperty("UIStyle", QVariant::fromValue(style));
     }
 }
-
-FileThemeLink::FileThemeLink(std::function<void()> removed)
-    : removed_(std::move(removed))
-{
-}
-
-FileThemeLink::~FileThemeLink()
-{
-    QObject::disconnect(connection_);
-}
-
-void FileThemeLink::Set(TsuiFileTheme* theme)
-{
-    if (theme == theme_)
-        return;
-    QObject::disconnect(connection_);
-    theme_ = theme;
-    if (theme)
-        connection_ = QObject::connect(theme, &QObject::destroyed, [this] {
-            theme_ = nullptr;
-            if (removed_)
-                removed_();
-        });
-}

@@ -2,10 +2,6 @@
 
 #include "UIStyle.h"
 
-#include <QPointer>
-
-#include <functional>
-
 class QObject;
 class QWidget;
 class TsuiFileTheme;
@@ -25,21 +21,3 @@ TsuiUIStyle GetFormStyle(const QWidget* owner);
 void ApplyStyleToChildren(QWidget* container, TsuiUIStyle style, TsuiFileTheme* fileTheme);
 
 bool HasProperty(const QObject* component, const char* name);
-
-// The file theme a control refers to. When the file theme is destroyed the link clears itself and
-// tells its control, which then falls back to DeepBlue.
-class FileThemeLink {
-public:
-    explicit FileThemeLink(std::function<void()> removed);
-    ~FileThemeLink();
-    FileThemeLink(const FileThemeLink&) = delete;
-    FileThemeLink& operator=(const FileThemeLink&) = delete;
-
-    TsuiFileTheme* Get() const { return theme_; }
-    void Set(TsuiFileTheme* theme);
-
-private:
-    QPointer<TsuiFileTheme> theme_;
-    QMetaObject::Connection connection_;
-    std::function<void()> removed_;
-};

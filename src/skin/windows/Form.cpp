@@ -7,6 +7,7 @@
 #include "ImagePanel.h"
 #include "Menu.h"
 #include "MenuBar.h"
+#include "StyleResolution.h"
 #include "ThemeCatalog.h"
 
 #include <QApplication>
@@ -28,16 +29,20 @@ bool WindowHasOtherForm(const QWidget* window, const QObject* self)
 } // namespace
 
 TsuiForm::TsuiForm(QWidget* window)
-    : QWidget(window), window_(window), skinning_(!WindowHasOtherForm(window, this)), fileTheme_([this] {
-          ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
-          SetUIStyle(TsuiUIStyle::DeepBlue);
-      })
+    : QWidget(window), window_(window), skinning_(!WindowHasOtherForm(window, this)),
+      skin_(TsuiUIStyle::DeepBlue, [this](const SkinLook& look, LookChange change) { ApplyLook(look, change); })
 {
-    titleBar_ = new TsuiTitleBar(this);
+    skin_.OnFileThemeRemoved = [this] { ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr); };
+    titleBar_ = new TsuiTitleBar(this, true);
     if (!skinning_) {
         titleBar_->hide();
         return;
     }
+    titleBar_->OnLayoutChanged = [this] {
+        LayoutBars();
+        ApplyFormRegion();
+    };
+    titleBar_->OnMaximiseAsked = [this] { SetMaximised(!maximised_); };
     setAttribute(Qt::WA_OpaquePaintEvent);
     window->setMinimumSize(125, 50);
     window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
@@ -45,7 +50,7 @@ TsuiForm::TsuiForm(QWidget* window)
     window->installEventFilter(this);
     qApp->installEventFilter(this);
     menuBarColor_ = color_;
-    ApplyLook(false);
+    skin_.SetStyle(TsuiUIStyle::DeepBlue);
     titleBar_->SetCaption(window->windowTitle());
     FitToWindow();
 }
@@ -53,49 +58,27 @@ TsuiForm::TsuiForm(QWidget* window)
 TsuiForm::~TsuiForm()
 {
     if (menu_)
-        menu_->SetForm(nullptr);
+        menu_->OnChange = nullptr;
 }
 
-void TsuiForm::SetUIStyle(TsuiUIStyle style)
+void TsuiForm::ApplyLook(const SkinLook& look, LookChange change)
 {
-    style_ = style;
-    ApplyLook(false);
-}
-
-void TsuiForm::SetFileTheme(TsuiFileTheme* theme)
-{
-    fileTheme_.Set(theme);
-    ApplyLook(true);
-}
-
-void TsuiForm::ApplyLook(bool fromFileTheme)
-{
-    TsuiUIStyle effective;
-    const TsuiFileTheme* theme = fileTheme_.Get();
-    const bool fromFile = ResolveStyle(theme, style_, effective);
-    if (fromFile) {
-        borderColor_ = theme->GetColor(ThemeItems::FormBorderColor);
-        borderWidth_ = theme->GetInt(ThemeItems::FormBorderWidthInt);
-        color_ = theme->GetColor(ThemeItems::FormBackgroundColor);
-        if (menuBar_) {
-            const int family = theme->GetInt(ThemeItems::ControlFontColor);
-            menuBarColor_ = family == 0x20000 ? 0xAC5B3B : family == 0x30000 ? 0x996733 : color_;
-        }
-    } else {
-        borderColor_ = BuiltInColor(effective, ThemeItems::FormBorderColor);
-        borderWidth_ = BuiltInInt(effective, ThemeItems::FormBorderWidthInt);
-        color_ = BuiltInColor(effective, ThemeItems::FormBackgroundColor);
-        menuBarColor_ = color_;
-    }
-    titleBar_->SetFileTheme(fileTheme_.Get());
-    if (!fromFileTheme || style_ == TsuiUIStyle::FromThemeFile)
-        titleBar_->SetUIStyle(style_);
+    const TsuiUIStyle style = skin_.Style();
+    borderColor_ = look.Color(ThemeItems::FormBorderColor);
+    borderWidth_ = look.Int(ThemeItems::FormBorderWidthInt);
+    color_ = look.Color(ThemeItems::FormBackgroundColor);
+    // a skin file's colour family gives the menu bar its colour only once the bar exists
+    if (menuBar_ || !look.FromFile())
+        SetMenuBarColor(look.MenuBarColor(color_));
+    titleBar_->SetFileTheme(skin_.FileTheme());
+    if (change == LookChange::Style || style == TsuiUIStyle::FromThemeFile)
+        titleBar_->SetUIStyle(style);
     if (menu_) {
-        menu_->SetFileTheme(fileTheme_.Get());
-        menu_->SetUIStyle(style_);
+        menu_->SetFileTheme(skin_.FileTheme());
+        menu_->SetUIStyle(style);
     }
     if (autoUpdateSub_)
-        ApplyStyleToChildren(this, style_, fileTheme_.Get());
+        ApplyStyleToChildren(this, style, skin_.FileTheme());
     ApplyFormRegion();
     update();
     window_->update();
@@ -153,14 +136,23 @@ void TsuiForm::SetTitleBarButtons(std::initializer_list<TsuiTitleBarBtnType> typ
 
 void TsuiForm::SetMenu(TsuiMainMenu* menu)
 {
-    if (menu_ && menu_ != menu)
-        menu_->SetForm(nullptr);
+    if (menu_ != menu) {
+        if (menu_) {
+            menu_->OnChange = nullptr;
+            disconnect(menu_, nullptr, this, nullptr);
+        }
+        if (menu)
+            connect(menu, &QObject::destroyed, this, [this] { SetMenu(nullptr); });
+    }
     menu_ = menu;
     if (menu) {
-        menu->SetForm(this);
-        if (!menuBar_)
+        menu->OnChange = [this] { SetMenuBarFont(); };
+        if (!menuBar_) {
             menuBar_ = new TsuiMenuBar(this);
+            menuBar_->SetColor(menuBarColor_);
+        }
         menuBar_->show();
+        menuBar_->SetMenu(menu);
         SetMenuBarFont();
         RebuildMenuBar();
     } else {
@@ -175,7 +167,7 @@ void TsuiForm::SetMenuBarColor(TColor color)
 {
     menuBarColor_ = color;
     if (menuBar_)
-        menuBar_->update();
+        menuBar_->SetColor(color);
     window_->update();
 }
 
@@ -261,14 +253,15 @@ void TsuiForm::SetMaximised(bool maximised)
         maximised_ = false;
         window_->setGeometry(normalGeometry_);
     }
-    UpdateMaxButtonGlyph();
+    titleBar_->SetWindowMaximised(maximised_);
 }
 
 void TsuiForm::paintEvent(QPaintEvent*)
 {
     QPainter canvas(this);
-    if (style_ == TsuiUIStyle::MacOS || style_ == TsuiUIStyle::Protein) {
-        const QImage pattern = LoadBitmapResource(style_ == TsuiUIStyle::MacOS ? QStringLiteral("MACOS_FORM_BACKGROUND")
+    const TsuiUIStyle style = skin_.Style();
+    if (style == TsuiUIStyle::MacOS || style == TsuiUIStyle::Protein) {
+        const QImage pattern = LoadBitmapResource(style == TsuiUIStyle::MacOS ? QStringLiteral("MACOS_FORM_BACKGROUND")
                                                                              : QStringLiteral("PROTEIN_FORM_BACKGROUND"));
         QImage buffer(size(), QImage::Format_RGB32);
         QPainter tiles(&buffer);
@@ -414,7 +407,7 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Resize:
         FitToWindow();
         ApplyFormRegion();
-        UpdateMaxButtonGlyph();
+        titleBar_->SetWindowMaximised(maximised_);
         break;
     case QEvent::Paint: {
         QPainter canvas(window_);

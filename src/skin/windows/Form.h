@@ -1,7 +1,8 @@
 #pragma once
 
 #include "Colors.h"
-#include "StyleResolution.h"
+#include "Menu.h"
+#include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "TitleBar.h"
 #include "UIStyle.h"
@@ -9,7 +10,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class TsuiMainMenu;
 class TsuiMenuBar;
 
 // Turns a frameless top-level window into a skinned one: the 3-pixel frame round the window, the
@@ -19,6 +19,7 @@ class TsuiForm : public QWidget {
     Q_CLASSINFO("SkinRole", "Form")
     Q_PROPERTY(TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
+    Q_PROPERTY(TsuiMainMenu* Menu READ Menu WRITE SetMenu)
 public:
     static constexpr int FrameWidth = 3;
 
@@ -27,10 +28,10 @@ public:
     explicit TsuiForm(QWidget* window);
     ~TsuiForm() override;
 
-    TsuiUIStyle UIStyle() const { return style_; }
-    void SetUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* FileTheme() const { return fileTheme_.Get(); }
-    void SetFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle UIStyle() const { return skin_.Style(); }
+    void SetUIStyle(TsuiUIStyle style) { skin_.SetStyle(style); }
+    TsuiFileTheme* FileTheme() const { return skin_.FileTheme(); }
+    void SetFileTheme(TsuiFileTheme* theme) { skin_.SetFileTheme(theme); }
     bool UIStyleAutoUpdateSub() const { return autoUpdateSub_; }
     void SetUIStyleAutoUpdateSub(bool update) { autoUpdateSub_ = update; }
 
@@ -58,6 +59,7 @@ public:
     void SetTitleBarButtons(std::initializer_list<TsuiTitleBarBtnType> types);
     TsuiTitleBar* TitleBar() const { return titleBar_; }
 
+    // The menu shown in the menu bar; the bar is built when a menu is set and goes with it.
     TsuiMainMenu* Menu() const { return menu_; }
     void SetMenu(TsuiMainMenu* menu);
     TsuiMenuBar* MenuBar() const { return menuBar_; }
@@ -80,7 +82,6 @@ public:
 
     void DrawFormFrame(QPainter& canvas) const;
     void ApplyFormRegion();
-    void UpdateMaxButtonGlyph() { titleBar_->UpdateMaxButtonGlyph(); }
     void LayoutBars();
 
     std::function<void(QObject* sender, int index)>& OnTitleBarCustomBtnsClick() { return titleBar_->OnCustomBtnsClick; }
@@ -92,15 +93,14 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void ApplyLook(bool fromFileTheme);
+    void ApplyLook(const SkinLook& look, LookChange change);
     void FitToWindow();
     bool HandleKey(QKeyEvent* event);
     Qt::Edges FrameEdgesAt(QPoint point) const;
 
     QWidget* window_;
     bool skinning_;  // false for a second form on a window, which is only a panel
-    TsuiUIStyle style_ = TsuiUIStyle::DeepBlue;
-    FileThemeLink fileTheme_;
+    SkinBinding skin_;
     bool autoUpdateSub_ = false;
     TColor borderColor_ = clBlack;
     int borderWidth_ = 1;

@@ -3,7 +3,7 @@
 #include "BuiltInBitmaps.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
-#include "Form.h"
+#include "StyleResolution.h"
 #include "ThemeCatalog.h"
 #include "Text.h"
 
@@ -161,22 +161,24 @@ TMenuItem* TMenuItem::Add(TMenuItem* item)
 
 void MenuLook::ApplyStyle(TsuiUIStyle style, const TsuiFileTheme* fileTheme)
 {
+    ApplyStyle(style, SkinLook(fileTheme, style));
+}
+
+void MenuLook::ApplyStyle(TsuiUIStyle style, const SkinLook& look)
+{
     UIStyle = style;
     const bool mac = style == TsuiUIStyle::MacOS;
     BarWidth = 26;
     MenuItemHeight = mac ? 20 : 21;
     SeparatorHeight = mac ? 12 : 5;
     SeparatorColor = mac ? 0x000000 : 0x848284;
-    TsuiUIStyle effective;
-    const bool fromFile = ResolveStyle(fileTheme, style, effective);
-    EffectiveStyle = effective;
-    const auto color = [&](int item) { return fromFile ? fileTheme->GetColor(item) : BuiltInColor(effective, item); };
-    BarColor = color(ThemeItems::MenuBarColor);
-    Color = color(ThemeItems::MenuBackgroundColor);
-    FontColor = color(ThemeItems::MenuFontColor);
-    SelectedBorderColor = color(ThemeItems::MenuSelectedBorderColor);
-    SelectedColor = color(ThemeItems::MenuSelectedBackgroundColor);
-    SelectedFontColor = color(ThemeItems::MenuSelectedFontColor);
+    EffectiveStyle = look.Style();
+    BarColor = look.Color(ThemeItems::MenuBarColor);
+    Color = look.Color(ThemeItems::MenuBackgroundColor);
+    FontColor = look.Color(ThemeItems::MenuFontColor);
+    SelectedBorderColor = look.Color(ThemeItems::MenuSelectedBorderColor);
+    SelectedColor = look.Color(ThemeItems::MenuSelectedBackgroundColor);
+    SelectedFontColor = look.Color(ThemeItems::MenuSelectedFontColor);
 }
 
 QFont MenuLook::ItemFont() const
@@ -337,22 +339,18 @@ void SkinnedMenuPopup::keyPressEvent(QKeyEvent* event)
 }
 
 TsuiMainMenu::TsuiMainMenu(QWidget* owner)
-    : QObject(owner), fileTheme_([this] { SetUIStyle(TsuiUIStyle::DeepBlue); })
+    : QObject(owner), skin_(GetFormStyle(owner), [this](const SkinLook& look, LookChange) {
+          look_.ApplyStyle(skin_.Style(), look);
+          Changed();
+      })
 {
-    look_.UIStyle = GetFormStyle(owner);
+    look_.UIStyle = skin_.Style();
 }
 
-void TsuiMainMenu::SetUIStyle(TsuiUIStyle style)
+void TsuiMainMenu::Changed()
 {
-    look_.ApplyStyle(style, fileTheme_.Get());
-    if (form_)
-        form_->RefreshMenuBar();
-}
-
-void TsuiMainMenu::SetFileTheme(TsuiFileTheme* theme)
-{
-    fileTheme_.Set(theme);
-    SetUIStyle(look_.UIStyle);
+    if (OnChange)
+        OnChange();
 }
 
 void TsuiMainMenu::SetMenuItemHeight(int height)
@@ -370,8 +368,7 @@ void TsuiMainMenu::SetSeparatorHeight(int height)
 void TsuiMainMenu::SetUseSystemFont(bool use)
 {
     look_.UseSystemFont = use;
-    if (form_)
-        form_->SetMenuBarFont();
+    Changed();
 }
 
 TMenuItem* TsuiMainMenu::Add(TMenuItem* item)
@@ -401,20 +398,10 @@ void TsuiMainMenu::AttachToWindow()
     if (!window)
         return;
     for (QObject* child : window->children())
-        if (auto* form = qobject_cast<TsuiForm*>(child)) {
-            form->SetMenu(this);
+        if (IsSkinnedForm(child)) {
+            child->setProperty("Menu", QVariant::fromValue(this));
             return;
         }
-}
-
-TsuiForm* TsuiMainMenu::Form() const
-{
-    return form_;
-}
-
-void TsuiMainMenu::SetForm(TsuiForm* form)
-{
-    form_ = form;
 }
 
 bool TsuiMainMenu::IsShortCut(const QKeySequence& key)
@@ -434,22 +421,12 @@ bool TsuiMainMenu::IsShortCut(const QKeySequence& key)
 }
 
 TsuiPopupMenu::TsuiPopupMenu(QWidget* parent)
-    : SkinnedMenuPopup(&look_, parent), fileTheme_([this] { SetUIStyle(TsuiUIStyle::DeepBlue); })
+    : SkinnedMenuPopup(&look_, parent), skin_(GetFormStyle(parent), [this](const SkinLook& look, LookChange) {
+          look_.ApplyStyle(skin_.Style(), look);
+          update();
+      })
 {
-    look_.UIStyle = GetFormStyle(parent);
-    look_.ApplyStyle(look_.UIStyle, nullptr);
-}
-
-void TsuiPopupMenu::SetUIStyle(TsuiUIStyle style)
-{
-    look_.ApplyStyle(style, fileTheme_.Get());
-    update();
-}
-
-void TsuiPopupMenu::SetFileTheme(TsuiFileTheme* theme)
-{
-    fileTheme_.Set(theme);
-    SetUIStyle(look_.UIStyle);
+    skin_.SetStyle(skin_.Style());
 }
 
 TMenuItem* TsuiPopupMenu::Add(TMenuItem* item)

@@ -1,17 +1,14 @@
 #pragma once
 
 #include "Colors.h"
-#include "StyleResolution.h"
+#include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "UIStyle.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QPointer>
 
 #include <functional>
-
-class TsuiForm;
 
 // One menu command. Its check mark is the item's own state: choosing the item never changes it,
 // only the program does. A caption of "-" makes a separator.
@@ -63,6 +60,7 @@ struct MenuLook {
 
     // Re-reads the style's colours (from the file theme when the style says so).
     void ApplyStyle(TsuiUIStyle style, const TsuiFileTheme* fileTheme);
+    void ApplyStyle(TsuiUIStyle style, const SkinLook& look);
     QFont ItemFont() const;
 };
 
@@ -101,13 +99,15 @@ class TsuiMainMenu : public QObject {
 public:
     explicit TsuiMainMenu(QWidget* owner);
 
-    TsuiUIStyle UIStyle() const { return look_.UIStyle; }
-    void SetUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* FileTheme() const { return fileTheme_.Get(); }
-    void SetFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle UIStyle() const { return skin_.Style(); }
+    void SetUIStyle(TsuiUIStyle style) { skin_.SetStyle(style); }
+    TsuiFileTheme* FileTheme() const { return skin_.FileTheme(); }
+    void SetFileTheme(TsuiFileTheme* theme) { skin_.SetFileTheme(theme); }
 
     MenuLook& Look() { return look_; }
     const MenuLook& Look() const { return look_; }
+    // The look the menu bar's buttons are drawn in: the menu's style or skin file.
+    SkinLook BarLook() const { return skin_.Look(); }
     void SetMenuItemHeight(int height);
     void SetSeparatorHeight(int height);
     void SetUseSystemFont(bool use);
@@ -117,19 +117,21 @@ public:
     // The item of any level with the given name, or none.
     TMenuItem* FindItem(const QString& name) const;
 
-    // Links the menu to the window's first skinned form, which builds its menu bar from it.
+    // Gives the menu to the window's first skinned form, which builds its menu bar from it.
     void AttachToWindow();
-    TsuiForm* Form() const;
-    void SetForm(TsuiForm* form);
 
     // Offers a key to the items' shortcuts; true when one took it.
     bool IsShortCut(const QKeySequence& key);
 
+    // The look or the font changed: the menu bar shows the menu afresh.
+    std::function<void()> OnChange;
+
 private:
+    void Changed();
+
     MenuLook look_;
-    FileThemeLink fileTheme_;
+    SkinBinding skin_;
     QList<TMenuItem*> items_;
-    QPointer<TsuiForm> form_;
 };
 
 // A pop-up menu drawn with a menu look.
@@ -140,10 +142,10 @@ class TsuiPopupMenu : public SkinnedMenuPopup {
 public:
     explicit TsuiPopupMenu(QWidget* parent = nullptr);
 
-    TsuiUIStyle UIStyle() const { return look_.UIStyle; }
-    void SetUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* FileTheme() const { return fileTheme_.Get(); }
-    void SetFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle UIStyle() const { return skin_.Style(); }
+    void SetUIStyle(TsuiUIStyle style) { skin_.SetStyle(style); }
+    TsuiFileTheme* FileTheme() const { return skin_.FileTheme(); }
+    void SetFileTheme(TsuiFileTheme* theme) { skin_.SetFileTheme(theme); }
     MenuLook& Look() { return look_; }
 
     const QList<TMenuItem*>& Items() const { return items_; }
@@ -155,6 +157,6 @@ public:
 
 private:
     MenuLook look_;
-    FileThemeLink fileTheme_;
+    SkinBinding skin_;
     QList<TMenuItem*> items_;
 };

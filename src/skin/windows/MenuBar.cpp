@@ -2,7 +2,6 @@
 
 #include "BuiltInBitmaps.h"
 #include "Drawing.h"
-#include "Form.h"
 #include "ThemeCatalog.h"
 #include "Text.h"
 
@@ -23,28 +22,33 @@ QString WithoutMarks(QString caption)
 
 } // namespace
 
-TsuiMenuBar::TsuiMenuBar(TsuiForm* form)
-    : QWidget(form), form_(form)
+TsuiMenuBar::TsuiMenuBar(QWidget* parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
 }
 
-const TsuiMainMenu* TsuiMenuBar::Menu() const
+void TsuiMenuBar::SetMenu(TsuiMainMenu* menu)
 {
-    return form_->Menu();
+    menu_ = menu;
+}
+
+void TsuiMenuBar::SetColor(TColor color)
+{
+    color_ = color;
+    update();
 }
 
 void TsuiMenuBar::Rebuild()
 {
     buttons_.clear();
     hot_ = open_ = -1;
-    if (const TsuiMainMenu* menu = Menu())
-        for (TMenuItem* item : menu->Items())
+    if (menu_)
+        for (TMenuItem* item : menu_->Items())
             buttons_.append({item, item->Caption(), item->isEnabled(), QRect()});
-    Layout();
-    update();
+    Refresh();
 }
 
 void TsuiMenuBar::Refresh()
@@ -52,6 +56,12 @@ void TsuiMenuBar::Refresh()
     for (Button& button : buttons_) {
         button.Caption = button.Item->Caption();
         button.Enabled = button.Item->isEnabled();
+    }
+    if (menu_) {
+        const SkinLook look = menu_->BarLook();
+        look_ = {look.Is(TsuiUIStyle::MacOS), ColorToRGB(look.Color(ThemeItems::MenuSelectedBorderColor)),
+                 ColorToRGB(look.Color(ThemeItems::MenuSelectedBackgroundColor)),
+                 ColorToRGB(look.Color(ThemeItems::MenuSelectedFontColor)), ColorToRGB(look.MenuBarFontColor())};
     }
     Layout();
     update();
@@ -78,39 +88,29 @@ int TsuiMenuBar::ButtonAt(QPoint point) const
 
 void TsuiMenuBar::DrawButton(QPainter& canvas, const Button& button, bool hot, bool pressed) const
 {
-    const TsuiMainMenu* menu = Menu();
-    const TsuiFileTheme* theme = menu ? menu->FileTheme() : form_->FileTheme();
-    TsuiUIStyle effective;
-    const bool fromFile = ResolveStyle(theme, menu ? menu->UIStyle() : form_->UIStyle(), effective);
-    const auto color = [&](int item) { return ColorToRGB(fromFile ? theme->GetColor(item) : BuiltInColor(effective, item)); };
     QRect r = button.Rect;
     const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
     if ((hot || pressed) && button.Enabled) {
-        if (!fromFile && effective == TsuiUIStyle::MacOS) {
+        if (look_.MacBitmaps) {
             canvas.drawImage(r, LoadBitmapResource(QStringLiteral("MACOS_MENU_SELECT")));
-            canvas.setPen(color(ThemeItems::MenuSelectedFontColor));
+            canvas.setPen(look_.SelectedFont);
             DrawText(canvas, QRect(r.left(), r.top(), r.width(), r.height() + 2), flags, button.Caption);
             return;
         }
         if (pressed)
             r.setRight(r.right() - 2);
-        canvas.fillRect(r, color(ThemeItems::MenuSelectedBackgroundColor));
-        canvas.setPen(color(ThemeItems::MenuSelectedBorderColor));
+        canvas.fillRect(r, look_.Selected);
+        canvas.setPen(look_.SelectedBorder);
         canvas.drawRect(r.adjusted(0, 0, -1, -1));
         if (pressed)
             r.setLeft(r.left() + 2);
         r.setTop(r.top() + 2);
-        canvas.setPen(color(ThemeItems::MenuSelectedFontColor));
+        canvas.setPen(look_.SelectedFont);
         DrawText(canvas, r, flags, button.Caption);
         return;
     }
     r.setTop(r.top() + 2);
-    QColor text = color(ThemeItems::MenuFontColor);
-    if (fromFile && theme->GetInt(ThemeItems::ControlFontColor) == 0x30000)
-        text = Qt::white;
-    if (!button.Enabled)
-        text = QColor(0x80, 0x80, 0x80);
-    canvas.setPen(text);
+    canvas.setPen(button.Enabled ? look_.Font : QColor(0x80, 0x80, 0x80));
     DrawText(canvas, r, flags, button.Caption);
 }
 
@@ -118,13 +118,10 @@ void TsuiMenuBar::paintEvent(QPaintEvent*)
 {
     QImage buffer(size(), QImage::Format_RGB32);
     QPainter canvas(&buffer);
-    const TsuiMainMenu* menu = Menu();
-    TsuiUIStyle effective;
-    const bool fromFile = ResolveStyle(menu ? menu->FileTheme() : form_->FileTheme(), menu ? menu->UIStyle() : form_->UIStyle(), effective);
-    if (!fromFile && effective == TsuiUIStyle::MacOS)
+    if (look_.MacBitmaps)
         canvas.drawImage(rect(), LoadBitmapResource(QStringLiteral("MACOS_MENU_BAR")));
     else
-        canvas.fillRect(rect(), ColorToRGB(form_->MenuBarColor()));
+        canvas.fillRect(rect(), ColorToRGB(color_));
     canvas.setFont(font());
     for (int i = 0; i < buttons_.size(); ++i)
         DrawButton(canvas, buttons_[i], i == hot_, i == open_);
@@ -145,8 +142,7 @@ bool TsuiMenuBar::OpenMenu(int index, bool fromKeyboard)
         item->trigger();
         return true;
     }
-    const TsuiMainMenu* menu = Menu();
-    auto* dropDown = new SkinnedMenuPopup(&menu->Look(), this);
+    auto* dropDown = new SkinnedMenuPopup(&menu_->Look(), this);
     dropDown->setAttribute(Qt::WA_DeleteOnClose);
     dropDown->SetItems(item->Items());
     dropDown->OnNeighbour = [this, index](int direction) {

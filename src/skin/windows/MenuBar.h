@@ -5,18 +5,21 @@
 #include <QPointer>
 #include <QWidget>
 
-class TsuiForm;
-
-// The menu bar of a skinned form: one flat button per top-level item of the form's main menu, each
-// opening its drop-down. Alt with a button's letter, or F10, reaches it from the keyboard.
+// The menu bar of a skinned form: one flat button per top-level item of a main menu, each opening
+// its drop-down, drawn in the menu's look. Alt with a button's letter, or F10, reaches it from the
+// keyboard.
 class TsuiMenuBar : public QWidget {
     Q_OBJECT
 public:
-    explicit TsuiMenuBar(TsuiForm* form);
+    explicit TsuiMenuBar(QWidget* parent);
+
+    void SetMenu(TsuiMainMenu* menu);
+    // The bar's background where the look has no bitmap of its own.
+    void SetColor(TColor color);
 
     // Recreates the buttons from the menu's top-level items.
     void Rebuild();
-    // Copies the captions and enabled states of the items to the buttons.
+    // Copies the captions and enabled states of the items to the buttons, and reads the look again.
     void Refresh();
 
     int ButtonCount() const { return int(buttons_.size()); }
@@ -48,12 +51,18 @@ private:
         bool Enabled;
         QRect Rect;
     };
-    const TsuiMainMenu* Menu() const;
+    // The menu's look as the buttons use it.
+    struct Look {
+        bool MacBitmaps = false;
+        QColor SelectedBorder, Selected, SelectedFont, Font;
+    };
     int ButtonAt(QPoint point) const;
     void DrawButton(QPainter& canvas, const Button& button, bool hot, bool pressed) const;
     void Layout();
 
-    TsuiForm* form_;
+    QPointer<TsuiMainMenu> menu_;
+    TColor color_ = clBtnFace;
+    Look look_;
     QList<Button> buttons_;
     int hot_ = -1;
     int open_ = -1;

@@ -4,7 +4,6 @@
 #include "BuiltInBitmaps.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
-#include "Form.h"
 #include "ThemeCatalog.h"
 #include "Text.h"
 
@@ -62,25 +61,17 @@ void TsuiTitleBarButton::SetButtonType(TsuiTitleBarBtnType type)
     type_ = type;
 }
 
-void TsuiTitleBarButton::LoadPictures(TsuiUIStyle style, const TsuiFileTheme* fileTheme, bool maximised)
+void TsuiTitleBarButton::LoadPictures(const SkinLook& look, bool maximised)
 {
-    UIStyle = style;
+    UIStyle = look.Style();
     const int first = FirstFrame(type_, maximised);
     if (first == 0)
         return;
-    TsuiUIStyle effective;
-    const bool fromFile = ResolveStyle(fileTheme, style, effective);
-    QImage* pictures[] = {&PicNormal, &PicMouseOn, &PicMouseDown};
-    for (int i = 0; i < 3; ++i) {
-        if (fromFile)
-            fileTheme->GetBitmap(ThemeItems::TitleBarButtonImage, pictures[i], first + i, 18);
-        else
-            BuiltInBitmap(effective, ThemeItems::TitleBarButtonImage, pictures[i], first + i, 18);
-    }
-    Transparent = fromFile ? fileTheme->GetBool(ThemeItems::TitleBarButtonTransparentBool)
-                           : BuiltInBool(effective, ThemeItems::TitleBarButtonTransparentBool);
-    const int top = fromFile ? fileTheme->GetInt(ThemeItems::TitleBarButtonTopInt) : BuiltInInt(effective, ThemeItems::TitleBarButtonTopInt);
-    Top = top;
+    PicNormal = look.Bitmap(ThemeItems::TitleBarButtonImage, first, 18);
+    PicMouseOn = look.Bitmap(ThemeItems::TitleBarButtonImage, first + 1, 18);
+    PicMouseDown = look.Bitmap(ThemeItems::TitleBarButtonImage, first + 2, 18);
+    Transparent = look.Bool(ThemeItems::TitleBarButtonTransparentBool);
+    Top = look.Int(ThemeItems::TitleBarButtonTopInt);
 }
 
 TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar)
@@ -116,8 +107,9 @@ TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar)
     CloseItem->OnClick = [bar](QObject*) { bar->window()->close(); };
 }
 
-TsuiTitleBar::TsuiTitleBar(QWidget* parent)
-    : QWidget(parent), fileTheme_([this] { SetUIStyle(TsuiUIStyle::DeepBlue); })
+TsuiTitleBar::TsuiTitleBar(QWidget* parent, bool onSkinnedForm)
+    : QWidget(parent), onForm_(onSkinnedForm),
+      skin_(TsuiUIStyle::DeepBlue, [this](const SkinLook& look, LookChange change) { ApplyLook(look, change); })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -137,11 +129,6 @@ TsuiTitleBar::~TsuiTitleBar()
     qDeleteAll(buttons_);
 }
 
-bool TsuiTitleBar::OnForm() const
-{
-    return qobject_cast<const TsuiForm*>(parentWidget()) != nullptr;
-}
-
 TsuiTitleBarSection* TsuiTitleBar::AddSection()
 {
     sections_.append(new TsuiTitleBarSection(this));
@@ -153,8 +140,8 @@ TsuiTitleBarButton* TsuiTitleBar::AddButton(TsuiTitleBarBtnType type)
     auto* button = new TsuiTitleBarButton(this);
     button->SetButtonType(type);
     buttons_.append(button);
-    button->LoadPictures(style_, fileTheme_.Get(), WindowMaximised());
-    if (OnForm())
+    button->LoadPictures(skin_.Look(), WindowMaximised());
+    if (onForm_)
         button->Top -= 3;
     update();
     return button;
@@ -168,69 +155,40 @@ void TsuiTitleBar::ClearButtons()
     update();
 }
 
-void TsuiTitleBar::SetUIStyle(TsuiUIStyle style)
-{
-    style_ = style;
-    ApplyLook(false);
-}
-
-void TsuiTitleBar::SetFileTheme(TsuiFileTheme* theme)
-{
-    fileTheme_.Set(theme);
-    ApplyLook(true);
-}
-
-void TsuiTitleBar::ApplyLook(bool fromFileTheme)
+void TsuiTitleBar::ApplyLook(const SkinLook& look, LookChange change)
 {
     if (custom_)
         return;
-    TsuiUIStyle effective;
-    const TsuiFileTheme* theme = fileTheme_.Get();
-    const bool fromFile = ResolveStyle(theme, style_, effective);
-    const auto bitmap = [&](int item) {
-        QImage picture;
-        fromFile ? theme->GetBitmap(item, &picture) : BuiltInBitmap(effective, item, &picture);
-        return picture;
-    };
-    const auto integer = [&](int item) { return fromFile ? theme->GetInt(item) : BuiltInInt(effective, item); };
-
     qDeleteAll(sections_);
     sections_.clear();
     TsuiTitleBarSection* left = AddSection();
-    left->Picture = bitmap(ThemeItems::TitleBarLeftImage);
+    left->Picture = look.Bitmap(ThemeItems::TitleBarLeftImage);
     left->AutoSize = true;
     TsuiTitleBarSection* right = AddSection();
-    right->Picture = bitmap(ThemeItems::TitleBarRightImage);
+    right->Picture = look.Bitmap(ThemeItems::TitleBarRightImage);
     right->AutoSize = true;
     right->SetAlign(TsuiTitleBarAlign::suiRight);
     TsuiTitleBarSection* middle = AddSection();
-    middle->Picture = bitmap(ThemeItems::TitleBarClientImage);
+    middle->Picture = look.Bitmap(ThemeItems::TitleBarClientImage);
     middle->SetAlign(TsuiTitleBarAlign::suiClient);
 
-    leftBtnXOffset_ = integer(ThemeItems::TitleBarButtonLeftOffsetInt);
-    rightBtnXOffset_ = integer(ThemeItems::TitleBarButtonRightOffsetInt);
-    frameColor_ = fromFile ? theme->GetColor(ThemeItems::FormBorderColor) : BuiltInColor(effective, ThemeItems::FormBorderColor);
-    buttonPictureHeight_ = bitmap(ThemeItems::TitleBarButtonImage).height();
-    buttonTop_ = integer(ThemeItems::TitleBarButtonTopInt) - (OnForm() ? 3 : 0);
+    leftBtnXOffset_ = look.Int(ThemeItems::TitleBarButtonLeftOffsetInt);
+    rightBtnXOffset_ = look.Int(ThemeItems::TitleBarButtonRightOffsetInt);
+    frameColor_ = look.Color(ThemeItems::FormBorderColor);
+    buttonPictureHeight_ = look.Bitmap(ThemeItems::TitleBarButtonImage).height();
+    buttonTop_ = look.Int(ThemeItems::TitleBarButtonTopInt) - (onForm_ ? 3 : 0);
     if (QWidget* owner = window())
-        owner->setMinimumWidth(integer(ThemeItems::FormMinWidthInt));
-    roundCorner_ = integer(ThemeItems::FormRoundCornerInt);
+        owner->setMinimumWidth(look.Int(ThemeItems::FormMinWidthInt));
+    roundCorner_ = look.Int(ThemeItems::FormRoundCornerInt);
 
     for (TsuiTitleBarButton* button : buttons_) {
-        button->LoadPictures(style_, theme, WindowMaximised());
+        button->LoadPictures(look, WindowMaximised());
         button->Top = buttonTop_;
     }
-    popupMenu_->SetFileTheme(fileTheme_.Get());
-    popupMenu_->SetUIStyle(style_);
-
-    if (!fromFileTheme) {
-        if (fromFile) {
-            const int family = theme->GetInt(ThemeItems::ControlFontColor);
-            fontColor_ = family == 0x10000 || family == 0x30000 || family == 0x40000 || family == 0x50000 ? clBlack : clWhite;
-        } else {
-            fontColor_ = effective == TsuiUIStyle::MacOS ? clBlack : clWhite;
-        }
-    }
+    popupMenu_->SetFileTheme(skin_.FileTheme());
+    popupMenu_->SetUIStyle(skin_.Style());
+    if (change == LookChange::Style)
+        fontColor_ = look.TitleFontColor();
     SetAutoSize(true);
     update();
 }
@@ -239,9 +197,9 @@ void TsuiTitleBar::SetAutoSize(bool autoSize)
 {
     autoSize_ = autoSize && !sections_.isEmpty();
     if (autoSize_)
-        setFixedHeight(std::max(0, sections_[0]->Picture.height() - (OnForm() ? 3 : 0)));
-    if (auto* form = qobject_cast<TsuiForm*>(parentWidget()))
-        form->LayoutBars();
+        setFixedHeight(std::max(0, sections_[0]->Picture.height() - (onForm_ ? 3 : 0)));
+    if (OnLayoutChanged)
+        OnLayoutChanged();
 }
 
 void TsuiTitleBar::SetCaption(const QString& caption)
@@ -283,8 +241,8 @@ void TsuiTitleBar::SetDrawAppIcon(bool draw)
 void TsuiTitleBar::SetRoundCorner(int radius)
 {
     roundCorner_ = radius;
-    if (auto* form = qobject_cast<TsuiForm*>(parentWidget()))
-        form->ApplyFormRegion();
+    if (OnLayoutChanged)
+        OnLayoutChanged();
 }
 
 TsuiTitleBarButton* TsuiTitleBar::ControlBox() const
@@ -368,7 +326,7 @@ void TsuiTitleBar::paintEvent(QPaintEvent*)
     QImage buffer(size(), QImage::Format_RGB32);
     buffer.fill(ColorToRGB(frameColor_));
     QPainter canvas(&buffer);
-    const int dx = OnForm() ? -3 : 0, dy = dx;
+    const int dx = onForm_ ? -3 : 0, dy = dx;
     if (sections_.size() >= 3) {
         const QImage& left = sections_[0]->Picture;
         const QImage& right = sections_[1]->Picture;
@@ -410,18 +368,24 @@ void TsuiTitleBar::paintEvent(QPaintEvent*)
 
 bool TsuiTitleBar::WindowMaximised() const
 {
-    const auto* form = qobject_cast<const TsuiForm*>(parentWidget());
-    return form ? form->Maximised() : window()->isMaximized();
+    return onForm_ ? windowMaximised_ : window()->isMaximized();
+}
+
+void TsuiTitleBar::SetWindowMaximised(bool maximised)
+{
+    windowMaximised_ = maximised;
+    UpdateMaxButtonGlyph();
 }
 
 void TsuiTitleBar::UpdateMaxButtonGlyph()
 {
     if (custom_)
         return;
+    const SkinLook look = skin_.Look();
     for (TsuiTitleBarButton* button : buttons_)
         if (button->ButtonType() == TsuiTitleBarBtnType::suiMax) {
             const int top = button->Top;
-            button->LoadPictures(button->UIStyle, fileTheme_.Get(), WindowMaximised());
+            button->LoadPictures(look, WindowMaximised());
             button->Top = top;
         }
     update();
@@ -430,11 +394,10 @@ void TsuiTitleBar::UpdateMaxButtonGlyph()
 void TsuiTitleBar::ButtonAction(TsuiTitleBarButton* button)
 {
     QWidget* owner = window();
-    auto* form = qobject_cast<TsuiForm*>(parentWidget());
     switch (button->ButtonType()) {
     case TsuiTitleBarBtnType::suiMax:
-        if (form)
-            form->SetMaximised(!form->Maximised());
+        if (OnMaximiseAsked)
+            OnMaximiseAsked();
         else if (owner->isMaximized())
             owner->showNormal();
         else {

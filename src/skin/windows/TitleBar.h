@@ -2,7 +2,7 @@
 
 #include "Colors.h"
 #include "Menu.h"
-#include "StyleResolution.h"
+#include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "UIStyle.h"
 
@@ -55,7 +55,7 @@ public:
     void SetButtonType(TsuiTitleBarBtnType type);
 
     // Reloads the three pictures from the title-button strip of the look.
-    void LoadPictures(TsuiUIStyle style, const TsuiFileTheme* fileTheme, bool maximised);
+    void LoadPictures(const SkinLook& look, bool maximised);
 
 private:
     TsuiTitleBar* owner_;
@@ -74,18 +74,20 @@ public:
 };
 
 // The title bar of a skinned window: three section pictures, the title buttons and the caption.
+// On a skinned form it reaches 3 pixels up and left into the window frame, which its pictures
+// cover; the form listens to its events.
 class TsuiTitleBar : public QWidget {
     Q_OBJECT
     Q_PROPERTY(TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
 public:
-    explicit TsuiTitleBar(QWidget* parent);
+    explicit TsuiTitleBar(QWidget* parent, bool onSkinnedForm = false);
     ~TsuiTitleBar() override;
 
-    TsuiUIStyle UIStyle() const { return style_; }
-    void SetUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* FileTheme() const { return fileTheme_.Get(); }
-    void SetFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle UIStyle() const { return skin_.Style(); }
+    void SetUIStyle(TsuiUIStyle style) { skin_.SetStyle(style); }
+    TsuiFileTheme* FileTheme() const { return skin_.FileTheme(); }
+    void SetFileTheme(TsuiFileTheme* theme) { skin_.SetFileTheme(theme); }
 
     bool Custom() const { return custom_; }
     void SetCustom(bool custom) { custom_ = custom; }
@@ -127,11 +129,16 @@ public:
 
     // Runs a button's action, as a click on it does.
     void ButtonAction(TsuiTitleBarButton* button);
-    void UpdateMaxButtonGlyph();
-    bool OnForm() const;
+    // The skinned form tells its maximised state; the maximise button shows the matching glyph.
+    void SetWindowMaximised(bool maximised);
 
     std::function<void(QObject* sender, int index)> OnCustomBtnsClick;
     std::function<void(QObject* sender, int index)> OnHelpBtnClick;
+    // The bar's height or round corner changed: the form lays itself out again.
+    std::function<void()> OnLayoutChanged;
+    // The maximise button asks the form to maximise or restore the window. Without a listener the
+    // bar does it to the window itself.
+    std::function<void()> OnMaximiseAsked;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -142,15 +149,17 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void ApplyLook(bool fromFileTheme);
+    void ApplyLook(const SkinLook& look, LookChange change);
+    void UpdateMaxButtonGlyph();
     void UpdateHover();
     int HitButton(QPoint point) const;
     TsuiTitleBarButton* ControlBox() const;
     bool WindowMaximised() const;
     void StartMove(QMouseEvent* event);
 
-    TsuiUIStyle style_ = TsuiUIStyle::DeepBlue;
-    FileThemeLink fileTheme_;
+    const bool onForm_;
+    bool windowMaximised_ = false;  // as the form tells it
+    SkinBinding skin_;
     bool custom_ = false;
     bool autoSize_ = false;
     QString caption_;
