@@ -1,9 +1,12 @@
 #include "UkladApplication.h"
 
 #include "ErrorReport.h"
+#include "Fonts.h"
 
 #include <QFont>
 #include <QFontDatabase>
+
+#include <utility>
 
 UkladApplication::UkladApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -22,15 +25,13 @@ bool UkladApplication::notify(QObject* receiver, QEvent* event)
 
 void RegisterFonts()
 {
-    static const char* const faces[][2] = {
-        {"/usr/share/wine/fonts/ms_sans_serif.ttf", "MS Sans Serif"},
-        {"/usr/share/wine/fonts/tahoma.ttf", "Tahoma"},
-        {"/usr/share/wine/fonts/tahomabd.ttf", "Tahoma"},
+    const std::pair<const char*, QString> faces[] = {
+        {"/usr/share/wine/fonts/ms_sans_serif.ttf", SansSerifFamily},
+        {"/usr/share/wine/fonts/tahoma.ttf", TitleFamily},
+        {"/usr/share/wine/fonts/tahomabd.ttf", TitleFamily},
     };
-    for (const auto& face : faces)
-        if (QFontDatabase::addApplicationFont(QString::fromLatin1(face[0])) < 0)
-            QFont::insertSubstitution(QString::fromLatin1(face[1]), QStringLiteral("DejaVu Sans"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    for (const auto& [file, family] : faces)
+        if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0)
+            QFont::insertSubstitution(family, QStringLiteral("DejaVu Sans"));
+    QApplication::setFont(SansSerifFont());
 }

@@ -2,6 +2,7 @@
 
 #include "Button.h"
 #include "CheckBox.h"
+#include "Fonts.h"
 #include "Label.h"
 #include "Panel.h"
 
@@ -10,20 +11,10 @@
 // The options panel "Opcje sterowania" and what its controls and the keys do.
 void TOknoA3D::BuildOptionsPanel()
 {
-    suiPanel1 = new TsuiPanel(this);
-    suiPanel1->setObjectName(QStringLiteral("suiPanel1"));
-    suiPanel1->setGeometry(0, 0, 233, 185);
-    suiPanel1->SetHeight(185);
-    suiPanel1->SetCaption(QStringLiteral("Opcje sterowania"));
-    suiPanel1->SetCaptionFontColor(clWhite);
-    suiPanel1->SetShowButton(true);
-    suiPanel1->SetBorderColor(clBlack);
-    suiPanel1->SetColor(clWhite);
+    suiPanel1 = NewCaptionPanel(this, QStringLiteral("suiPanel1"), QRect(0, 0, 233, 185), QStringLiteral("Opcje sterowania"));
     suiPanel1->hide();
 
-    QFont bold(QStringLiteral("MS Sans Serif"));
-    bold.setPixelSize(11);
-    bold.setBold(true);
+    const QFont bold = SansSerifFont(true);
     const auto label = [this](const char* caption, int x, int y, const QFont* font) {
         auto* l = new TLabel(QString::fromUtf8(caption), suiPanel1);
         if (font)

@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QWidget>
-
-class TsuiForm;
+#include "SecondaryWindow.h"
 
 // The about window: the program's name, version and author.
-class TInfooProgz : public QWidget {
+class TInfooProgz : public TSecondaryWindow {
     Q_OBJECT
 public:
     explicit TInfooProgz(const QWidget* mainWindow);
-
-    TsuiForm* suiForm1;
 };

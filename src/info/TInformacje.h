@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QWidget>
-
-class TsuiForm;
+#include "SecondaryWindow.h"
 
 // The element information window: one element's data, shells, description and pictures.
-class TInformacje : public QWidget {
+class TInformacje : public TSecondaryWindow {
     Q_OBJECT
 public:
     static constexpr int BasicWidth = 370;
@@ -13,6 +11,4 @@ public:
     explicit TInformacje(const QWidget* mainWindow);
 
     void FormCreate();
-
-    TsuiForm* suiForm1;
 };

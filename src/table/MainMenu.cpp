@@ -26,50 +26,40 @@ void TAGlowne::BuildFrameAndMenu()
     look.FontColor = clBlack;
     look.BorderColor = clBlack;
     look.FlatMenu = false;
-    look.FontName = QStringLiteral("MS Sans Serif");
+    look.FontName = SansSerifFamily;
     look.FontSize = 8;
     look.UseSystemFont = true;
 
-    const auto item = [](TMenuItem* parent, const QString& caption, const QString& name) {
-        return parent->Add(new TMenuItem(caption, name));
+    // each item with its handler, in the menu's order
+    const auto add = [this](auto* parent, const char* caption, const char* name, void (TAGlowne::*handler)(QObject*) = nullptr) {
+        TMenuItem* item = parent->Add(new TMenuItem(QString::fromUtf8(caption), QString::fromLatin1(name)));
+        if (handler)
+            item->OnClick = [this, handler](QObject* sender) { (this->*handler)(sender); };
+        return item;
     };
-    Plik1 = MainMenu1->Add(new TMenuItem(QStringLiteral("Plik"), QStringLiteral("Plik1")));
-    Zamknij1 = item(Plik1, QStringLiteral("Zamknij"), QStringLiteral("Zamknij1"));
-    Widok1 = MainMenu1->Add(new TMenuItem(QStringLiteral("Widok"), QStringLiteral("Widok1")));
-    Podstawowy1 = item(Widok1, QStringLiteral("Podstawowy"), QStringLiteral("Podstawowy1"));
-    Rozwi1 = item(Widok1, QStringLiteral("Rozwiń"), QStringLiteral("Rozwi1"));
-    N2 = item(Widok1, QStringLiteral("-"), QStringLiteral("N2"));
-    Wizualizacja3D1 = item(Widok1, QStringLiteral("Wizualizacja 3D"), QStringLiteral("Wizualizacja3D1"));
-    Kolorowanie1 = MainMenu1->Add(new TMenuItem(QStringLiteral("Kolorowanie"), QStringLiteral("Kolorowanie1")));
-    Bezkolorw1 = item(Kolorowanie1, QStringLiteral("Bez kolorów"), QStringLiteral("Bezkolorw1"));
-    Grupypierwiastkw1 = item(Kolorowanie1, QStringLiteral("Metale i niemetale"), QStringLiteral("Grupypierwiastkw1"));
-    Podziametali1 = item(Kolorowanie1, QStringLiteral("Podział metali"), QStringLiteral("Podziametali1"));
-    Podzianiemetali1 = item(Kolorowanie1, QStringLiteral("Podział niemetali"), QStringLiteral("Podzianiemetali1"));
-    N1 = item(Kolorowanie1, QStringLiteral("-"), QStringLiteral("N1"));
-    Liczbaatomw1 = item(Kolorowanie1, QStringLiteral("Liczba atomów"), QStringLiteral("Liczbaatomw1"));
-    Interakcje1 = MainMenu1->Add(new TMenuItem(QStringLiteral("Interakcje"), QStringLiteral("Interakcje1")));
-    Liczbaatomw2 = item(Interakcje1, QStringLiteral("Liczba atomów"), QStringLiteral("Liczbaatomw2"));
-    Datyodkry1 = item(Interakcje1, QStringLiteral("Daty odkryć"), QStringLiteral("Datyodkry1"));
-    Stanyskupienia1 = item(Interakcje1, QStringLiteral("Stany skupienia"), QStringLiteral("Stanyskupienia1"));
-    Pomoc1 = MainMenu1->Add(new TMenuItem(QStringLiteral("Pomoc"), QStringLiteral("Pomoc1")));
-    Informacjeoprogramie1 = item(Pomoc1, QStringLiteral("Informacje o programie"), QStringLiteral("Informacjeoprogramie1"));
+    Plik1 = add(MainMenu1, "Plik", "Plik1");
+    Zamknij1 = add(Plik1, "Zamknij", "Zamknij1", &TAGlowne::Zamknij1Click);
+    Widok1 = add(MainMenu1, "Widok", "Widok1");
+    Podstawowy1 = add(Widok1, "Podstawowy", "Podstawowy1", &TAGlowne::Podstawowy1Click);
+    Rozwi1 = add(Widok1, "Rozwiń", "Rozwi1", &TAGlowne::Rozwi1Click);
+    N2 = add(Widok1, "-", "N2");
+    Wizualizacja3D1 = add(Widok1, "Wizualizacja 3D", "Wizualizacja3D1", &TAGlowne::Wizualizacja3D1Click);
+    Kolorowanie1 = add(MainMenu1, "Kolorowanie", "Kolorowanie1");
+    Bezkolorw1 = add(Kolorowanie1, "Bez kolorów", "Bezkolorw1", &TAGlowne::Bezkolorw1Click);
+    Grupypierwiastkw1 = add(Kolorowanie1, "Metale i niemetale", "Grupypierwiastkw1", &TAGlowne::Grupypierwiastkw1Click);
+    Podziametali1 = add(Kolorowanie1, "Podział metali", "Podziametali1", &TAGlowne::Podziametali1Click);
+    Podzianiemetali1 = add(Kolorowanie1, "Podział niemetali", "Podzianiemetali1", &TAGlowne::Podzianiemetali1Click);
+    N1 = add(Kolorowanie1, "-", "N1");
+    Liczbaatomw1 = add(Kolorowanie1, "Liczba atomów", "Liczbaatomw1", &TAGlowne::Liczbaatomw1Click);
+    Interakcje1 = add(MainMenu1, "Interakcje", "Interakcje1");
+    Liczbaatomw2 = add(Interakcje1, "Liczba atomów", "Liczbaatomw2");
+    Datyodkry1 = add(Interakcje1, "Daty odkryć", "Datyodkry1");
+    Stanyskupienia1 = add(Interakcje1, "Stany skupienia", "Stanyskupienia1");
+    Pomoc1 = add(MainMenu1, "Pomoc", "Pomoc1");
+    Informacjeoprogramie1 = add(Pomoc1, "Informacje o programie", "Informacjeoprogramie1", &TAGlowne::Informacjeoprogramie1Click);
 
     Podstawowy1->SetChecked(true);
     Bezkolorw1->SetChecked(true);
-
-    const auto handle = [this](TMenuItem* item, void (TAGlowne::*handler)(QObject*)) {
-        item->OnClick = [this, handler](QObject* sender) { (this->*handler)(sender); };
-    };
-    handle(Zamknij1, &TAGlowne::Zamknij1Click);
-    handle(Podstawowy1, &TAGlowne::Podstawowy1Click);
-    handle(Rozwi1, &TAGlowne::Rozwi1Click);
-    handle(Wizualizacja3D1, &TAGlowne::Wizualizacja3D1Click);
-    handle(Bezkolorw1, &TAGlowne::Bezkolorw1Click);
-    handle(Grupypierwiastkw1, &TAGlowne::Grupypierwiastkw1Click);
-    handle(Podziametali1, &TAGlowne::Podziametali1Click);
-    handle(Podzianiemetali1, &TAGlowne::Podzianiemetali1Click);
-    handle(Liczbaatomw1, &TAGlowne::Liczbaatomw1Click);
-    handle(Informacjeoprogramie1, &TAGlowne::Informacjeoprogramie1Click);
 
     MainMenu1->AttachToWindow();
     suiForm1->SetMenuBarHeight(22);

@@ -1,6 +1,7 @@
 #include "TAGlowne.h"
 
 #include "Cp1250.h"
+#include "Fonts.h"
 #include "Form.h"
 #include "Label.h"
 #include "Menu.h"
@@ -60,18 +61,7 @@ TColor AtomCountShade(std::int32_t atomicNumber)
 
 void TAGlowne::BuildLegend()
 {
-    suiPanel1 = new TsuiPanel(suiForm1);
-    suiPanel1->setObjectName(QStringLiteral("suiPanel1"));
-    suiPanel1->setGeometry(120, 64, 281, 137);
-    suiPanel1->SetHeight(137);
-    suiPanel1->SetCaption(QStringLiteral("Legenda kolorów"));
-    suiPanel1->SetCaptionFontColor(clWhite);
-    suiPanel1->SetShowButton(true);
-    suiPanel1->SetBorderColor(clBlack);
-    suiPanel1->SetColor(clWhite);
-    QFont bold(QStringLiteral("MS Sans Serif"));
-    bold.setPixelSize(11);
-    bold.setBold(true);
+    suiPanel1 = NewCaptionPanel(suiForm1, QStringLiteral("suiPanel1"), QRect(120, 64, 281, 137), QStringLiteral("Legenda kolorów"));
     for (int entry = 1; entry <= 6; ++entry) {
         auto* swatch = new TPlainPanel(suiPanel1, TPlainPanel::Bevel::Raised, TPlainPanel::Bevel::None);
         swatch->setObjectName(QStringLiteral("PKolor%1").arg(entry));
@@ -80,7 +70,7 @@ void TAGlowne::BuildLegend()
         swatches_[std::size_t(entry)] = swatch;
         auto* label = new TLabel(QStringLiteral("LKolor%1").arg(entry), suiPanel1);
         label->setObjectName(QStringLiteral("LKolor%1").arg(entry));
-        label->setFont(bold);
+        label->setFont(SansSerifFont(true));
         label->move(32, 16 + 16 * entry);
         label->hide();
         legendLabels_[std::size_t(entry)] = label;

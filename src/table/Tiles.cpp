@@ -1,22 +1,11 @@
 #include "TAGlowne.h"
 
+#include "Fonts.h"
 #include "Form.h"
 #include "Label.h"
 #include "TableLayout.h"
 #include "PlainPanel.h"
 
-
-namespace {
-
-QFont BoldFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    return font;
-}
-
-} // namespace
 
 // The tiles and the group and period labels, on the form surface.
 void TAGlowne::BuildTable()
@@ -25,7 +14,7 @@ void TAGlowne::BuildTable()
         auto* tile = new TPlainPanel(suiForm1, TPlainPanel::Bevel::Lowered, TPlainPanel::Bevel::Raised);
         tile->setObjectName(QStringLiteral("Panel%1").arg(cell.Number));
         tile->setGeometry(QRect(TileOrigin(cell.Column, cell.Row), QSize(TileWidth, TileHeight)));
-        tile->setFont(BoldFont());
+        tile->setFont(SansSerifFont(true));
         tile->SetCaption(QString::fromLatin1(cell.Symbol));
         tile->OnClick = [this](TPlainPanel* sender) { PanelClick(sender); };
         panels_[std::size_t(cell.Number)] = tile;
@@ -35,7 +24,7 @@ void TAGlowne::BuildTable()
         label->setObjectName(QString::fromLatin1(place.Name));
         label->SetAutoSize(false);
         label->setGeometry(place.Geometry);
-        label->setFont(BoldFont());
+        label->setFont(SansSerifFont(true));
         label->SetAlignment(place.RightAligned ? Qt::AlignRight : Qt::AlignHCenter);
         labels_[std::size_t(QString::fromLatin1(place.Name).mid(5).toInt())] = label;
     }

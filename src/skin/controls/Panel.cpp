@@ -15,6 +15,20 @@
 
 #include <stdexcept>
 
+TsuiPanel* NewCaptionPanel(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption)
+{
+    auto* panel = new TsuiPanel(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    panel->SetHeight(geometry.height());
+    panel->SetCaption(caption);
+    panel->SetCaptionFontColor(clWhite);
+    panel->SetShowButton(true);
+    panel->SetBorderColor(clBlack);
+    panel->SetColor(clWhite);
+    return panel;
+}
+
 TsuiPanel::TsuiPanel(QWidget* parent)
     : QWidget(parent),
       skin_(GetFormStyle(parent), [this](const SkinLook& look, LookChange change) { ApplyLook(look, change); })

@@ -11,6 +11,12 @@
 #include <functional>
 #include <optional>
 
+class TsuiPanel;
+
+// A caption panel as the program's windows place them: named, at its place, with its caption in
+// white over the style's bar, the fold button shown, a black border and a white surface.
+TsuiPanel* NewCaptionPanel(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption);
+
 // A container with a skinned caption bar whose button folds the panel up to its bar and unfolds it
 // again, with a short animation.
 class TsuiPanel : public QWidget {

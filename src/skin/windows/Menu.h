@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colors.h"
+#include "Fonts.h"
 #include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "UIStyle.h"
@@ -52,7 +53,7 @@ struct MenuLook {
     TColor FontColor = 0xFFFFFF;
     TColor BorderColor = 0x000000;
     bool FlatMenu = false;
-    QString FontName = QStringLiteral("MS Sans Serif");
+    QString FontName = SansSerifFamily;
     int FontSize = 8;
     bool UseSystemFont = true;
     TsuiUIStyle UIStyle = TsuiUIStyle::DeepBlue;

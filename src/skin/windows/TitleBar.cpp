@@ -4,6 +4,7 @@
 #include "BuiltInBitmaps.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
+#include "Fonts.h"
 #include "ThemeCatalog.h"
 #include "Text.h"
 
@@ -113,9 +114,7 @@ TsuiTitleBar::TsuiTitleBar(QWidget* parent, bool onSkinnedForm)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    font_ = QFont(QStringLiteral("Tahoma"));
-    font_.setPixelSize(11);
-    font_.setBold(true);
+    font_ = TitleFont();
     SetAlign(this, TAlign::alTop);
     for (TsuiTitleBarBtnType type : {TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiClose,
                                      TsuiTitleBarBtnType::suiMax, TsuiTitleBarBtnType::suiMin})

@@ -1,0 +1,22 @@
+#include "SecondaryWindow.h"
+
+#include "Form.h"
+#include "WindowPlacement.h"
+
+TSecondaryWindow::TSecondaryWindow(const QWidget* mainWindow, const QString& title, QSize clientSize, Sizing sizing,
+                                   std::initializer_list<TsuiTitleBarBtnType> buttons)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(title);
+    setMinimumSize(130, 50);
+    PlaceOnFirstShow(this, [=, this] { CenterOnWindow(this, mainWindow); });
+    const QSize size = clientSize + QSize(2 * TsuiForm::FrameWidth, 2 * TsuiForm::FrameWidth);
+    if (sizing == Sizing::Fixed)
+        setFixedSize(size);
+    else
+        resize(size);
+    // the skinned frame's own look is the program's: DeepBlue, a black border, a light grey surface
+    suiForm1 = new TsuiForm(this);
+    suiForm1->SetTitleBarButtons(buttons);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The two faces every window is drawn in. Sizes are in pixels, never points, so layouts do not
+// follow the screen's dots per inch.
+inline const QString SansSerifFamily = QStringLiteral("MS Sans Serif");
+inline const QString TitleFamily = QStringLiteral("Tahoma");
+
+// "MS Sans Serif" 11 pixels high (8 points), normal or bold: the windows' text.
+QFont SansSerifFont(bool bold = false);
+// "Tahoma" 11 pixels high, bold: the title bars' caption.
+QFont TitleFont();
