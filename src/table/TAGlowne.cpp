@@ -1,8 +1,10 @@
 #include "TAGlowne.h"
 
+#include "Cp1250.h"
 #include "ErrorReport.h"
 #include "Form.h"
 #include "Menu.h"
+#include "Panel.h"
 #include "TableFile.h"
 #include "WindowPlacement.h"
 
@@ -61,6 +63,31 @@ void TAGlowne::Wizualizacja3D1Click(QObject*)
         atom3d_->close();
     else
         atom3d_->show();
+}
+
+void TAGlowne::Podstawowy1Click(QObject*)
+{
+    Podstawowy1->SetChecked(true);
+    Rozwi1->SetChecked(false);
+    setFixedWidth(BasicWidth);
+    for (TsuiPanel* panel : {suiPanel2, suiPanel3, suiPanel4})
+        if (panel)
+            panel->hide();
+}
+
+void TAGlowne::Rozwi1Click(QObject*)
+{
+    Podstawowy1->SetChecked(false);
+    Rozwi1->SetChecked(true);
+    setFixedWidth(ExpandedWidth);
+}
+
+void TAGlowne::Infoopire(const QString& symbol)
+{
+    const std::optional<QByteArray> bytes = StringToCp1250(symbol);
+    const std::optional<int> index = bytes ? Znajdz_pierwiastek(ElementTable_, *bytes) : std::nullopt;
+    if (index)
+        Zaznacz_pierwiastek(*index);
 }
 
 void TAGlowne::Informacjeoprogramie1Click(QObject*)

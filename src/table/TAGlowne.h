@@ -1,12 +1,14 @@
 #pragma once
 
 #include "Colors.h"
+#include "ColouringRules.h"
 #include "DataFolder.h"
 #include "ElementTable.h"
 
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 class QTimer;
 class TLabel;
@@ -23,7 +25,6 @@ class TAGlowne : public QWidget {
 public:
     static constexpr int BasicWidth = 639;
     static constexpr int ExpandedWidth = 870;
-    static constexpr TColor MarkColor = 0x0000C8;
 
     explicit TAGlowne(DataFolder folder);
 
@@ -56,6 +57,9 @@ public:
     void Wyczysc_tablice();
     void Ukryj_legende();
     void Zatrzymaj_animacje_tablicy();
+    // Checks the colouring's item (clearing the seven others of the group), then paints the table
+    // and fills the legend as the colouring's rules say.
+    void Koloruj_tablice(Colouring colouring);
     // Repaints the active colouring and marks the element (an index into the element table).
     void Zaznacz_pierwiastek(int element);
     void Infoopire(const QString& symbol);
@@ -88,10 +92,8 @@ private:
     void BuildFrameAndMenu();
     void BuildTable();
     void BuildLegend();
-    // Checks the item of the check-mark group and clears the seven others.
-    void CheckOnly(TMenuItem* item);
-    void FillLegend(int entry, TColor color, const QString& text);
-    void ShowLegend();
+    // The colourings with their menu items, in the order the check marks are read.
+    std::array<std::pair<Colouring, TMenuItem*>, 5> ColouringItems() const;
 
     DataFolder folder_;
     ElementTable ElementTable_;

@@ -1,0 +1,131 @@
+#include "ColouringRules.h"
+
+#include "TableLayout.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr TColor MarkColor = 0x0000C8;
+
+struct ElementClass {
+    TColor Color;
+    const char* Legend;   // empty: the class has no legend entry
+    const char* Symbols;  // space-separated; empty: decided by the cells
+};
+
+const ElementClass MetalsAndNonMetals[] = {
+    {0xE97501, "Metale", ""},  // every tile the next two leave
+    {0x53D771, "Niemetale", "H He C N O F Ne P S Cl Ar Se Br Kr I Xe At Rn"},
+    {0x45C4FA, "Półprzewodniki", "B Si Ge As Sb Te Po"},
+};
+
+const ElementClass MetalKinds[] = {
+    {0x82B0FD, "Metale alkaliczne", "Li Na K Rb Cs Fr"},
+    {0x82EEFD, "Metale ziem alkalicznych", "Be Mg Ca Sr Ba Ra"},
+    {0xD0F18D, "Metale przejściowe", ""},  // columns 3 to 12 of rows 4 to 7
+    {0xCCB9B0, "Metale grup głównych", "Al Ga In Sn Tl Pb Bi"},
+    {0x6DB6B6, "Metaloidy", "B Si Ge As Sb Te Po"},
+};
+const ElementClass& TransitionMetals = MetalKinds[2];
+const ElementClass LanthanideRow = {0xFD82E8, "", ""};
+const ElementClass ActinideRow = {0xFC3DDB, "", ""};
+
+const ElementClass NonMetalKinds[] = {
+    {0x99FFCA, "Niemetale", "H C N O P S Se"},
+    {0x9AEAFE, "Halogeny", "F Cl Br I At"},
+    {0xFEDB9A, "Gazy szlachetne", "He Ne Ar Kr Xe Rn"},
+};
+
+// The legend of "Liczba atomów": the table itself has one shade per element.
+const ElementClass AtomCountLegend[] = {
+    {0x0000FE, "Liczebność atomów = 1", ""}, {0x0000E5, ".", ""}, {0x0000CD, "..", ""},
+    {0x0000B5, "...", ""}, {0x0000A3, "....", ""}, {0x000092, "Liczebność atomów = 109", ""},
+};
+
+bool IsIn(const ElementClass& kind, const TileCell& cell)
+{
+    return QString::fromLatin1(kind.Symbols).split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(QString::fromLatin1(cell.Symbol));
+}
+
+template <std::size_t N>
+std::vector<LegendEntry> LegendOf(const ElementClass (&classes)[N])
+{
+    std::vector<LegendEntry> legend;
+    for (const ElementClass& kind : classes)
+        legend.push_back({kind.Color, QString::fromUtf8(kind.Legend)});
+    return legend;
+}
+
+// The class a tile belongs to in a colouring painted by class, or none.
+const ElementClass* ClassOf(Colouring colouring, const TileCell& cell)
+{
+    switch (colouring) {
+    case Colouring::MetalsAndNonMetals:
+        for (const ElementClass* kind : {&MetalsAndNonMetals[1], &MetalsAndNonMetals[2]})
+            if (IsIn(*kind, cell))
+                return kind;
+        return &MetalsAndNonMetals[0];
+    case Colouring::MetalKinds:
+        if (cell.Row == 8)
+            return &LanthanideRow;
+        if (cell.Row == 9)
+            return &ActinideRow;
+        if (cell.Column >= 3 && cell.Column <= 12 && cell.Row >= 4)
+            return &TransitionMetals;
+        for (const ElementClass& kind : MetalKinds)
+            if (IsIn(kind, cell))
+                return &kind;
+        return nullptr;
+    case Colouring::NonMetalKinds:
+        for (const ElementClass& kind : NonMetalKinds)
+            if (IsIn(kind, cell))
+                return &kind;
+        return nullptr;
+    case Colouring::None:
+    case Colouring::AtomCount: break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+const ColouringRules& RulesOf(Colouring colouring)
+{
+    static const ColouringRules none = {false, true, true, {}, MarkColor};
+    static const ColouringRules metalsAndNonMetals = {true, true, false, LegendOf(MetalsAndNonMetals), MarkColor};
+    static const ColouringRules metalKinds = {true, true, true, LegendOf(MetalKinds), MarkColor};
+    static const ColouringRules nonMetalKinds = {true, true, true, LegendOf(NonMetalKinds), MarkColor};
+    // among the red shades the chosen element is the one plain tile
+    static const ColouringRules atomCount = {true, false, true, LegendOf(AtomCountLegend), clBtnFace};
+    switch (colouring) {
+    case Colouring::MetalsAndNonMetals: return metalsAndNonMetals;
+    case Colouring::MetalKinds: return metalKinds;
+    case Colouring::NonMetalKinds: return nonMetalKinds;
+    case Colouring::AtomCount: return atomCount;
+    case Colouring::None: break;
+    }
+    return none;
+}
+
+std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table)
+{
+    std::vector<TilePaint> paints;
+    if (colouring == Colouring::AtomCount) {
+        for (int i = 1; i <= ElementTable::Count; ++i) {
+            const TElementRecord& record = table[i];
+            paints.push_back({record.TableColumn, record.TableRow, AtomCountShade(record.AtomicNumber)});
+        }
+        return paints;
+    }
+    for (const TileCell& cell : TileCells())
+        if (const ElementClass* kind = ClassOf(colouring, cell))
+            paints.push_back({cell.Column, cell.Row, kind->Color});
+    return paints;
+}
+
+TColor AtomCountShade(std::int32_t atomicNumber)
+{
+    const auto a = std::uint8_t(atomicNumber & 0xFF);
+    return RGBToColor(std::uint8_t(255 - a), 0, 0);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Colors.h"
+#include "ElementTable.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// The five colourings of the menu "Kolorowanie" as data: which tile takes which colour, the legend
+// that explains the colours, the steps the window takes around the painting, and the colour that
+// marks the element chosen for the information window.
+
+enum class Colouring { None, MetalsAndNonMetals, MetalKinds, NonMetalKinds, AtomCount };
+
+struct LegendEntry {
+    TColor Color;
+    QString Text;
+};
+
+struct ColouringRules {
+    bool StopsAnimations;              // the three views' timers stop and their check boxes clear
+    bool HidesLegend;                  // the legend is hidden before it is filled again
+    bool ClearsTable;                  // every tile turns plain before the painting
+    std::vector<LegendEntry> Legend;   // entries 1 to k; none: the legend stays hidden
+    TColor Mark;                       // the chosen element's tile
+};
+
+const ColouringRules& RulesOf(Colouring colouring);
+
+// A tile's colour, addressed by its cell (column 1 to 18, row 1 to 9).
+struct TilePaint {
+    int Column;
+    int Row;
+    TColor Color;
+};
+
+// The tiles the colouring paints, in painting order; tiles it leaves out stay as the clearing left
+// them. The atom count paints each record of the table at the record's own cell.
+std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table);
+
+// The red shade of an element in the atom-count colourings: RGB(255 - a, 0, 0), a being the low
+// byte of the atomic number, the subtraction done in 8 bits.
+TColor AtomCountShade(std::int32_t atomicNumber);
