@@ -13,7 +13,3 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 };
-
-// Registers the free "MS Sans Serif" and "Tahoma" faces; where they are missing, DejaVu Sans stands
-// in. Sets the windows' default font, "MS Sans Serif" 11 pixels high.
-void RegisterFonts();

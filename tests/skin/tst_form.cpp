@@ -1,6 +1,8 @@
 #include "Drawing.h"
 #include "ErrorRecorder.h"
+#include "Fonts.h"
 #include "Form.h"
+#include "Ink.h"
 #include "Menu.h"
 #include "MenuBar.h"
 
@@ -33,6 +35,11 @@ class TestForm : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        RegisterFonts();
+    }
+
     void deepBlueTitleBarGeometry()
     {
         SkinnedWindow w;
@@ -67,6 +74,25 @@ private slots:
         QCOMPARE(shot.pixelColor(W / 2, H - 2), QColor(0xE8, 0xE8, 0xE8));
         const QColor top = shot.pixelColor(W / 2, 10);                    // the title bar's blue
         QVERIFY(top.blue() > top.red() + 40);
+    }
+
+    void titleReadsBold()
+    {
+        // bold Tahoma keeps stems of two pixels, in pure white: no thin grey smoothing
+        SkinnedWindow w(QSize(400, 100));
+        w.form->SetCaption("Układ Okresowy Pierwiastków - autor: Morvane");
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        TsuiTitleBar* bar = w.form->TitleBar();
+        const QImage title = bar->grab().toImage();
+        const QRect caption(bar->CaptionLeft(), 0, bar->ButtonRect(3).left() - bar->CaptionLeft(), bar->height());
+        const auto white = [](QRgb pixel) { return (pixel & 0xFFFFFF) == 0xFFFFFF; };
+        const auto grey = [](QRgb pixel) { return qRed(pixel) > 150 && qGreen(pixel) > 150 && (pixel & 0xFFFFFF) != 0xFFFFFF; };
+        QList<int> strokes = InkStrokeWidths(title, caption, white);
+        std::sort(strokes.begin(), strokes.end());
+        QVERIFY(strokes.size() > 100);
+        QVERIFY(strokes[strokes.size() / 4] >= 2);
+        QCOMPARE(InkStrokeWidths(title, caption, grey).size(), 0);
     }
 
     void captionIsShortenedToFit()

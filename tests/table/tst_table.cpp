@@ -1,4 +1,6 @@
 #include "ErrorRecorder.h"
+#include "Fonts.h"
+#include "Ink.h"
 #include "Form.h"
 #include "Label.h"
 #include "Menu.h"
@@ -7,7 +9,9 @@
 #include "TAGlowne.h"
 #include "TableLayout.h"
 #include "TestFolder.h"
+#include "Text.h"
 
+#include <QPainter>
 #include <QtTest>
 
 #include <random>
@@ -60,6 +64,11 @@ class TestTable : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        RegisterFonts();  // the windows' own faces, as the program starts with them
+    }
+
     void tilesStandInTheirCells()
     {
         MainWindow w;
@@ -91,6 +100,41 @@ private slots:
         QCOMPARE(TileAt(3, 6), 0);
         QCOMPARE(TileAt(3, 7), 0);
         QCOMPARE(TileAt(3, 4), 21);
+    }
+
+    void boldLettersKeepApart()
+    {
+        // every tile symbol and every legend text: a blank column between any two letters, so the
+        // dots of "..." and "...." stand apart too
+        const auto letters = [](const QString& text) { return int(QString(text).remove(' ').size()); };
+        MainWindow w;
+        for (int k = 1; k <= TileCount; ++k) {
+            const QImage tile = w.window.Panel(k)->grab().toImage();
+            QCOMPARE(InkColumnRuns(tile, tile.rect().adjusted(2, 2, -2, -2), IsBlack), letters(w.window.Panel(k)->Caption()));
+        }
+        for (TMenuItem* scheme : {w.window.Grupypierwiastkw1, w.window.Podziametali1, w.window.Podzianiemetali1, w.window.Liczbaatomw1}) {
+            scheme->trigger();
+            for (int entry = 1; entry <= 6; ++entry) {
+                TLabel* label = w.window.LKolor(entry);
+                if (!label->isVisibleTo(w.window.suiPanel1))
+                    continue;
+                const QImage text = label->grab().toImage();
+                QCOMPARE(InkColumnRuns(text, text.rect(), IsBlack), letters(label->Caption()));
+                // sized to its bold text: it holds all the ink the text has when drawn unclipped, and
+                // no more than the last glyph's own margin beyond it
+                QImage wide(400, label->height(), QImage::Format_RGB32);
+                wide.fill(Qt::white);
+                QPainter painter(&wide);
+                painter.setFont(label->font());
+                DrawText(painter, wide.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label->Caption());
+                painter.end();
+                int reach = 0;
+                for (int x = 0; x < wide.width(); ++x)
+                    for (int y = 0; y < wide.height(); ++y)
+                        reach = IsBlack(wide.pixel(x, y)) ? x + 1 : reach;
+                QVERIFY2(reach <= label->width() && label->width() <= reach + 3, qPrintable(label->Caption()));
+            }
+        }
     }
 
     void labelsStandInTheirPlaces()

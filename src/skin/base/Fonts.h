@@ -8,6 +8,10 @@
 inline const QString SansSerifFamily = QStringLiteral("MS Sans Serif");
 inline const QString TitleFamily = QStringLiteral("Tahoma");
 
+// Registers the free "MS Sans Serif" and "Tahoma" faces of the system's Wine fonts; where they are
+// missing, DejaVu Sans stands in. Makes "MS Sans Serif" 11 pixels high the windows' default font.
+void RegisterFonts();
+
 // "MS Sans Serif" 11 pixels high (8 points), normal or bold: the windows' text.
 QFont SansSerifFont(bool bold = false);
 // "Tahoma" 11 pixels high, bold: the title bars' caption.

@@ -6,6 +6,159 @@
 #include <QHash>
 #include <QPainter>
 
+namespace {
+
+// Bold text of a face without a bold face, laid out glyph by glyph in the regular face: every glyph
+// advances one pixel more than its own width, and a glyph whose ink starts at its origin (the
+// face's "ł", "j", "A", …) takes one pixel more still, so it keeps a blank column from the letter
+// before it as all the others do.
+class BoldLayout {
+public:
+    struct Line {
+        QString Text;
+        int Width = 0;
+        int Underlined = -1;  // the access key's character, or -1
+    };
+
+    BoldLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
+        : regular_(Regular(font)), metrics_(regular_)
+    {
+        int underlined = -1;
+        QString shown = (flags & Qt::TextShowMnemonic) ? WithoutMnemonic(text, underlined) : text;
+        if (flags & Qt::TextSingleLine)
+            shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const bool wrap = (flags & Qt::TextWordWrap) && !(flags & Qt::TextSingleLine) && wrapWidth > 0;
+        int start = 0;
+        for (const QString& paragraph : shown.split(QLatin1Char('\n'))) {
+            for (const QString& part : wrap ? Wrapped(paragraph, wrapWidth) : QStringList{paragraph}) {
+                const int at = int(shown.indexOf(part, start));
+                lines_.append({part, Width(part), underlined >= at && underlined < at + part.size() ? underlined - at : -1});
+                start = at + int(part.size());
+            }
+        }
+    }
+
+    QSize Size() const
+    {
+        int width = 0;
+        for (const Line& line : lines_)
+            width = std::max(width, line.Width);
+        return QSize(width, int(lines_.size()) * metrics_.height());
+    }
+
+    QRect Bounds(const QRect& rect, int flags) const
+    {
+        const QSize size = Size();
+        int y = rect.top();
+        if (flags & Qt::AlignBottom)
+            y = rect.bottom() + 1 - size.height();
+        else if (flags & Qt::AlignVCenter)
+            y = rect.top() + (rect.height() - size.height()) / 2;
+        int x = rect.left();
+        if (flags & Qt::AlignRight)
+            x = rect.right() + 1 - size.width();
+        else if (flags & Qt::AlignHCenter)
+            x = rect.left() + (rect.width() - size.width()) / 2;
+        return QRect(QPoint(x, y), size);
+    }
+
+    void Draw(QPainter& canvas, const QRect& rect, int flags) const
+    {
+        const QRect bounds = Bounds(rect, flags);
+        int baseline = bounds.top() + metrics_.ascent();
+        for (const Line& line : lines_) {
+            int x = rect.left();
+            if (flags & Qt::AlignRight)
+                x = rect.right() + 1 - line.Width;
+            else if (flags & Qt::AlignHCenter)
+                x = rect.left() + (rect.width() - line.Width) / 2;
+            DrawLine(canvas, QPoint(x, baseline), line);
+            baseline += metrics_.height();
+        }
+    }
+
+    void DrawLine(QPainter& canvas, QPoint origin, const Line& line) const
+    {
+        canvas.save();
+        canvas.setFont(regular_);
+        int x = origin.x();
+        for (int i = 0; i < line.Text.size(); ++i) {
+            const QString glyph(line.Text[i]);
+            x += Gap(i, line.Text[i]);
+            canvas.drawText(QPoint(x, origin.y()), glyph);
+            canvas.drawText(QPoint(x + 1, origin.y()), glyph);
+            const int advance = metrics_.horizontalAdvance(glyph) + 1;
+            if (i == line.Underlined)
+                canvas.fillRect(QRect(x, origin.y() + metrics_.underlinePos(), advance, metrics_.lineWidth()), canvas.pen().color());
+            x += advance;
+        }
+        canvas.restore();
+    }
+
+    const QList<Line>& Lines() const { return lines_; }
+    int Ascent() const { return metrics_.ascent(); }
+
+private:
+    static QFont Regular(const QFont& font)
+    {
+        QFont regular(font);
+        regular.setBold(false);
+        return regular;
+    }
+
+    static QString WithoutMnemonic(const QString& text, int& underlined)
+    {
+        QString shown;
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+                ++i;
+                if (text[i] != QLatin1Char('&') && underlined < 0)
+                    underlined = int(shown.size());
+            }
+            shown += text[i];
+        }
+        return shown;
+    }
+
+    // The extra room before a glyph whose ink starts at its origin, after the first.
+    int Gap(int index, QChar glyph) const
+    {
+        return index > 0 && !glyph.isSpace() && metrics_.leftBearing(glyph) <= 0 ? 1 : 0;
+    }
+
+    int Width(const QString& text) const
+    {
+        int width = 0;
+        for (int i = 0; i < text.size(); ++i)
+            width += Gap(i, text[i]) + metrics_.horizontalAdvance(text[i]) + 1;
+        return width;
+    }
+
+    // Words onto lines no wider than the width where they can be; a word wider than it stands alone.
+    QStringList Wrapped(const QString& paragraph, int width) const
+    {
+        QStringList lines;
+        QString current;
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+            const QString joined = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && Width(joined) > width) {
+                lines.append(current);
+                current = word;
+            } else {
+                current = joined;
+            }
+        }
+        lines.append(current);
+        return lines;
+    }
+
+    QFont regular_;
+    QFontMetrics metrics_;
+    QList<Line> lines_;
+};
+
+} // namespace
+
 bool NeedsSyntheticBold(const QFont& font)
 {
     if (!font.bold())
@@ -23,25 +176,39 @@ bool NeedsSyntheticBold(const QFont& font)
 
 void DrawText(QPainter& canvas, const QRect& rect, int flags, const QString& text)
 {
-    canvas.drawText(rect, flags, text);
     if (NeedsSyntheticBold(canvas.font()))
-        canvas.drawText(rect.translated(1, 0), flags, text);
+        BoldLayout(canvas.font(), text, flags, rect.width()).Draw(canvas, rect, flags);
+    else
+        canvas.drawText(rect, flags, text);
 }
 
 void DrawText(QPainter& canvas, const QPoint& baseline, const QString& text)
 {
-    canvas.drawText(baseline, text);
-    if (NeedsSyntheticBold(canvas.font()))
-        canvas.drawText(baseline + QPoint(1, 0), text);
+    if (NeedsSyntheticBold(canvas.font())) {
+        const BoldLayout layout(canvas.font(), text, Qt::TextSingleLine, 0);
+        layout.DrawLine(canvas, baseline, layout.Lines().front());
+    } else {
+        canvas.drawText(baseline, text);
+    }
 }
 
 QSize TextSize(const QFont& font, const QString& text, int flags)
 {
-    const QSize size = QFontMetrics(font).size(flags, text);
-    return NeedsSyntheticBold(font) ? size + QSize(1, 0) : size;
+    if (NeedsSyntheticBold(font))
+        return BoldLayout(font, text, flags, 0).Size();
+    return QFontMetrics(font).size(flags, text);
 }
 
 int TextWidth(const QFont& font, const QString& text)
 {
-    return QFontMetrics(font).horizontalAdvance(text) + (NeedsSyntheticBold(font) ? 1 : 0);
+    if (NeedsSyntheticBold(font))
+        return BoldLayout(font, text, Qt::TextSingleLine, 0).Size().width();
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString& text)
+{
+    if (NeedsSyntheticBold(font))
+        return BoldLayout(font, text, flags, rect.width()).Bounds(rect, flags);
+    return QFontMetrics(font).boundingRect(rect, flags, text);
 }

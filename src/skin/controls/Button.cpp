@@ -315,7 +315,7 @@ void TsuiCustomButton::DrawCenteredCaption(QPainter& canvas, bool bold)
     font.setBold(bold || font.bold());
     canvas.setFont(font);
     const int flags = Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextShowMnemonic;
-    const QRect block = QFontMetrics(font).boundingRect(rect(), flags, caption_);
+    const QRect block = TextBounds(font, rect(), flags, caption_);
     QRect place((width() - block.width()) / 2, (height() - block.height()) / 2, block.width() + 1, block.height());
     if (pressed_)
         place.translate(1, 1);

@@ -69,10 +69,9 @@ void TsuiMenuBar::Refresh()
 
 void TsuiMenuBar::Layout()
 {
-    const QFontMetrics metrics(font());
     int x = 0;
     for (Button& button : buttons_) {
-        const int width = metrics.horizontalAdvance(WithoutMarks(button.Caption)) + 2 * ButtonPadding;
+        const int width = TextWidth(font(), WithoutMarks(button.Caption)) + 2 * ButtonPadding;
         button.Rect = QRect(x, 0, width, height());
         x += width;
     }

@@ -288,12 +288,11 @@ QString TsuiTitleBar::ShownCaption() const
     for (int i = 0; i < buttons_.size(); ++i)
         if (const QRect r = ButtonRect(i); !r.isNull())
             limit = std::min(limit, r.left());
-    const QFontMetrics metrics(font_);
     const int room = limit - CaptionLeft();
-    if (metrics.horizontalAdvance(caption_) <= room)
+    if (TextWidth(font_, caption_) <= room)
         return caption_;
     QString shortened = caption_;
-    while (!shortened.isEmpty() && metrics.horizontalAdvance(shortened + QStringLiteral("...")) > room)
+    while (!shortened.isEmpty() && TextWidth(font_, shortened + QStringLiteral("...")) > room)
         shortened.chop(1);
     return shortened + QStringLiteral("...");
 }
