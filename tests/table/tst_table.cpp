@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Label.h"
 #include "Menu.h"
+#include "MenuBar.h"
 #include "Panel.h"
 #include "PlainPanel.h"
 #include "TAGlowne.h"
@@ -135,6 +136,36 @@ private slots:
                 QVERIFY2(reach <= label->width() && label->width() <= reach + 3, qPrintable(label->Caption()));
             }
         }
+    }
+
+    void menuBarLinesUp()
+    {
+        // each drop-down opens on the row after the bar, and the captions sit whole inside the bar
+        MainWindow w;
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        TsuiMenuBar* bar = w.window.suiForm1->MenuBar();
+        QCOMPARE(bar->height(), 22);
+        for (int button = 0; button < bar->ButtonCount(); ++button) {
+            QCOMPARE(bar->ButtonRect(button).height(), 22);
+            QVERIFY(bar->OpenMenu(button));
+            QTRY_VERIFY(bar->OpenDropDown() && bar->OpenDropDown()->isVisible());
+            QCOMPARE(bar->OpenDropDown()->geometry().top(), bar->mapToGlobal(QPoint(0, 22)).y());
+            bar->OpenDropDown()->close();
+            QTRY_COMPARE(bar->OpenButton(), -1);
+        }
+        const QImage shot = bar->grab().toImage();
+        const auto lowestInk = [&](int button) {
+            const QRect r = bar->ButtonRect(button);
+            int lowest = -1;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    lowest = IsBlack(shot.pixel(x, y)) ? y : lowest;
+            return lowest;
+        };
+        QCOMPARE(bar->ButtonCaption(3), QString("Interakcje"));
+        QVERIFY(lowestInk(3) > lowestInk(4));  // the descender of "j" shows below "Pomoc"
+        QVERIFY(lowestInk(3) < 21);
     }
 
     void labelsStandInTheirPlaces()

@@ -113,6 +113,12 @@ void TsuiMenuBar::DrawButton(QPainter& canvas, const Button& button, bool hot, b
     DrawText(canvas, r, flags, button.Caption);
 }
 
+void TsuiMenuBar::resizeEvent(QResizeEvent*)
+{
+    // the buttons are as high as the bar, whenever its height changes
+    Layout();
+}
+
 void TsuiMenuBar::paintEvent(QPaintEvent*)
 {
     QImage buffer(size(), QImage::Format_RGB32);
