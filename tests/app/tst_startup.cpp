@@ -56,6 +56,22 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
     }
 
+    void windowsWithoutAResizableFrameAdvertiseOneSize()
+    {
+        TestFolder folder;
+        ErrorRecorder errors;
+        Running program(folder.Data());
+        QCOMPARE(AGlowne->minimumSize(), QSize(639, 533));
+        QCOMPARE(AGlowne->maximumSize(), QSize(639, 533));
+        AGlowne->Rozwi1->trigger();
+        QCOMPARE(AGlowne->minimumSize(), QSize(870, 533));
+        QCOMPARE(AGlowne->maximumSize(), QSize(870, 533));
+        AGlowne->Podstawowy1->trigger();
+        QCOMPARE(AGlowne->maximumSize(), QSize(639, 533));
+        QCOMPARE(InfooProgz->minimumSize(), InfooProgz->maximumSize());
+        QVERIFY(Informacje->maximumSize().height() > 1000);
+    }
+
     void windowsAreCentred()
     {
         TestFolder folder;

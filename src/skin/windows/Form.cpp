@@ -9,6 +9,7 @@
 #include "MenuBar.h"
 #include "StyleResolution.h"
 #include "ThemeCatalog.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -44,7 +45,7 @@ TsuiForm::TsuiForm(QWidget* window)
     };
     titleBar_->OnMaximiseAsked = [this] { SetMaximised(!maximised_); };
     setAttribute(Qt::WA_OpaquePaintEvent);
-    window->setMinimumSize(125, 50);
+    SetMinimumUnlessFixed(window, QSize(125, 50));
     window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
     window->setMouseTracking(true);
     window->installEventFilter(this);

@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "ThemeCatalog.h"
 #include "Text.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -177,7 +178,7 @@ void TsuiTitleBar::ApplyLook(const SkinLook& look, LookChange change)
     buttonPictureHeight_ = look.Bitmap(ThemeItems::TitleBarButtonImage).height();
     buttonTop_ = look.Int(ThemeItems::TitleBarButtonTopInt) - (onForm_ ? 3 : 0);
     if (QWidget* owner = window())
-        owner->setMinimumWidth(look.Int(ThemeItems::FormMinWidthInt));
+        SetMinimumUnlessFixed(owner, QSize(look.Int(ThemeItems::FormMinWidthInt), owner->minimumHeight()));
     roundCorner_ = look.Int(ThemeItems::FormRoundCornerInt);
 
     for (TsuiTitleBarButton* button : buttons_) {

@@ -48,6 +48,12 @@ void CenterOnWindow(QWidget* window, const QWidget* other)
     CenterIn(window, other->frameGeometry());
 }
 
+void SetMinimumUnlessFixed(QWidget* window, QSize minimum)
+{
+    if (window->minimumSize() != window->maximumSize())
+        window->setMinimumSize(minimum);
+}
+
 void PlaceOnFirstShow(QWidget* window, std::function<void()> place)
 {
     new FirstShowFilter(window, std::move(place));
