@@ -6,13 +6,31 @@
 #include "Label.h"
 #include "Panel.h"
 
+#include <QEvent>
 #include <QTimer>
+
+namespace {
+
+// While a control of the options panel has the focus, the keys go to that control: a key it does
+// not use stops at the panel instead of travelling on to the window's own keys.
+class KeysStopHere : public QObject {
+public:
+    explicit KeysStopHere(QWidget* panel) : QObject(panel) { panel->installEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    }
+};
+
+} // namespace
 
 // The options panel "Opcje sterowania" and what its controls and the keys do.
 void TOknoA3D::BuildOptionsPanel()
 {
     suiPanel1 = NewCaptionPanel(this, QStringLiteral("suiPanel1"), QRect(0, 0, 233, 185), QStringLiteral("Opcje sterowania"));
     suiPanel1->hide();
+    new KeysStopHere(suiPanel1);
 
     const QFont bold = SansSerifFont(true);
     const auto label = [this](const char* caption, int x, int y, const QFont* font) {
@@ -59,6 +77,7 @@ void TOknoA3D::BuildOptionsPanel()
 void TOknoA3D::suiButton1Click(QObject*)
 {
     suiPanel1->hide();
+    new KeysStopHere(suiPanel1);
 }
 
 void TOknoA3D::suiCheckBox1Click(QObject*)

@@ -223,6 +223,24 @@ private slots:
         QVERIFY(!w.window->suiPanel1->isVisible());
     }
 
+    void keysAControlOfTheOptionsDoesNotUseGoNowhere()
+    {
+        AtomWindow w("H +1\r\n");
+        QTest::keyClick(w.window.get(), Qt::Key_O);
+        TsuiCheckBox* box = w.window->suiCheckBox2;
+        QApplication::setActiveWindow(w.window.get());
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        for (const Qt::Key key : {Qt::Key_A, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Down, Qt::Key_O, Qt::Key_X})
+            QTest::keyClick(box, key);
+        QVERIFY(!w.window->suiCheckBox1->Checked() && !box->Checked());
+        QCOMPARE(w.window->Odleglosc, -800);
+        QCOMPARE(w.window->PrzesuniecieY, 0);
+        QVERIFY(w.window->suiPanel1->isVisible());
+        QTest::keyClick(box, Qt::Key_Space);  // a key the check box uses
+        QVERIFY(box->Checked());
+    }
+
     void bothAxesTurnOneDegreePerTick()
     {
         AtomWindow w("H +1\r\n");
