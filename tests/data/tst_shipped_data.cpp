@@ -30,7 +30,7 @@ const char* const Grid[9] = {
 const char* const PolishNames =
     "Aktyn Ameryk Antymon Argon Arsen Astat Azot Bar Berkel Beryl Bizmut Bohr Bor Brom Cer Cez Chlor "
     "Chrom Cyna Cynk Cyrkon Dubn Dysproz Einstein Erb Europ Ferm Fluor Fosfor Frans Gadolin Gal German "
-    "Glin Hafn Hass Hel Holm Ind Iryd Iterb Itr Jod Kadm Kaliforn Kiur Kobalt Krypton Krzem Ksenon Lantan "
+    "Glin Hafn Has Hel Holm Ind Iryd Iterb Itr Jod Kadm Kaliforn Kiur Kobalt Krypton Krzem Ksenon Lantan "
     "Lit Lorens Lutet Magnez Mangan Meitner Mendelew Miedź Molibden Neodym Neon Neptun Nikiel Niob Nobel "
     "Ołów Osm Pallad Platyna Pluton Polon Potas Prazeodym Promet Protaktyn Rad Radon Ren Rod Rtęć Rubid "
     "Ruten Rutherford Samar Seaborg Selen Siarka Skand Sód Srebro Stront Tal Tantal Technet Tellur Terb "
@@ -139,6 +139,7 @@ private slots:
             QVERIFY2(r.MeltingPoint > -273.15 && r.BoilingPoint > -273.15, symbol);
         }
         QCOMPARE(table[80].MeltingPoint, -38.84);
+        QCOMPARE(table[88].BoilingPoint, 1737.0);
         QCOMPARE(table[30].DiscoveryYear, 1600);
         QCOMPARE(table[29].DiscoveryYear, 0);
     }
