@@ -5,9 +5,7 @@
 QList<int> ShellElectronCounts(const QByteArray& configuration)
 {
     QList<int> counts;
-    for (const QByteArray& token : Podziel_powloki(configuration)) {
-        if (counts.size() == MaxShells)
-            break;
+    for (const QByteArray& token : Podziel_powloki(configuration, MaxShells)) {
         bool digitsOnly = !token.isEmpty();
         for (const char c : token)
             digitsOnly = digitsOnly && c >= '0' && c <= '9';

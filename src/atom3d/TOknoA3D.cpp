@@ -94,6 +94,7 @@ TOknoA3D::TOknoA3D(DataFolder folder)
 void TOknoA3D::FormCreate()
 {
     Konfiguracja = Nothing;
+    Powloki.clear();
     LicznikObrotu = 0;
     Odleglosc -= 800;
 }
@@ -130,10 +131,9 @@ void TOknoA3D::DrawFrame()
     if (Konfiguracja == Nothing)
         return;
     Rysuj_jadro();
-    const QList<int> shells = ShellElectronCounts(Konfiguracja);
-    const int S = int(shells.size());
+    const int S = int(Powloki.size());
     for (int k = 1; k <= S; ++k) {
-        const int n = shells[k - 1];
+        const int n = Powloki[k - 1];
         const double radius = 30.0 * k;
         glPushMatrix();
         glRotated(60.0 * k, 0, 1, 0);
@@ -170,8 +170,10 @@ void TOknoA3D::pierwiastek(const QString& symbol)
     const std::optional<QByteArray> bytes = StringToCp1250(symbol);
     if (!bytes)
         return;
-    if (const std::optional<QByteArray> configuration = FindConfiguration(folder_, *bytes))
+    if (const std::optional<QByteArray> configuration = FindConfiguration(folder_, *bytes)) {
         Konfiguracja = *configuration;
+        Powloki = ShellElectronCounts(Konfiguracja);
+    }
 }
 
 void TOknoA3D::Start_spin(int x, int y)

@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 
+#include <QList>
 #include <QOpenGLWidget>
 #include <QWidget>
 
@@ -74,6 +75,8 @@ public:
     std::int32_t MyszX = 0, MyszY = 0;
     std::int32_t LicznikObrotu = 0;
     QByteArray Konfiguracja;
+    // The electrons of each shell of Konfiguracja, split once when the element is chosen.
+    QList<int> Powloki;
 
     TsuiPanel* suiPanel1;
     TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;

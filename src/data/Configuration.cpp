@@ -34,19 +34,17 @@ QByteArray Znajdz_konfiguracje(const DataFolder& folder, const QByteArray& symbo
     return FindConfiguration(folder, symbol).value_or(QByteArray());
 }
 
-QList<QByteArray> Podziel_powloki(const QByteArray& text)
+QList<QByteArray> Podziel_powloki(const QByteArray& text, qsizetype limit)
 {
+    // each shell drops the first character of what is left and takes the rest up to the next "+"
     QList<QByteArray> counts;
-    QByteArray rest = text;
-    for (qsizetype shells = text.count('+'); shells > 0; --shells) {
-        rest.remove(0, 1);
-        const qsizetype plus = rest.indexOf('+');
-        if (plus >= 0) {
-            counts.append(rest.left(plus));
-            rest.remove(0, plus);
-        } else {
-            counts.append(rest);
-        }
+    qsizetype rest = 0;
+    for (qsizetype shells = text.count('+'); shells > 0 && counts.size() < limit; --shells) {
+        rest = std::min(rest + 1, text.size());
+        const qsizetype plus = text.indexOf('+', rest);
+        counts.append(text.mid(rest, plus >= 0 ? plus - rest : -1));
+        if (plus >= 0)
+            rest = plus;
     }
     return counts;
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <limits>
 #include <optional>
 
 // The configuration text of the last line of the text whose symbol (the part before the line's
@@ -19,6 +20,7 @@ std::optional<QByteArray> FindConfiguration(const DataFolder& folder, const QByt
 // As FindConfiguration, with an empty text when no line carries the symbol.
 QByteArray Znajdz_konfiguracje(const DataFolder& folder, const QByteArray& symbol);
 
-// Splits "+2+8+1" into the shell counts "2", "8", "1", one per "+", innermost first. A text that
-// does not begin with "+" loses its first character to the first shell ("2+8" gives "" only).
-QList<QByteArray> Podziel_powloki(const QByteArray& text);
+// Splits "+2+8+1" into the shell counts "2", "8", "1", one per "+", innermost first, and stops after
+// the limit. A text that does not begin with "+" loses its first character to the first shell
+// ("2+8" gives "" only). Linear in the text, whatever it holds.
+QList<QByteArray> Podziel_powloki(const QByteArray& text, qsizetype limit = std::numeric_limits<qsizetype>::max());

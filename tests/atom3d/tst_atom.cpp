@@ -103,6 +103,9 @@ private slots:
         QTest::newRow("large") << QByteArray("+5000") << QList<int>{MaxElectronsPerShell};
         QTest::newRow("no plus") << QByteArray("2") << QList<int>{};
         QTest::newRow("many shells") << QByteArray(40, '+') << QList<int>(MaxShells, 0);
+        // splitting stops at the cap and never runs over the text again: a million shells are quick
+        QTest::newRow("a million shells") << QByteArray(1000000, '+') << QList<int>(MaxShells, 0);
+        QTest::newRow("a long last shell") << QByteArray("+3+") + QByteArray(1000000, '7') << QList<int>{3, 0};
     }
 
     void shellCountsOfMalformedTokens()
