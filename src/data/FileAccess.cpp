@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,13 +55,38 @@ QByteArray ResolvedTarget(const QByteArray& path)
     return path;
 }
 
+// The folder of a path, with its trailing slash, and the temporary files' name before the six
+// characters that make each one unique.
+QByteArray FolderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash >= 0 ? path.left(slash + 1) : QByteArray("./");
+}
+
+QByteArray TemporaryPrefix(const QByteArray& path)
+{
+    return '.' + path.mid(path.lastIndexOf('/') + 1) + '.';
+}
+
+constexpr int UniqueLength = 6;
+constexpr std::time_t StaleAfterSeconds = 60;
+
+bool IsUniquePart(const QByteArray& part)
+{
+    if (part.size() != UniqueLength)
+        return false;
+    for (const char c : part)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
+
 class TemporaryFile {
 public:
     explicit TemporaryFile(const QByteArray& target)
     {
-        const int slash = int(target.lastIndexOf('/'));
-        folder_ = slash >= 0 ? target.left(slash + 1) : QByteArray("./");
-        name_ = folder_ + '.' + target.mid(slash + 1) + ".XXXXXX";
+        folder_ = FolderOf(target);
+        name_ = folder_ + TemporaryPrefix(target) + QByteArray(UniqueLength, 'X');
         fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
         if (fd_ < 0)
             ThrowErrno();
@@ -158,6 +185,27 @@ std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit)
     } catch (const EInOutError&) {
         return std::nullopt;
     }
+}
+
+void RemoveStaleTemporaryFiles(const QString& path)
+{
+    const QByteArray target = ResolvedTarget(QFile::encodeName(path));
+    const QByteArray folder = FolderOf(target), prefix = TemporaryPrefix(target);
+    DIR* listing = ::opendir(folder.constData());
+    if (!listing)
+        return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(prefix) || !IsUniquePart(name.mid(prefix.size())))
+            continue;
+        const QByteArray candidate = folder + name;
+        struct stat st;
+        if (::lstat(candidate.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()
+            && now - st.st_mtime > StaleAfterSeconds)
+            ::unlink(candidate.constData());
+    }
+    ::closedir(listing);
 }
 
 void ReplaceFileAtomically(const QString& path, const QByteArray& data)

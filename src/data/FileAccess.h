@@ -31,3 +31,9 @@ std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit);
 // the data go to a temporary file in the same folder, are flushed to the disk, and the temporary
 // file is renamed over the old one. A symbolic link is followed, so the link itself stays.
 void ReplaceFileAtomically(const QString& path, const QByteArray& data);
+
+// Removes what an interrupted replacement of the file left behind: regular files of this user named
+// as its temporary files (".name.XXXXXX" beside the file, or beside the target of its link) that
+// were last written more than a minute ago, so no replacement still running can own them. Nothing
+// else is touched, and a folder that cannot be written is left as it is.
+void RemoveStaleTemporaryFiles(const QString& path);

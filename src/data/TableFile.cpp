@@ -20,6 +20,7 @@ void Wczytaj_tablice(ElementTable& table, const DataFolder& folder)
 
 void Zapisz_tablice(const ElementTable& table, const DataFolder& folder)
 {
+    RemoveStaleTemporaryFiles(folder.TablePath());
     const QByteArray content = table.ToBytes();
     if (TryReadFile(folder.TablePath(), content.size() + 1) == content)
         return;

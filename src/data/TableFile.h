@@ -10,5 +10,6 @@ void Wczytaj_tablice(ElementTable& table, const DataFolder& folder);
 
 // Writes records 1 to 111 to "dane.dat". A file that already holds exactly these 42,624 bytes is
 // left untouched (so the program closes cleanly where its folder cannot be written); otherwise the
-// file is replaced atomically, and on failure the old file stays as it was.
+// file is replaced atomically, and on failure the old file stays as it was. Either way, temporary
+// files an interrupted save left behind are removed first.
 void Zapisz_tablice(const ElementTable& table, const DataFolder& folder);

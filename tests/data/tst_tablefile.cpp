@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -196,6 +198,35 @@ private slots:
         struct stat st;
         QCOMPARE(::stat(QFile::encodeName(folder.Path("real.dat")).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 0777), 0640);
+    }
+
+    void aSaveRemovesOnlyStaleTemporaryFilesOfItsOwn()
+    {
+        TestFolder folder;
+        folder.Write("dane.dat", DistinctRecords(111));
+        const auto make = [&](const QString& name, int ageSeconds) {
+            folder.Write(name, "x");
+            const struct timespec times[2] = {{std::time(nullptr) - ageSeconds, 0}, {std::time(nullptr) - ageSeconds, 0}};
+            ::utimensat(AT_FDCWD, QFile::encodeName(folder.Path(name)).constData(), times, 0);
+        };
+        make(".dane.dat.aB3xYz", 120);    // left by a save killed two minutes ago
+        make(".dane.dat.Q9w8e7", 5);      // a save that may still be running
+        make(".dane.dat.abc", 120);       // not the pattern
+        make(".dane.dat.abcdef.old", 120);
+        make("dane.dat.aB3xYz", 120);
+        make(".inne.dat.aB3xYz", 120);
+        QDir(folder.Path("")).mkdir(".dane.dat.folder");
+        ElementTable table;
+        Wczytaj_tablice(table, folder.Data());
+        Zapisz_tablice(table, folder.Data());  // unchanged: the file stays, the stale one goes
+        QStringList left = QDir(folder.Path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        left.sort();
+        QCOMPARE(left, (QStringList{".dane.dat.Q9w8e7", ".dane.dat.abc", ".dane.dat.abcdef.old", ".dane.dat.folder",
+                                    ".inne.dat.aB3xYz", "dane.dat", "dane.dat.aB3xYz"}));
+        make(".dane.dat.Zz0000", 3600);
+        Zapisz_tablice(ElementTable(), folder.Data());  // changed: the same before replacing
+        QVERIFY(!QFile::exists(folder.Path(".dane.dat.Zz0000")));
+        QCOMPARE(QDir(folder.Path("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 7);
     }
 
     void killedSaveNeverLeavesAPartialFile()
