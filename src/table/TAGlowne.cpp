@@ -37,12 +37,14 @@ void TAGlowne::FormCreate()
 {
     setFixedWidth(BasicWidth);
     Wczytaj_tablice(ElementTable_, folder_);
+    loaded_ = true;
     Ukryj_legende();
 }
 
 void TAGlowne::FormClose()
 {
-    Zapisz_tablice(ElementTable_, folder_);
+    if (loaded_)
+        Zapisz_tablice(ElementTable_, folder_);
 }
 
 void TAGlowne::closeEvent(QCloseEvent* event)

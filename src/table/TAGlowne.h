@@ -33,7 +33,8 @@ public:
 
     // Creation handler: the basic view's width, the element table, no legend.
     void FormCreate();
-    // Close handler: writes the table back; a failure keeps the window open.
+    // Close handler: writes the table back; a failure keeps the window open. A table that failed to
+    // load is not written: its file stays as it was, and the next start reports the problem again.
     void FormClose();
 
     // Menu handlers.
@@ -97,6 +98,7 @@ private:
 
     DataFolder folder_;
     ElementTable ElementTable_;
+    bool loaded_ = false;
     std::array<TPlainPanel*, 112> panels_{};
     std::array<TLabel*, 28> labels_{};
     std::array<TPlainPanel*, 7> swatches_{};

@@ -86,15 +86,30 @@ private slots:
         QVERIFY(qAbs(InfooProgz->frameGeometry().center().y() - AGlowne->frameGeometry().center().y()) <= 1);
     }
 
-    void missingTableShowsOneErrorAndIsWrittenAtClosing()
+    void aTableThatFailedToLoadIsNotWrittenBack()
     {
+        // a missing file stays missing, an empty one empty, and the next start reports it again
         TestFolder folder;
+        for (const bool present : {false, true}) {
+            if (present)
+                folder.Write("dane.dat", QByteArray());
+            for (int start = 0; start < 2; ++start) {
+                ErrorRecorder errors;
+                Running program(folder.Data());
+                QCOMPARE(errors.messages, QStringList{present ? "Read beyond end of file" : "File not found"});
+                QVERIFY(AGlowne->isVisible());
+                QVERIFY(AGlowne->close());
+                QCOMPARE(QFile::exists(folder.Path("dane.dat")), present);
+                QCOMPARE(folder.Read("dane.dat"), QByteArray());
+            }
+        }
+        // a file of fewer records loads, and is written back whole
+        folder.Write("dane.dat", DistinctRecords(5));
         ErrorRecorder errors;
         Running program(folder.Data());
-        QCOMPARE(errors.messages, QStringList{"File not found"});
-        QVERIFY(AGlowne->isVisible());
+        QVERIFY(errors.messages.isEmpty());
         QVERIFY(AGlowne->close());
-        QCOMPARE(folder.Read("dane.dat"), QByteArray(111 * 384, '\0'));
+        QCOMPARE(folder.Read("dane.dat"), DistinctRecords(5) + QByteArray(106 * 384, '\0'));
     }
 
     void failedSaveKeepsTheMainWindowOpen()
