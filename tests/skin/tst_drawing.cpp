@@ -1,4 +1,7 @@
 #include "Drawing.h"
+#include "Fonts.h"
+#include "Ink.h"
+#include "Text.h"
 
 #include <QtTest>
 
@@ -65,6 +68,29 @@ class TestDrawing : public QObject {
     Q_OBJECT
 
 private slots:
+    void pixelFaceLettersNeverTouch()
+    {
+        // regular and bold, a blank column between any two letters, "ł" and "j" included; bold is a
+        // pixel wider per letter; the text's size holds all its ink
+        RegisterFonts();
+        for (const bool bold : {false, true}) {
+            const QFont font = SansSerifFont(bold);
+            for (const QString text : {"Podział metali", "Półprzewodniki", "Wizualizacja", "Ołów", "Li Cl Cs", "...."}) {
+                const QSize size = TextSize(font, text, Qt::TextSingleLine);
+                QImage image(size + QSize(4, 0), QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter canvas(&image);
+                canvas.setFont(font);
+                canvas.setPen(Qt::black);
+                DrawText(canvas, image.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+                canvas.end();
+                QCOMPARE(InkColumnRuns(image, image.rect(), IsBlack), int(QString(text).remove(' ').size()));
+                QCOMPARE(InkColumnRuns(image, QRect(size.width(), 0, 4, size.height()), IsBlack), 0);
+            }
+            QCOMPARE(TextWidth(font, "Li"), TextWidth(SansSerifFont(), "Li") + (bold ? 2 : 0));
+        }
+    }
+
     void sliceStripCutsWholeFramesAndDropsTheRemainder()
     {
         QImage strip = Blank(10, 2);

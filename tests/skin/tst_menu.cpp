@@ -196,6 +196,14 @@ private slots:
         QCOMPARE(dropDown->actions().size(), 1);
         QCOMPARE(dropDown->actionGeometry(w.close).height(), 21);
         QCOMPARE(dropDown->activeAction(), nullptr);  // opened by the mouse: nothing highlighted yet
+        // moving over the next bar button switches to its drop-down
+        QMouseEvent move(QEvent::MouseMove, dropDown->mapFromGlobal(bar->mapToGlobal(bar->ButtonRect(1).center())),
+                         bar->mapToGlobal(bar->ButtonRect(1).center()), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(dropDown, &move);
+        QTRY_COMPARE(bar->OpenButton(), 1);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->ButtonRect(0).center());
+        QTRY_COMPARE(bar->OpenButton(), 0);
+        dropDown = bar->OpenDropDown();
         QTest::keyClick(dropDown, Qt::Key_Down);
         QTest::keyClick(dropDown, Qt::Key_Return);
         QTRY_COMPARE(closes, 1);

@@ -163,6 +163,13 @@ private slots:
                     lowest = IsBlack(shot.pixel(x, y)) ? y : lowest;
             return lowest;
         };
+        // the window menu opens and closes as well; what closed is deleted before the test goes on
+        TsuiTitleBarPopupMenu* windowMenu = w.window.suiForm1->TitleBar()->PopupMenu();
+        w.window.suiForm1->TitleBar()->OpenWindowMenu();
+        QTRY_VERIFY(windowMenu->isVisible());
+        QTest::keyClick(windowMenu, Qt::Key_Escape);
+        QTRY_VERIFY(!windowMenu->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(bar->ButtonCaption(3), QString("Interakcje"));
         QVERIFY(lowestInk(3) > lowestInk(4));  // the descender of "j" shows below "Pomoc"
         QVERIFY(lowestInk(3) < 21);

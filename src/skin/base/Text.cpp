@@ -8,11 +8,12 @@
 
 namespace {
 
-// Bold text of a face without a bold face, laid out glyph by glyph in the regular face: every glyph
-// advances one pixel more than its own width, and a glyph whose ink starts at its origin (the
-// face's "ł", "j", "A", …) takes one pixel more still, so it keeps a blank column from the letter
-// before it as all the others do.
-class BoldLayout {
+// Text of a pixel face (one without a bold face of its own, as "MS Sans Serif"), laid out glyph by
+// glyph in its regular glyphs. Bold is struck twice, one pixel apart, and every glyph advances one
+// pixel more than its own width. A glyph whose ink starts at its origin (the face's "ł", "j", "A",
+// …) takes one pixel more, bold or not, so it keeps a blank column from the letter before it as all
+// the others do ("ał" would otherwise read "at").
+class PixelFaceLayout {
 public:
     struct Line {
         QString Text;
@@ -20,8 +21,8 @@ public:
         int Underlined = -1;  // the access key's character, or -1
     };
 
-    BoldLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
-        : regular_(Regular(font)), metrics_(regular_)
+    PixelFaceLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
+        : regular_(Regular(font)), metrics_(regular_), bold_(font.bold())
     {
         int underlined = -1;
         QString shown = (flags & Qt::TextShowMnemonic) ? WithoutMnemonic(text, underlined) : text;
@@ -86,8 +87,9 @@ public:
             const QString glyph(line.Text[i]);
             x += Gap(i, line.Text[i]);
             canvas.drawText(QPoint(x, origin.y()), glyph);
-            canvas.drawText(QPoint(x + 1, origin.y()), glyph);
-            const int advance = metrics_.horizontalAdvance(glyph) + 1;
+            if (bold_)
+                canvas.drawText(QPoint(x + 1, origin.y()), glyph);
+            const int advance = Advance(line.Text[i]);
             if (i == line.Underlined)
                 canvas.fillRect(QRect(x, origin.y() + metrics_.underlinePos(), advance, metrics_.lineWidth()), canvas.pen().color());
             x += advance;
@@ -126,11 +128,16 @@ private:
         return index > 0 && !glyph.isSpace() && metrics_.leftBearing(glyph) <= 0 ? 1 : 0;
     }
 
+    int Advance(QChar glyph) const
+    {
+        return metrics_.horizontalAdvance(glyph) + (bold_ ? 1 : 0);
+    }
+
     int Width(const QString& text) const
     {
         int width = 0;
         for (int i = 0; i < text.size(); ++i)
-            width += Gap(i, text[i]) + metrics_.horizontalAdvance(text[i]) + 1;
+            width += Gap(i, text[i]) + Advance(text[i]);
         return width;
     }
 
@@ -154,38 +161,37 @@ private:
 
     QFont regular_;
     QFontMetrics metrics_;
+    bool bold_;
     QList<Line> lines_;
 };
 
 } // namespace
 
-bool NeedsSyntheticBold(const QFont& font)
+bool IsPixelFace(const QFont& font)
 {
-    if (!font.bold())
-        return false;
-    static QHash<QString, bool> lacksBold;
+    static QHash<QString, bool> pixelFaces;
     const QString family = QFontInfo(font).family();
-    const auto found = lacksBold.constFind(family);
-    if (found != lacksBold.cend())
+    const auto found = pixelFaces.constFind(family);
+    if (found != pixelFaces.cend())
         return *found;
     bool bold = false;
     for (const QString& style : QFontDatabase::styles(family))
         bold = bold || QFontDatabase::weight(family, style) >= QFont::DemiBold;
-    return *lacksBold.insert(family, !bold);
+    return *pixelFaces.insert(family, !bold);
 }
 
 void DrawText(QPainter& canvas, const QRect& rect, int flags, const QString& text)
 {
-    if (NeedsSyntheticBold(canvas.font()))
-        BoldLayout(canvas.font(), text, flags, rect.width()).Draw(canvas, rect, flags);
+    if (IsPixelFace(canvas.font()))
+        PixelFaceLayout(canvas.font(), text, flags, rect.width()).Draw(canvas, rect, flags);
     else
         canvas.drawText(rect, flags, text);
 }
 
 void DrawText(QPainter& canvas, const QPoint& baseline, const QString& text)
 {
-    if (NeedsSyntheticBold(canvas.font())) {
-        const BoldLayout layout(canvas.font(), text, Qt::TextSingleLine, 0);
+    if (IsPixelFace(canvas.font())) {
+        const PixelFaceLayout layout(canvas.font(), text, Qt::TextSingleLine, 0);
         layout.DrawLine(canvas, baseline, layout.Lines().front());
     } else {
         canvas.drawText(baseline, text);
@@ -194,21 +200,21 @@ void DrawText(QPainter& canvas, const QPoint& baseline, const QString& text)
 
 QSize TextSize(const QFont& font, const QString& text, int flags)
 {
-    if (NeedsSyntheticBold(font))
-        return BoldLayout(font, text, flags, 0).Size();
+    if (IsPixelFace(font))
+        return PixelFaceLayout(font, text, flags, 0).Size();
     return QFontMetrics(font).size(flags, text);
 }
 
 int TextWidth(const QFont& font, const QString& text)
 {
-    if (NeedsSyntheticBold(font))
-        return BoldLayout(font, text, Qt::TextSingleLine, 0).Size().width();
+    if (IsPixelFace(font))
+        return PixelFaceLayout(font, text, Qt::TextSingleLine, 0).Size().width();
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
 QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString& text)
 {
-    if (NeedsSyntheticBold(font))
-        return BoldLayout(font, text, flags, rect.width()).Bounds(rect, flags);
+    if (IsPixelFace(font))
+        return PixelFaceLayout(font, text, flags, rect.width()).Bounds(rect, flags);
     return QFontMetrics(font).boundingRect(rect, flags, text);
 }

@@ -6,11 +6,13 @@
 
 class QPainter;
 
-// Text as the windows draw it. A bold font whose family has no bold face of its own (the free
-// "MS Sans Serif" has only one) is emboldened the classic way: every glyph is struck twice, the
-// second time one pixel to the right, and its advance is one pixel wider, so letters never touch
-// and a bold text is as many pixels wider as it has characters. Every text of the windows is
-// measured and drawn through these functions, so sizes and drawing agree.
+// Text as the windows draw it. A pixel face, one without a bold face of its own (the free
+// "MS Sans Serif" has only its pixel strikes), is laid out glyph by glyph so that letters never
+// touch: bold is emboldened the classic way, every glyph struck twice, the second time one pixel to
+// the right, with an advance one pixel wider, so a bold text is as many pixels wider as it has
+// characters; and a glyph whose ink starts at its origin ("ł", "j") keeps a blank column from the
+// letter before it. Every text of the windows is measured and drawn through these functions, so
+// sizes and drawing agree.
 void DrawText(QPainter& canvas, const QRect& rect, int flags, const QString& text);
 void DrawText(QPainter& canvas, const QPoint& baseline, const QString& text);
 
@@ -20,4 +22,4 @@ int TextWidth(const QFont& font, const QString& text);
 // Where the text lands when drawn into the rectangle with the flags.
 QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString& text);
 
-bool NeedsSyntheticBold(const QFont& font);
+bool IsPixelFace(const QFont& font);

@@ -192,10 +192,9 @@ QFont MenuLook::ItemFont() const
 
 QSize MeasureMenuItem(const MenuLook& look, const TMenuItem& item)
 {
-    const QFontMetrics metrics(look.ItemFont());
+    const QFont font = look.ItemFont();
     const int height = item.IsSeparator() ? look.SeparatorHeight : look.MenuItemHeight;
-    const int width = metrics.horizontalAdvance(WithoutAccessMark(item.Caption())) + metrics.horizontalAdvance(item.ShortCutText())
-        + look.BarWidth + 40;
+    const int width = TextWidth(font, WithoutAccessMark(item.Caption())) + TextWidth(font, item.ShortCutText()) + look.BarWidth + 40;
     return QSize(width, height);
 }
 
@@ -244,7 +243,7 @@ void DrawMenuItem(const MenuLook& look, QPainter& canvas, const QRect& rect, con
     DrawText(canvas, textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, item.Caption());
     const QString shortcut = item.ShortCutText();
     if (!shortcut.isEmpty()) {
-        const int width = QFontMetrics(font).horizontalAdvance(shortcut);
+        const int width = TextWidth(font, shortcut);
         DrawText(canvas, QPoint(R - width - 16, T + 4 + QFontMetrics(font).ascent()), shortcut);
     }
     if (item.Checked()) {
@@ -300,6 +299,13 @@ void SkinnedMenuPopup::paintEvent(QPaintEvent* event)
 {
     setFont(look_->ItemFont());
     QMenu::paintEvent(event);
+}
+
+void SkinnedMenuPopup::mouseMoveEvent(QMouseEvent* event)
+{
+    if (OnMouseMove)
+        OnMouseMove(event->globalPosition().toPoint());
+    QMenu::mouseMoveEvent(event);
 }
 
 void SkinnedMenuPopup::keyPressEvent(QKeyEvent* event)

@@ -82,9 +82,12 @@ public:
     void SetItems(const QList<TMenuItem*>& items);
 
     std::function<void(int direction)> OnNeighbour;
+    // The mouse moved, over the menu or elsewhere while the menu holds it (screen coordinates).
+    std::function<void(QPoint global)> OnMouseMove;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -139,10 +139,8 @@ bool TsuiMenuBar::OpenMenu(int index, bool fromKeyboard)
     if (index < 0 || index >= buttons_.size() || !buttons_[index].Enabled)
         return false;
     TMenuItem* item = buttons_[index].Item;
-    if (dropDown_) {
-        dropDown_->removeEventFilter(this);
+    if (dropDown_)
         dropDown_->close();
-    }
     if (item->Items().isEmpty()) {
         item->trigger();
         return true;
@@ -154,7 +152,12 @@ bool TsuiMenuBar::OpenMenu(int index, bool fromKeyboard)
         const int count = int(buttons_.size());
         QTimer::singleShot(0, this, [this, next = (index + direction + count) % count] { OpenMenu(next, true); });
     };
-    dropDown->installEventFilter(this);
+    // moving over another bar button while a drop-down is open switches to its drop-down
+    dropDown->OnMouseMove = [this](QPoint global) {
+        const int over = ButtonAt(mapFromGlobal(global));
+        if (over >= 0 && over != open_)
+            QTimer::singleShot(0, this, [this, over] { OpenMenu(over); });
+    };
     connect(dropDown, &QMenu::aboutToHide, this, [this, dropDown] {
         if (dropDown_ == dropDown) {
             open_ = -1;
@@ -170,18 +173,6 @@ bool TsuiMenuBar::OpenMenu(int index, bool fromKeyboard)
     if (fromKeyboard && !dropDown->actions().isEmpty())
         dropDown->setActiveAction(dropDown->actions().first());
     return true;
-}
-
-bool TsuiMenuBar::eventFilter(QObject* watched, QEvent* event)
-{
-    // moving over another bar button while a drop-down is open switches to its drop-down
-    if (watched == dropDown_ && event->type() == QEvent::MouseMove) {
-        const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-        const int over = ButtonAt(mapFromGlobal(global));
-        if (over >= 0 && over != open_)
-            QTimer::singleShot(0, this, [this, over] { OpenMenu(over); });
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 bool TsuiMenuBar::OpenByLetter(QChar letter)
