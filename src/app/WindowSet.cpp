@@ -17,13 +17,16 @@ void CreateWindows(const DataFolder& folder)
 {
     AGlowne = new TAGlowne(folder);
     RunHandler([] { AGlowne->FormCreate(); });
-    Informacje = new TInformacje(AGlowne);
+    Informacje = new TInformacje(AGlowne, folder);
     RunHandler([] { Informacje->FormCreate(); });
     InfooProgz = new TInfooProgz(AGlowne);
     OknoA3D = new TOknoA3D(folder);
 
     SetApplicationMainForm(AGlowne);
-    AGlowne->SetCompanionWindows(Informacje, InfooProgz, OknoA3D);
+    AGlowne->SetCompanionWindows({[](const TElementRecord& record) { Informacje->Wypelnij(record); },
+                                  [](const QString& symbol) { Informacje->Wpisz_powloki(symbol); }},
+                                 InfooProgz, OknoA3D);
+    Informacje->SetAtomWindow(OknoA3D, [](const QString& symbol) { OknoA3D->pierwiastek(symbol); });
     OknoA3D->OnShownChanged = [](bool shown) { AGlowne->Wizualizacja3D1->SetChecked(shown); };
 }
 

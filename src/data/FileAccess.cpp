@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -173,6 +174,50 @@ QByteArray ReadOnlyFile::ReadAll()
         if (n < sizeof chunk)
             return all;
     }
+}
+
+QByteArray ReadFileToShow(const QString& path, qsizetype limit)
+{
+    const auto refuse = [&](int error) -> QByteArray {
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(std::strerror(error))).toStdString());
+    };
+    const QByteArray name = QFile::encodeName(path);
+    int fd;
+    do {
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return refuse(errno);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || st.st_size > limit) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : st.st_size > limit ? EFBIG : errno;
+        ::close(fd);
+        return refuse(error);
+    }
+    QByteArray data(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + done, std::size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return refuse(error);
+        }
+        if (n == 0)
+            break;
+        done += n;
+        if (done > limit) {
+            ::close(fd);
+            return refuse(EFBIG);
+        }
+        if (done == data.size())
+            data.resize(std::min<qsizetype>(data.size() * 2, limit + 1));
+    }
+    ::close(fd);
+    data.resize(done);
+    return data;
 }
 
 std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit)

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 
 // Thin wrappers over the system's file calls: every step is checked and a failure is raised as
 // EInOutError carrying the system's reason.
@@ -22,6 +23,17 @@ public:
 private:
     int fd_;
 };
+
+// A file that cannot be opened or read to be shown: "Cannot open file "<full path>". <the system's
+// reason>".
+class EFOpenError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The whole file, to be shown; a file of more than limit bytes is refused ("File too large").
+// Raises EFOpenError.
+QByteArray ReadFileToShow(const QString& path, qsizetype limit);
 
 // The whole file, or none when it cannot be read for any reason. At most limit bytes are read.
 std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit);

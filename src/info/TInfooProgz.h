@@ -2,9 +2,27 @@
 
 #include "SecondaryWindow.h"
 
-// The about window: the program's name, version and author.
+class TImage;
+class TLabel;
+class TsuiButton;
+class TsuiMemo;
+class TsuiURLLabel;
+
+// The about window: the program's name and version, its emblem, a few words from its author, a
+// link to the program's page and "OK".
 class TInfooProgz : public TSecondaryWindow {
     Q_OBJECT
 public:
     explicit TInfooProgz(const QWidget* mainWindow);
+
+    // Where the link leads: the program's page, the README beside the program.
+    static QString ProgramPage();
+
+    void suiButton1Click(QObject* sender);
+
+    TImage* Image1;
+    TLabel *Label1, *Label2;
+    TsuiURLLabel* suiURLLabel1;
+    TsuiButton* suiButton1;
+    TsuiMemo* suiMemo1;
 };

@@ -1,14 +1,72 @@
 #pragma once
 
+#include "DataFolder.h"
+#include "ElementRecord.h"
 #include "SecondaryWindow.h"
 
-// The element information window: one element's data, shells, description and pictures.
+#include <array>
+#include <functional>
+
+class QTextEdit;
+class TImage;
+class TLabel;
+class TsuiButton;
+class TsuiPageControl;
+class TsuiTabSheet;
+
+// The element information window: one element's data and shells on the first page, and where its
+// record names them a description, a picture of the stable isotopes and a picture of the element
+// on pages of their own. Its label Label8 records which element it shows.
 class TInformacje : public TSecondaryWindow {
     Q_OBJECT
 public:
     static constexpr int BasicWidth = 370;
+    static constexpr int WideWidth = 694;
+    // Descriptions larger than this are not read.
+    static constexpr qsizetype MaxDescriptionBytes = 8 * 1024 * 1024;
 
-    explicit TInformacje(const QWidget* mainWindow);
+    TInformacje(const QWidget* mainWindow, DataFolder folder);
+
+    // The 3D window this window keeps on its element, and how to hand it an element.
+    void SetAtomWindow(QWidget* window, std::function<void(const QString& symbol)> pierwiastek);
+
+    // Fills the pages from the record, loads its description and pictures and shows the window. A
+    // file that cannot be read stops the filling at that step, with its error.
+    void Wypelnij(const TElementRecord& record);
+    // The element's shells, K to Q, from the configuration file.
+    void Wpisz_powloki(const QString& symbol);
+
+    // The number as the labels show it: the shortest form of at most 15 significant digits, with
+    // the user's decimal separator and no thousands separator.
+    static QString FormatNumber(double value);
 
     void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void suiButton1Click(QObject* sender);
+    void suiTabSheet1Show(QObject* sender);
+    void suiTabSheet3Show(QObject* sender);
+    void suiTabSheet4Show(QObject* sender);
+    void suiTabSheet5Show(QObject* sender);
+
+    TsuiPageControl* suiPageControl1;
+    TsuiTabSheet *suiTabSheet1, *suiTabSheet2, *suiTabSheet3, *suiTabSheet4, *suiTabSheet5;
+    TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10, *Label11,
+        *Label12, *Label13, *Label14, *Label15, *Label16;
+    TsuiButton* suiButton1;
+    TImage *Image1, *Image2;
+    QTextEdit* RichEdit1;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void BuildPages();
+    void BuildFirstPage();
+    // The folder path of a file a record names; a name that would lead out of its folder is refused.
+    QString FileOfRecord(const QString& path, const QString& name) const;
+
+    DataFolder folder_;
+    QWidget* atomWindow_ = nullptr;
+    std::function<void(const QString&)> pierwiastek_;
 };

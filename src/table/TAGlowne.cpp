@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include <stdexcept>
+
 TAGlowne::TAGlowne(DataFolder folder)
     : folder_(std::move(folder))
 {
@@ -26,9 +28,9 @@ TAGlowne::TAGlowne(DataFolder folder)
     }
 }
 
-void TAGlowne::SetCompanionWindows(QWidget* information, QWidget* about, QWidget* atom3d)
+void TAGlowne::SetCompanionWindows(InformationWindow information, QWidget* about, QWidget* atom3d)
 {
-    information_ = information;
+    information_ = std::move(information);
     about_ = about;
     atom3d_ = atom3d;
 }
@@ -88,8 +90,13 @@ void TAGlowne::Infoopire(const QString& symbol)
 {
     const std::optional<QByteArray> bytes = StringToCp1250(symbol);
     const std::optional<int> index = bytes ? Znajdz_pierwiastek(ElementTable_, *bytes) : std::nullopt;
-    if (index)
-        Zaznacz_pierwiastek(*index);
+    if (!index)
+        throw std::runtime_error(QStringLiteral("Brak danych pierwiastka \"%1\" w pliku dane.dat").arg(symbol).toStdString());
+    if (information_.Wypelnij)
+        information_.Wypelnij(ElementTable_[*index]);
+    Zaznacz_pierwiastek(*index);
+    if (information_.Wpisz_powloki)
+        information_.Wpisz_powloki(symbol);
 }
 
 void TAGlowne::Informacjeoprogramie1Click(QObject*)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <utility>
 
 class QTimer;
@@ -28,8 +29,15 @@ public:
 
     explicit TAGlowne(DataFolder folder);
 
+    // The information window as Infoopire fills it: the record's data, description and pictures,
+    // then shown; afterwards the element's shells.
+    struct InformationWindow {
+        std::function<void(const TElementRecord& record)> Wypelnij;
+        std::function<void(const QString& symbol)> Wpisz_powloki;
+    };
+
     // The other windows the menu shows: the information, about and 3D windows.
-    void SetCompanionWindows(QWidget* information, QWidget* about, QWidget* atom3d);
+    void SetCompanionWindows(InformationWindow information, QWidget* about, QWidget* atom3d);
 
     // Creation handler: the basic view's width, the element table, no legend.
     void FormCreate();
@@ -63,6 +71,8 @@ public:
     void Koloruj_tablice(Colouring colouring);
     // Repaints the active colouring and marks the element (an index into the element table).
     void Zaznacz_pierwiastek(int element);
+    // Shows the element of the symbol in the information window and marks its tile. A symbol no
+    // record carries (only with a damaged "dane.dat") is reported and nothing is shown.
     void Infoopire(const QString& symbol);
 
     const ElementTable& Elements() const { return ElementTable_; }
@@ -103,7 +113,7 @@ private:
     std::array<TLabel*, 28> labels_{};
     std::array<TPlainPanel*, 7> swatches_{};
     std::array<TLabel*, 7> legendLabels_{};
-    QWidget* information_ = nullptr;
+    InformationWindow information_;
     QWidget* about_ = nullptr;
     QWidget* atom3d_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "Form.h"
 #include "Menu.h"
 #include "MenuBar.h"
+#include "PageControl.h"
 #include "StyleSamples.h"
 #include "TAGlowne.h"
 #include "TInfooProgz.h"
@@ -86,12 +87,21 @@ void ShootMainWindow()
 
 void ShootOtherWindows()
 {
-    for (const auto& [window, name] : {QPair<QWidget*, QString>(Informacje, QStringLiteral("information")),
-                                       QPair<QWidget*, QString>(InfooProgz, QStringLiteral("about"))}) {
-        ShowAndWait(window);
-        Save(window->grab(), name);
-        window->hide();
+    // the information window of an element on each of its pages, beside the main window
+    AGlowne->Infoopire(QStringLiteral("Na"));
+    QTest::qWait(100);
+    for (TsuiTabSheet* page : Informacje->suiPageControl1->Pages()) {
+        if (!page->TabVisible())
+            continue;
+        Informacje->suiPageControl1->SetActivePage(page);
+        QTest::qWait(100);
+        Save(Informacje->grab(), QStringLiteral("information-") + page->objectName());
     }
+    Save(GrabWithMenu(AGlowne, Informacje), QStringLiteral("information-beside-main"));
+    Informacje->hide();
+    ShowAndWait(InfooProgz);
+    Save(InfooProgz->grab(), QStringLiteral("about"));
+    InfooProgz->hide();
     // an atom with its options panel open
     OknoA3D->show();
     OknoA3D->pierwiastek(QStringLiteral("Cl"));

@@ -5,6 +5,9 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 
@@ -22,7 +25,7 @@ public:
     };
 
     PixelFaceLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
-        : regular_(Regular(font)), metrics_(regular_), bold_(font.bold())
+        : regular_(Regular(font)), metrics_(regular_), bold_(font.bold()), underline_(font.underline())
     {
         int underlined = -1;
         QString shown = (flags & Qt::TextShowMnemonic) ? WithoutMnemonic(text, underlined) : text;
@@ -94,6 +97,9 @@ public:
                 canvas.fillRect(QRect(x, origin.y() + metrics_.underlinePos(), advance, metrics_.lineWidth()), canvas.pen().color());
             x += advance;
         }
+        // one line under the whole text, across the extra pixels between the glyphs too
+        if (underline_)
+            canvas.fillRect(QRect(origin.x(), origin.y() + metrics_.underlinePos(), line.Width, metrics_.lineWidth()), canvas.pen().color());
         canvas.restore();
     }
 
@@ -105,6 +111,7 @@ private:
     {
         QFont regular(font);
         regular.setBold(false);
+        regular.setUnderline(false);
         return regular;
     }
 
@@ -162,6 +169,7 @@ private:
     QFont regular_;
     QFontMetrics metrics_;
     bool bold_;
+    bool underline_;
     QList<Line> lines_;
 };
 
@@ -217,4 +225,26 @@ QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString&
     if (IsPixelFace(font))
         return PixelFaceLayout(font, text, flags, rect.width()).Bounds(rect, flags);
     return QFontMetrics(font).boundingRect(rect, flags, text);
+}
+
+void KeepLettersApart(QTextDocument& document)
+{
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        for (int i = 0; i + 1 < text.size(); ++i) {
+            if (text[i].isSpace() || text[i + 1].isSpace())
+                continue;
+            cursor.setPosition(block.position() + i + 2);
+            const QFont next = cursor.charFormat().font().resolve(document.defaultFont());
+            if (!IsPixelFace(next) || QFontMetrics(next).leftBearing(text[i + 1]) > 0)
+                continue;
+            cursor.setPosition(block.position() + i);
+            cursor.setPosition(block.position() + i + 1, QTextCursor::KeepAnchor);
+            QTextCharFormat wider;
+            wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+            wider.setFontLetterSpacing(cursor.charFormat().fontLetterSpacing() + 1);
+            cursor.mergeCharFormat(wider);
+        }
+    }
 }

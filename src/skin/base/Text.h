@@ -5,6 +5,7 @@
 #include <QString>
 
 class QPainter;
+class QTextDocument;
 
 // Text as the windows draw it. A pixel face, one without a bold face of its own (the free
 // "MS Sans Serif" has only its pixel strikes), is laid out glyph by glyph so that letters never
@@ -23,3 +24,7 @@ int TextWidth(const QFont& font, const QString& text);
 QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString& text);
 
 bool IsPixelFace(const QFont& font);
+
+// The same rule for text a rich-text box lays out itself: in the pixel face, the character before a
+// glyph whose ink starts at its origin gets one more pixel of advance.
+void KeepLettersApart(QTextDocument& document);

@@ -1,0 +1,168 @@
+#include "PictureFile.h"
+
+#include "FileAccess.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <csetjmp>
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace {
+
+bool Fits(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width <= MaxPictureSide && height <= MaxPictureSide
+        && width * height <= MaxPicturePixels;
+}
+
+[[noreturn]] void BitmapNotValid()
+{
+    throw EPictureError("Bitmap image is not valid");
+}
+
+std::uint32_t Le(const QByteArray& bytes, qsizetype at, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | std::uint8_t(bytes[at + i]);
+    return value;
+}
+
+// Whether the file holds all the rows its header promises (for bitmaps not compressed by runs, whose
+// length the header does not fix): the platform's reader fills a short file with black instead.
+bool HoldsItsRows(const QByteArray& bytes)
+{
+    if (bytes.size() < 14 + 12 || Le(bytes, 14, 4) < 12)
+        return false;
+    const std::uint32_t offset = Le(bytes, 10, 4), header = Le(bytes, 14, 4);
+    qint64 width, height, bits, compression = 0;
+    if (header == 12) {
+        width = Le(bytes, 18, 2);
+        height = Le(bytes, 20, 2);
+        bits = Le(bytes, 24, 2);
+    } else {
+        if (bytes.size() < 14 + 20)
+            return false;
+        width = std::int32_t(Le(bytes, 18, 4));
+        height = std::abs(qint64(std::int32_t(Le(bytes, 22, 4))));
+        bits = Le(bytes, 28, 2);
+        compression = Le(bytes, 30, 4);
+    }
+    if (compression == 1 || compression == 2)
+        return true;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    return width > 0 && stride > 0 && offset + stride * height <= bytes.size();
+}
+
+[[noreturn]] void JpegError(int code)
+{
+    throw EPictureError("JPEG error #" + std::to_string(code));
+}
+
+// libjpeg reports through longjmp; the first error or warning (a warning is corrupt data) ends
+// the decoding with its message number.
+struct JpegErrors {
+    jpeg_error_mgr Manager;
+    std::jmp_buf Back;
+    int Code = 0;
+};
+
+void OnJpegError(j_common_ptr info)
+{
+    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    errors->Code = info->err->msg_code;
+    std::longjmp(errors->Back, 1);
+}
+
+void OnJpegMessage(j_common_ptr info, int level)
+{
+    if (level < 0)
+        OnJpegError(info);
+}
+
+// The decoding proper, kept free of objects with destructors, which a longjmp would skip.
+int DecodeJpegInto(const QByteArray& bytes, QImage* image)
+{
+    jpeg_decompress_struct info = {};
+    JpegErrors errors;
+    info.err = jpeg_std_error(&errors.Manager);
+    errors.Manager.error_exit = OnJpegError;
+    errors.Manager.emit_message = OnJpegMessage;
+    if (setjmp(errors.Back)) {
+        jpeg_destroy_decompress(&info);
+        return errors.Code;
+    }
+    jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = 256L * 1024 * 1024;
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    if (!Fits(info.image_width, info.image_height)) {
+        errors.Code = JERR_IMAGE_TOO_BIG;
+        jpeg_destroy_decompress(&info);
+        return errors.Code;
+    }
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    if (info.output_components != 3) {
+        jpeg_destroy_decompress(&info);
+        return JERR_BAD_J_COLORSPACE;
+    }
+    *image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    if (image->isNull()) {
+        jpeg_destroy_decompress(&info);
+        return JERR_OUT_OF_MEMORY;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image->scanLine(int(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return 0;
+}
+
+} // namespace
+
+QImage DecodeBitmap(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoTransform(false);
+    // the header's size, before anything is decoded; a bitmap stored top-down reads with a negative
+    // height
+    const QSize header = reader.size();
+    const QSize size(std::abs(header.width()), std::abs(header.height()));
+    if (!Fits(size.width(), size.height()) || !HoldsItsRows(bytes))
+        BitmapNotValid();
+    QImage image;
+    if (!reader.read(&image) || image.isNull() || image.size() != size)
+        BitmapNotValid();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage DecodeJpeg(const QByteArray& bytes)
+{
+    QImage image;
+    if (const int code = DecodeJpegInto(bytes, &image))
+        JpegError(code);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage LoadPictureFile(const QString& path)
+{
+    const QString extension = QFileInfo(path).suffix().toLower();
+    const bool bitmap = extension == QLatin1String("bmp");
+    const bool jpeg = extension == QLatin1String("jpg") || extension == QLatin1String("jpeg");
+    if (!bitmap && !jpeg)
+        throw EPictureError("Unknown picture file extension (." + QFileInfo(path).suffix().toStdString() + ")");
+    const QByteArray bytes = ReadFileToShow(path, MaxPictureFileBytes);
+    return bitmap ? DecodeBitmap(bytes) : DecodeJpeg(bytes);
+}

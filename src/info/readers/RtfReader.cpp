@@ -1,0 +1,421 @@
+#include "RtfReader.h"
+
+#include "Cp1250.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Deeper groups than this are still counted, so their braces match, but keep the formatting of
+// the group at this depth.
+constexpr std::size_t MaxDepth = 1000;
+// A numeric parameter keeps at most this many digits; the rest are read and make it no larger.
+constexpr int MaxDigits = 10;
+
+enum class Destination { Text, Skip, FontTable, ColourTable };
+
+struct GroupState {
+    Destination Where = Destination::Text;
+    RtfRun Format;          // the character format (its text unused)
+    int SkipAfterUnicode = 1;
+};
+
+class Parser {
+public:
+    explicit Parser(const QByteArray& rtf) : rtf_(rtf) { states_.push_back(GroupState()); }
+
+    QList<RtfParagraph> Run()
+    {
+        while (at_ < rtf_.size()) {
+            const char c = rtf_[at_++];
+            switch (c) {
+            case '{': OpenGroup(); break;
+            case '}': CloseGroup(); break;
+            case '\\': ControlSymbolOrWord(); break;
+            case '\r':
+            case '\n': break;
+            default: Byte(c); break;
+            }
+        }
+        FinishParagraph(false);
+        return paragraphs_;
+    }
+
+private:
+    GroupState& State() { return states_.back(); }
+
+    void OpenGroup()
+    {
+        FlushText();
+        if (states_.size() < MaxDepth)
+            states_.push_back(State());
+        else
+            ++overflow_;
+    }
+
+    void CloseGroup()
+    {
+        FlushText();
+        if (overflow_ > 0) {
+            --overflow_;
+            return;
+        }
+        if (states_.size() > 1) {
+            if (State().Where == Destination::FontTable)
+                EndFontEntry();
+            states_.pop_back();
+        }
+    }
+
+    void ControlSymbolOrWord()
+    {
+        if (at_ >= rtf_.size())
+            return;
+        const char c = rtf_[at_];
+        if (!IsLetter(c)) {
+            ++at_;
+            ControlSymbol(c);
+            return;
+        }
+        QByteArray word;
+        while (at_ < rtf_.size() && IsLetter(rtf_[at_]) && word.size() < 32)
+            word += rtf_[at_++];
+        while (at_ < rtf_.size() && IsLetter(rtf_[at_]))
+            ++at_;  // an over-long word is read to its end and means nothing
+        bool hasParameter = false;
+        bool negative = false;
+        long long parameter = 0;
+        if (at_ < rtf_.size() && rtf_[at_] == '-' && at_ + 1 < rtf_.size() && IsDigit(rtf_[at_ + 1])) {
+            negative = true;
+            ++at_;
+        }
+        for (int digits = 0; at_ < rtf_.size() && IsDigit(rtf_[at_]); ++digits, ++at_) {
+            if (digits < MaxDigits)
+                parameter = parameter * 10 + (rtf_[at_] - '0');
+            hasParameter = true;
+        }
+        if (at_ < rtf_.size() && rtf_[at_] == ' ')
+            ++at_;  // the delimiting space belongs to the control word
+        const int value = int(std::clamp<long long>(negative ? -parameter : parameter, -2147483647LL, 2147483647LL));
+        ControlWord(word, hasParameter, value);
+    }
+
+    void ControlSymbol(char c)
+    {
+        switch (c) {
+        case '\'': {
+            int value = 0;
+            int digits = 0;
+            for (; digits < 2 && at_ < rtf_.size() && HexValue(rtf_[at_]) >= 0; ++digits)
+                value = value * 16 + HexValue(rtf_[at_++]);
+            if (digits == 2)
+                Byte(char(value));
+            break;
+        }
+        case '*': State().Where = Destination::Skip; break;
+        case '~': Character(QChar(0x00A0)); break;
+        case '_': Character(QLatin1Char('-')); break;
+        case '-': break;  // an optional hyphen: the box breaks lines itself
+        case '\r':
+        case '\n': Paragraph(); break;
+        default: Byte(c); break;  // "\\", "\{", "\}" and any other symbol stand for themselves
+        }
+    }
+
+    void ControlWord(const QByteArray& word, bool hasParameter, int value)
+    {
+        FlushText();
+        GroupState& s = State();
+        RtfRun& f = s.Format;
+        const bool on = !hasParameter || value != 0;
+        if (word == "fonttbl") {
+            s.Where = Destination::FontTable;
+            fontIndex_ = -1;
+        } else if (word == "colortbl") {
+            s.Where = Destination::ColourTable;
+            colour_ = QColor(0, 0, 0);
+        } else if (IsSkippedDestination(word)) {
+            s.Where = Destination::Skip;
+        } else if (word == "f" && hasParameter) {
+            FontWord(value);
+        } else if (word == "deff" && hasParameter) {
+            defaultFont_ = value;
+        } else if (s.Where == Destination::ColourTable) {
+            ColourWord(word, value);
+        } else if (word == "b") {
+            f.Bold = on;
+        } else if (word == "i") {
+            f.Italic = on;
+        } else if (word == "ul") {
+            f.Underline = on;
+        } else if (word == "ulnone") {
+            f.Underline = false;
+        } else if (word == "fs" && hasParameter) {
+            f.HalfPoints = std::clamp(value, 0, 2000);
+        } else if (word == "cf" && hasParameter) {
+            f.Color = value > 0 && value < colours_.size() ? colours_[value] : QColor();
+        } else if (word == "plain") {
+            f = RtfRun();
+        } else if (word == "pard" || word == "ql") {
+            paragraph_.Alignment = Qt::AlignLeft;
+        } else if (word == "qc") {
+            paragraph_.Alignment = Qt::AlignHCenter;
+        } else if (word == "qr") {
+            paragraph_.Alignment = Qt::AlignRight;
+        } else if (word == "qj") {
+            paragraph_.Alignment = Qt::AlignJustify;
+        } else if (word == "par" || word == "sect") {
+            Paragraph();
+        } else if (word == "uc" && hasParameter) {
+            s.SkipAfterUnicode = std::clamp(value, 0, 16);
+        } else if (word == "u" && hasParameter) {
+            Unicode(value);
+        } else if (const QChar special = SpecialCharacter(word); !special.isNull()) {
+            Character(special);
+        }
+    }
+
+    static QChar SpecialCharacter(const QByteArray& word)
+    {
+        static const std::pair<const char*, char16_t> specials[] = {
+            {"line", QChar::LineSeparator}, {"tab", u'\t'}, {"emdash", 0x2014}, {"endash", 0x2013},
+            {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019}, {"ldblquote", 0x201C},
+            {"rdblquote", 0x201D}, {"emspace", 0x2003}, {"enspace", 0x2002}};
+        for (const auto& [name, character] : specials)
+            if (word == name)
+                return QChar(character);
+        return QChar();
+    }
+
+    // The characters after "\uN" that stand in for it in readers without Unicode are skipped.
+    void Unicode(int value)
+    {
+        // a signed 16-bit code; anything outside it stands for a character that cannot be shown
+        const bool valid = value >= -32768 && value <= 65535;
+        Character(valid ? QChar(char16_t(value < 0 ? value + 65536 : value)) : QChar(QChar::ReplacementCharacter));
+        for (int skip = State().SkipAfterUnicode; skip > 0 && at_ < rtf_.size(); --skip) {
+            const char c = rtf_[at_];
+            if (c == '{' || c == '}')
+                break;
+            ++at_;
+            if (c == '\\' && at_ < rtf_.size()) {
+                if (rtf_[at_] == '\'') {
+                    at_ = std::min(at_ + 3, rtf_.size());
+                } else {
+                    while (at_ < rtf_.size() && (IsLetter(rtf_[at_]) || IsDigit(rtf_[at_]) || rtf_[at_] == '-'))
+                        ++at_;
+                    if (at_ < rtf_.size() && rtf_[at_] == ' ')
+                        ++at_;
+                }
+            }
+        }
+    }
+
+    void FontWord(int value)
+    {
+        GroupState& s = State();
+        if (s.Where == Destination::FontTable) {
+            EndFontEntry();
+            fontIndex_ = value;
+            fontName_.clear();
+            return;
+        }
+        const auto found = std::find_if(fonts_.cbegin(), fonts_.cend(), [&](const auto& font) { return font.first == value; });
+        s.Format.Family = found != fonts_.cend() ? found->second : QString();
+    }
+
+    // Text without a font of its own is in the document's default font.
+    QString DefaultFamily() const
+    {
+        const auto found = std::find_if(fonts_.cbegin(), fonts_.cend(), [&](const auto& font) { return font.first == defaultFont_; });
+        return found != fonts_.cend() ? found->second : QString();
+    }
+
+    void EndFontEntry()
+    {
+        if (fontIndex_ < 0)
+            return;
+        QString name = Cp1250ToString(fontName_).trimmed();
+        if (name.endsWith(QLatin1Char(';')))
+            name.chop(1);
+        if (fonts_.size() < 1000)
+            fonts_.append({fontIndex_, name.trimmed()});
+        fontIndex_ = -1;
+        fontName_.clear();
+    }
+
+    void ColourWord(const QByteArray& word, int value)
+    {
+        const int component = std::clamp(value, 0, 255);
+        if (word == "red")
+            colour_.setRed(component);
+        else if (word == "green")
+            colour_.setGreen(component);
+        else if (word == "blue")
+            colour_.setBlue(component);
+    }
+
+    static bool IsSkippedDestination(const QByteArray& word)
+    {
+        static const char* const skipped[] = {"stylesheet", "info", "pict", "header", "footer", "headerl", "headerr",
+                                              "headerf", "footerl", "footerr", "footerf", "footnote", "object",
+                                              "themedata", "colorschememapping", "datastore", "latentstyles",
+                                              "listtable", "listoverridetable", "rsidtbl", "generator", "xmlnstbl",
+                                              "mmathPr", "filetbl", "revtbl", "pgdsctbl", "bkmkstart", "bkmkend",
+                                              "field", "fldinst", "shp", "nonshppict", "template"};
+        for (const char* name : skipped)
+            if (word == name)
+                return true;
+        return false;
+    }
+
+    // A byte of text in the current destination: Windows-1250 in the text, part of a name in the
+    // font table, the end of an entry in the colour table.
+    void Byte(char c)
+    {
+        switch (State().Where) {
+        case Destination::Skip: return;
+        case Destination::FontTable:
+            if (fontName_.size() < 256)
+                fontName_ += c;
+            if (c == ';')
+                EndFontEntry();
+            return;
+        case Destination::ColourTable:
+            if (c == ';' && colours_.size() < 1000) {
+                colours_.append(colour_);
+                colour_ = QColor(0, 0, 0);
+            }
+            return;
+        case Destination::Text: pending_ += c; return;
+        }
+    }
+
+    void Character(QChar c)
+    {
+        if (State().Where != Destination::Text)
+            return;
+        FlushText();
+        Append(QString(c));
+    }
+
+    void FlushText()
+    {
+        if (pending_.isEmpty())
+            return;
+        Append(Cp1250ToString(pending_));
+        pending_.clear();
+    }
+
+    void Append(const QString& text)
+    {
+        RtfRun format = State().Format;
+        if (format.Family.isEmpty())
+            format.Family = DefaultFamily();
+        if (!paragraph_.Runs.isEmpty()) {
+            RtfRun& last = paragraph_.Runs.back();
+            if (last.Bold == format.Bold && last.Italic == format.Italic && last.Underline == format.Underline
+                && last.HalfPoints == format.HalfPoints && last.Color == format.Color && last.Family == format.Family) {
+                last.Text += text;
+                return;
+            }
+        }
+        RtfRun run = format;
+        run.Text = text;
+        paragraph_.Runs.append(run);
+    }
+
+    void Paragraph()
+    {
+        if (State().Where != Destination::Text)
+            return;
+        FlushText();
+        FinishParagraph(true);
+    }
+
+    void FinishParagraph(bool always)
+    {
+        FlushText();
+        if (always || !paragraph_.Runs.isEmpty())
+            paragraphs_.append(paragraph_);
+        paragraph_.Runs.clear();
+    }
+
+    static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+    static int HexValue(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    }
+
+    const QByteArray& rtf_;
+    qsizetype at_ = 0;
+    std::vector<GroupState> states_;
+    std::size_t overflow_ = 0;
+    QByteArray pending_;
+    RtfParagraph paragraph_;
+    QList<RtfParagraph> paragraphs_;
+    QList<std::pair<int, QString>> fonts_;
+    int fontIndex_ = -1;
+    int defaultFont_ = -1;
+    QByteArray fontName_;
+    QList<QColor> colours_;
+    QColor colour_ = QColor(0, 0, 0);
+};
+
+} // namespace
+
+QList<RtfParagraph> ParseRtf(const QByteArray& rtf)
+{
+    return Parser(rtf).Run();
+}
+
+bool IsRtf(const QByteArray& bytes)
+{
+    return bytes.startsWith("{\\rtf");
+}
+
+void LoadDescription(QTextDocument& document, const QByteArray& bytes)
+{
+    document.clear();
+    if (!IsRtf(bytes)) {
+        document.setPlainText(Cp1250ToString(bytes));
+        return;
+    }
+    QTextCursor cursor(&document);
+    bool first = true;
+    for (const RtfParagraph& paragraph : ParseRtf(bytes)) {
+        QTextBlockFormat block;
+        block.setAlignment(paragraph.Alignment);
+        if (first)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block);
+        first = false;
+        for (const RtfRun& run : paragraph.Runs) {
+            QTextCharFormat format;
+            format.setFontWeight(run.Bold ? QFont::Bold : QFont::Normal);
+            format.setFontItalic(run.Italic);
+            format.setFontUnderline(run.Underline);
+            if (run.HalfPoints > 0)  // points at 96 dots per inch, as the windows' pixel sizes
+                format.setProperty(QTextFormat::FontPixelSize, (run.HalfPoints * 2 + 1) / 3);
+            if (run.Color.isValid())
+                format.setForeground(run.Color);
+            if (!run.Family.isEmpty())
+                format.setFontFamilies({run.Family});
+            cursor.insertText(run.Text, format);
+        }
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QList>
+#include <QString>
+
+class QTextDocument;
+
+// A run of text in one character format.
+struct RtfRun {
+    QString Text;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    int HalfPoints = 0;   // the size in half points; 0 keeps the box's own size
+    QColor Color;         // invalid keeps the box's own colour
+    QString Family;       // empty keeps the box's own face
+};
+
+struct RtfParagraph {
+    Qt::Alignment Alignment = Qt::AlignLeft;
+    QList<RtfRun> Runs;
+};
+
+// Reads the text of an RTF file: groups and control words, "\'hh" escapes in Windows-1250, "\u"
+// with its fallback characters skipped, bold, italic and underline, font sizes, the faces and
+// colours of the font and colour tables, paragraphs, line breaks, alignment and tabs. Destinations
+// that hold no text of their own (fonts, colours, styles, document information, pictures, headers,
+// anything marked "\*") are skipped. Any input is read to its end without failing: a brace or an
+// escape that does not close, or groups nested deeper than the reader keeps, lose only their own
+// formatting.
+QList<RtfParagraph> ParseRtf(const QByteArray& rtf);
+
+// Whether the file is RTF: it begins with "{\rtf".
+bool IsRtf(const QByteArray& bytes);
+
+// Puts a description file into the rich-text box's document: RTF as formatted text, any other file
+// as plain Windows-1250 text.
+void LoadDescription(QTextDocument& document, const QByteArray& bytes);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture box: its picture at its own size in the top-left corner, or centred in the box (a
+// larger picture is cut by the box's edges), or stretched to fill it. The parent shows where the
+// picture does not reach.
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget* parent = nullptr);
+
+    const QImage& Picture() const { return picture_; }
+    void SetPicture(const QImage& picture);
+    bool Center() const { return center_; }
+    void SetCenter(bool center);
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool stretch);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+    bool center_ = false;
+    bool stretch_ = false;
+};

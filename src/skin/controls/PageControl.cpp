@@ -1,0 +1,188 @@
+#include "PageControl.h"
+
+#include "Align.h"
+#include "ErrorReport.h"
+#include "StyleResolution.h"
+
+#include <QPainter>
+
+TsuiTabSheet::TsuiTabSheet(TsuiPageControl* pageControl)
+    : QWidget(pageControl), pageControl_(pageControl)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TsuiTabSheet::SetCaption(const QString& caption)
+{
+    caption_ = caption;
+    if (OnTabChanged)
+        OnTabChanged();
+}
+
+void TsuiTabSheet::SetTabVisible(bool visible)
+{
+    tabVisible_ = visible;
+    if (OnTabChanged)
+        OnTabChanged();
+}
+
+int TsuiTabSheet::PageIndex() const
+{
+    return pageControl_ ? int(pageControl_->Pages().indexOf(const_cast<TsuiTabSheet*>(this))) : -1;
+}
+
+void TsuiTabSheet::SetPageIndex(int index)
+{
+    if (OnMoveAsked)
+        OnMoveAsked(index);
+}
+
+void TsuiTabSheet::SetColor(TColor color)
+{
+    color_ = color;
+    update();
+}
+
+void TsuiTabSheet::SetBorderColor(TColor color)
+{
+    borderColor_ = color;
+    update();
+}
+
+void TsuiTabSheet::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), ColorToRGB(color_));
+}
+
+TsuiPageControl::TsuiPageControl(QWidget* parent)
+    : TsuiTab(parent, true)
+{
+}
+
+TsuiPageControl::~TsuiPageControl()
+{
+    // the pages go with the control; none of them is to be taken off a control being destroyed
+    for (TsuiTabSheet* page : pages_)
+        disconnect(page, nullptr, this, nullptr);
+}
+
+TsuiTabSheet* TsuiPageControl::AddPage(const QString& caption)
+{
+    auto* page = new TsuiTabSheet(this);
+    page->caption_ = caption;
+    page->OnTabChanged = [this, page] { PageTabChanged(page); };
+    page->OnMoveAsked = [this, page](int index) { MovePage(page, index); };
+    connect(page, &QObject::destroyed, this, [this, page] { RemovePage(page); });
+    SetAlign(page, TAlign::alClient);
+    pages_.append(page);
+    ShareColours();
+    Renumber();
+    LayOut();
+    SetActivePage(page);
+    return page;
+}
+
+void TsuiPageControl::PassLookOn()
+{
+    for (TsuiTabSheet* page : pages_)
+        ApplyStyleToChildren(page, UIStyle(), FileTheme());
+}
+
+void TsuiPageControl::ShareColours()
+{
+    for (TsuiTabSheet* page : pages_) {
+        page->SetColor(Color());
+        page->SetBorderColor(BorderColor());
+    }
+}
+
+void TsuiPageControl::Renumber()
+{
+    QStringList captions;
+    for (int i = 0; i < pages_.size(); ++i) {
+        captions.append(pages_[i]->Caption());
+        Strip()->SetTabVisible(i, pages_[i]->TabVisible());
+    }
+    Strip()->SetTabs(captions);
+}
+
+void TsuiPageControl::SetActivePage(TsuiTabSheet* page)
+{
+    const int index = int(pages_.indexOf(page));
+    if (!page || index < 0) {
+        if (active_) {
+            active_->setEnabled(false);
+            active_->hide();
+            TsuiTabSheet* previous = active_;
+            active_ = nullptr;
+            if (previous->OnHide)
+                previous->OnHide(previous);
+        }
+        return;
+    }
+    if (Strip()->TabIndex() == index)
+        Activate(page);
+    else
+        Strip()->SetTabIndex(index);
+}
+
+void TsuiPageControl::TabChanged(int index)
+{
+    if (index >= 0 && index < pages_.size())
+        Activate(pages_[index]);
+    TsuiTab::TabChanged(index);
+}
+
+void TsuiPageControl::Activate(TsuiTabSheet* page)
+{
+    if (active_ && active_ != page) {
+        TsuiTabSheet* previous = active_;
+        previous->setEnabled(false);
+        previous->hide();
+        if (previous->OnHide)
+            previous->OnHide(previous);
+    }
+    active_ = page;
+    page->show();
+    page->setEnabled(true);
+    page->raise();
+    page->update();
+    if (page->OnShow)
+        page->OnShow(page);
+}
+
+void TsuiPageControl::PageTabChanged(TsuiTabSheet* page)
+{
+    Renumber();
+    if (page != active_ || page->TabVisible())
+        return;
+    // the active page lost its tab: the nearest page with a visible tab before it, else after it
+    const int index = int(pages_.indexOf(page));
+    for (int i = index - 1; i >= 0; --i)
+        if (pages_[i]->TabVisible())
+            return SetActivePage(pages_[i]);
+    for (int i = index + 1; i < pages_.size(); ++i)
+        if (pages_[i]->TabVisible())
+            return SetActivePage(pages_[i]);
+}
+
+void TsuiPageControl::MovePage(TsuiTabSheet* page, int index)
+{
+    if (index < 0 || index >= pages_.size())
+        return;
+    pages_.move(pages_.indexOf(page), index);
+    Renumber();
+    SetActivePage(page);
+}
+
+void TsuiPageControl::RemovePage(TsuiTabSheet* page)
+{
+    const int index = int(pages_.indexOf(page));
+    if (index < 0)
+        return;
+    const bool wasActive = !active_ || active_ == page;
+    pages_.removeAt(index);
+    Renumber();
+    if (wasActive)
+        SetActivePage(index > 0 ? pages_[index - 1] : nullptr);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Label.h"
+
+#include <functional>
+
+// A label that looks like a link: underlined, blue, red while the mouse is over it, with the hand
+// cursor; a click opens its URL with the desktop's handler for it (when the URL is not blank) and
+// then raises OnClick.
+class TsuiURLLabel : public TLabel {
+    Q_OBJECT
+public:
+    explicit TsuiURLLabel(QWidget* parent = nullptr);
+
+    QString URL() const { return url_; }
+    void SetURL(const QString& url) { url_ = url; }
+    TColor FontLinkColor() const { return linkColor_; }
+    void SetFontLinkColor(TColor color);
+    TColor FontHoverColor() const { return hoverColor_; }
+    void SetFontHoverColor(TColor color) { hoverColor_ = color; }
+
+    // Opens the URL and raises OnClick, as a click does.
+    void Click();
+
+    std::function<void(QObject* sender)> OnClick;
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString url_ = QStringLiteral("https://example.org/");
+    TColor linkColor_ = clBlue;
+    TColor hoverColor_ = clRed;
+};

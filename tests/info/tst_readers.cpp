@@ -1,0 +1,216 @@
+#include "Cp1250.h"
+#include "FileAccess.h"
+#include "PictureFile.h"
+#include "PictureSamples.h"
+#include "RtfReader.h"
+#include "TestFolder.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+#include <jerror.h>
+
+namespace {
+
+QString Text(const QList<RtfParagraph>& paragraphs)
+{
+    QStringList lines;
+    for (const RtfParagraph& paragraph : paragraphs) {
+        QString line;
+        for (const RtfRun& run : paragraph.Runs)
+            line += run.Text;
+        lines.append(line);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ErrorOf(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return QString();
+}
+
+QRgb ExpectedBitmapColour(int bits, int x, int y)
+{
+    return bits == 1 ? ((x + y) % 2 ? 0xFFFFFFFF : 0xFF000000) : SampleColour(x, y);
+}
+
+} // namespace
+
+class TestReaders : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rtfPolishLettersFormatsAndTables()
+    {
+        const QByteArray rtf =
+            "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Tahoma;}{\\f1\\froman Times New Roman;}}"
+            "{\\colortbl;\\red0\\green0\\blue0;\\red200\\green0\\blue0;}"
+            "{\\stylesheet{\\s1 Heading;}}{\\info{\\title Sekret}{\\author Nikt}}"
+            "\\pard\\qc\\b\\fs28 S\\'f3d\\b0\\par"
+            "\\pard\\f1\\fs20\\cf2 Ma\\'b3e: \\'b9\\'e6\\'ea\\'b3\\'f1\\'f3\\'9c\\'9f\\'bf \\'a5\\'c6\\'ca\\'a3\\'d1\\'d3\\'8c\\'8f\\'af\\line"
+            "{\\i kursywa} {\\ul podkre\\'9clenie}\\tab\\uc1\\u8211?\\u-3913?x"
+            "{\\*\\unknowndest tego nie ma}{\\pict\\pngblip 89504e47}\\par}";
+        const QList<RtfParagraph> paragraphs = ParseRtf(rtf);
+        QCOMPARE(Text(paragraphs), QString::fromUtf8("Sód\nMałe: ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ\u2028kursywa podkreślenie\t–\uF0B7x"));
+        const RtfRun& title = paragraphs[0].Runs[0];
+        QVERIFY(title.Bold);
+        QCOMPARE(title.HalfPoints, 28);
+        QCOMPARE(title.Family, QString("Tahoma"));
+        QCOMPARE(paragraphs[0].Alignment, Qt::AlignHCenter);
+        const RtfRun& body = paragraphs[1].Runs[0];
+        QVERIFY(!body.Bold);
+        QCOMPARE(body.Family, QString("Times New Roman"));
+        QCOMPARE(body.Color, QColor(200, 0, 0));
+        QCOMPARE(paragraphs[1].Alignment, Qt::AlignLeft);
+        bool italic = false, underline = false;
+        for (const RtfRun& run : paragraphs[1].Runs) {
+            italic = italic || (run.Italic && run.Text == "kursywa");
+            underline = underline || (run.Underline && run.Text == QString::fromUtf8("podkreślenie"));
+        }
+        QVERIFY(italic && underline);
+    }
+
+    void rtfDamagedInputKeepsWhatItCan_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unclosed group") << QByteArray("{\\rtf1 ab{\\b cd") << QString("abcd");
+        QTest::newRow("surplus braces") << QByteArray("{\\rtf1 ab}}}cd}") << QString("abcd");
+        QTest::newRow("truncated escape") << QByteArray("{\\rtf1 a\\'b") << QString("a");
+        QTest::newRow("escape at the end") << QByteArray("{\\rtf1 a\\") << QString("a");
+        QTest::newRow("bad hex") << QByteArray("{\\rtf1 a\\'zzb}") << QString("azzb");
+        QTest::newRow("huge parameter") << QByteArray("{\\rtf1\\fs99999999999999999 a\\u99999999999 b}") << QString("a");
+        QTest::newRow("unicode skip over a group end") << QByteArray("{\\rtf1\\uc5 {\\u321}b}") << QString::fromUtf8("Łb");
+        QTest::newRow("deep nesting") << QByteArray(100000, '{') + "\\rtf1 x" + QByteArray(100000, '}') << QString("x");
+        QTest::newRow("unclosed deep nesting") << "{\\rtf1 " + QByteArray(100000, '{') + "\\b y" << QString("y");
+    }
+
+    void rtfDamagedInputKeepsWhatItCan()
+    {
+        QFETCH(QByteArray, rtf);
+        QTEST(Text(ParseRtf(rtf)).remove(QChar(QChar::ReplacementCharacter)).remove('\n'), "text");
+    }
+
+    void descriptionsThatAreNotRtfArePlainWindows1250Text()
+    {
+        QTextDocument document;
+        LoadDescription(document, "Tlen (\xB3\xB9\x63znie)\r\nrtf{\\b nie}");
+        QCOMPARE(document.toPlainText(), QString::fromUtf8("Tlen (łącznie)\nrtf{\\b nie}"));
+        LoadDescription(document, "{\\rtf1 {\\b Tlen}\\par zwyk\\'b3y\\par}");
+        QCOMPARE(document.blockCount(), 2);
+        QCOMPARE(document.begin().text(), QString("Tlen"));
+        QVERIFY(document.begin().begin().fragment().charFormat().font().bold());
+        QCOMPARE(document.begin().next().text(), QString::fromUtf8("zwykły"));
+    }
+
+    void bitmapsOfEveryDepth_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("bits");
+        for (const int bits : {1, 4, 8, 24, 32}) {
+            QTest::addRow("%d bits", bits) << SampleBitmap(bits, 7, 5) << bits;
+            QTest::addRow("%d bits top-down", bits) << SampleBitmap(bits, 7, 5, true) << bits;
+        }
+        QTest::newRow("RLE8") << SampleBitmap(8, 7, 5, false, BmpCompression::Rle8) << 8;
+        QTest::newRow("RLE4") << SampleBitmap(4, 7, 5, false, BmpCompression::Rle4) << 4;
+    }
+
+    void bitmapsOfEveryDepth()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, bits);
+        const QImage image = DecodeBitmap(file);
+        QCOMPARE(image.size(), QSize(7, 5));
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x)
+                QCOMPARE(image.pixel(x, y), ExpectedBitmapColour(bits, x, y));
+    }
+
+    void jpegsOfEveryKind_data()
+    {
+        QTest::addColumn<JpegKind>("kind");
+        QTest::newRow("baseline 4:2:0") << JpegKind::Baseline420;
+        QTest::newRow("baseline 4:4:4") << JpegKind::Baseline444;
+        QTest::newRow("progressive") << JpegKind::Progressive;
+        QTest::newRow("greyscale") << JpegKind::Grey;
+    }
+
+    void jpegsOfEveryKind()
+    {
+        QFETCH(JpegKind, kind);
+        const QImage image = DecodeJpeg(SampleJpeg(kind));
+        QCOMPARE(image.size(), QSize(48, 32));
+        const QColor c = image.pixelColor(10, 20);
+        if (kind == JpegKind::Grey)
+            QVERIFY(c.red() == c.green() && c.green() == c.blue());
+        else
+            QVERIFY(std::abs(c.red() - 80) < 12 && std::abs(c.green() - 160) < 12 && std::abs(c.blue() - 180) < 12);
+    }
+
+    void picturesThatCannotBeShownSayWhy_data()
+    {
+        QByteArray huge = SampleBitmap(24, 2, 2);
+        const auto put = [&](int at, std::uint32_t value) {
+            for (int i = 0; i < 4; ++i)
+                huge[at + i] = char(value >> (8 * i));
+        };
+        put(18, 100000);
+        put(22, 100000);
+        QByteArray hugeJpeg = SampleJpeg(JpegKind::Baseline420);
+        const qsizetype frame = hugeJpeg.indexOf("\xFF\xC0");
+        hugeJpeg[frame + 5] = char(0x86);  // 100,000 = 0x186A0 does not fit: 34464 × 34464 is enough
+        hugeJpeg[frame + 6] = char(0xA0);
+        hugeJpeg[frame + 7] = char(0x86);
+        hugeJpeg[frame + 8] = char(0xA0);
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        const QString notValid = "Bitmap image is not valid";
+        const QString notJpeg = QString("JPEG error #%1").arg(JERR_NO_SOI);
+        QTest::newRow("bitmap named .jpg") << "a.jpg" << SampleBitmap(24, 4, 4) << notJpeg;
+        QTest::newRow("JPEG named .bmp") << "a.bmp" << SampleJpeg(JpegKind::Baseline420) << notValid;
+        QTest::newRow("truncated bitmap") << "a.bmp" << SampleBitmap(24, 40, 40).left(200) << notValid;
+        QTest::newRow("truncated JPEG") << "a.JPEG" << SampleJpeg(JpegKind::Progressive).left(300)
+                                        << QString("JPEG error #%1").arg(JWRN_JPEG_EOF);
+        QTest::newRow("a bitmap of 100,000 × 100,000") << "a.bmp" << huge << notValid;
+        QTest::newRow("a JPEG of 34,464 × 34,464") << "a.jpg" << hugeJpeg << QString("JPEG error #%1").arg(JERR_IMAGE_TOO_BIG);
+        QTest::newRow("empty file") << "a.jpeg" << QByteArray() << QString("JPEG error #%1").arg(JERR_INPUT_EMPTY);
+        QTest::newRow("unknown extension") << "a.gif" << QByteArray("GIF89a") << "Unknown picture file extension (.gif)";
+        QTest::newRow("no extension") << "obraz" << SampleBitmap(24, 4, 4) << "Unknown picture file extension (.)";
+    }
+
+    void picturesThatCannotBeShownSayWhy()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        TestFolder folder;
+        folder.Write(name, bytes);
+        QTEST(ErrorOf([&] { LoadPictureFile(folder.Path(name)); }), "error");
+    }
+
+    void filesThatCannotBeReadSayWhereAndWhy()
+    {
+        TestFolder folder;
+        QCOMPARE(ErrorOf([&] { LoadPictureFile(folder.Path("brak.bmp")); }),
+                 QString("Cannot open file \"%1\". No such file or directory").arg(folder.Path("brak.bmp")));
+        QDir(folder.Path("")).mkdir("katalog.jpg");
+        QCOMPARE(ErrorOf([&] { LoadPictureFile(folder.Path("katalog.jpg")); }),
+                 QString("Cannot open file \"%1\". Is a directory").arg(folder.Path("katalog.jpg")));
+        folder.Write("opis.rtf", QByteArray(101, 'x'));
+        QCOMPARE(ErrorOf([&] { ReadFileToShow(folder.Path("opis.rtf"), 100); }),
+                 QString("Cannot open file \"%1\". File too large").arg(folder.Path("opis.rtf")));
+        QCOMPARE(ReadFileToShow(folder.Path("opis.rtf"), 101).size(), 101);
+        // the extension in any letter case, and the doubled separator of the program's paths
+        folder.Write("x.BMP", SampleBitmap(24, 4, 4));
+        QCOMPARE(LoadPictureFile(folder.Path("/x.BMP")).size(), QSize(4, 4));
+    }
+};
+
+QTEST_MAIN(TestReaders)
+#include "tst_readers.moc"
