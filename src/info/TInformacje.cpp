@@ -17,6 +17,7 @@
 
 #include <QEvent>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -122,8 +123,11 @@ QString TInformacje::FormatNumber(double value)
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QString text = locale.toString(value, 'g', 15);
-    // the minus sign of the classic format, whatever the locale draws
-    return text.replace(locale.negativeSign(), QStringLiteral("-"));
+    // the classic format's minus sign, whatever the locale draws, and an exponent without a plus
+    // sign or leading zeros ("1E-6")
+    text.replace(locale.negativeSign(), QStringLiteral("-"));
+    static const QRegularExpression exponent(QStringLiteral("[eE]\\+?(-?)0*(\\d)"));
+    return text.replace(exponent, QStringLiteral("E\\1\\2"));
 }
 
 QString TInformacje::FileOfRecord(const QString& path, const QString& name) const

@@ -2,7 +2,8 @@
 // program's windows (each drop-down of the main menu, the window menu, the table under every
 // colouring, the information, about and 3D windows) and a sample window of the toolkit in each
 // built-in style and from skin files of every colour family.
-// Usage (needs an X display, for example under xvfb-run): window_screenshots <output folder>
+// Usage (needs an X display, for example under xvfb-run):
+//   window_screenshots <output folder> [data folder, by default the program's own]
 
 #include "Form.h"
 #include "Menu.h"
@@ -117,13 +118,13 @@ void ShootOtherWindows()
 int main(int argc, char** argv)
 {
     UkladApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: window_screenshots <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: window_screenshots <output folder> [data folder]\n");
         return 2;
     }
     Folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(Folder);
-    CreateWindows(DataFolder(QStringLiteral(PROGRAM_FOLDER "/")));
+    CreateWindows(DataFolder(argc == 3 ? QString::fromLocal8Bit(argv[2]) + QLatin1Char('/') : QStringLiteral(PROGRAM_FOLDER "/")));
     ShootMainWindow();
     ShootOtherWindows();
     AGlowne->hide();

@@ -4,6 +4,7 @@
 #include "ErrorReport.h"
 #include "StyleResolution.h"
 
+#include <QEvent>
 #include <QPainter>
 
 TsuiTabSheet::TsuiTabSheet(TsuiPageControl* pageControl)
@@ -52,6 +53,18 @@ void TsuiTabSheet::SetBorderColor(TColor color)
 void TsuiTabSheet::paintEvent(QPaintEvent*)
 {
     QPainter(this).fillRect(rect(), ColorToRGB(color_));
+}
+
+void TsuiTabSheet::resizeEvent(QResizeEvent*)
+{
+    ArrangeAlignedChildren(this, rect());
+}
+
+bool TsuiTabSheet::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        ArrangeAlignedChildren(this, rect());
+    return QWidget::event(event);
 }
 
 TsuiPageControl::TsuiPageControl(QWidget* parent)

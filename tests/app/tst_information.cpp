@@ -1,0 +1,346 @@
+#include "Button.h"
+#include "Cp1250.h"
+#include "ErrorRecorder.h"
+#include "Fonts.h"
+#include "Image.h"
+#include "Label.h"
+#include "Memo.h"
+#include "Menu.h"
+#include "PageControl.h"
+#include "PictureSamples.h"
+#include "PlainPanel.h"
+#include "TAGlowne.h"
+#include "TInfooProgz.h"
+#include "TInformacje.h"
+#include "TOknoA3D.h"
+#include "TableLayout.h"
+#include "TestFolder.h"
+#include "URLLabel.h"
+#include "WindowSet.h"
+
+#include <QDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <jerror.h>
+
+#include <cstring>
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The shipped table and configurations, with some records changed, in a folder of its own.
+class Program {
+public:
+    Program()
+    {
+        table_ = ReadFile(QStringLiteral(ASSETS_DIR "/dane.dat"));
+        QDir().mkpath(folder_.Path("Zbiory/Rysunki"));
+        configurations_ = ReadFile(QStringLiteral(ASSETS_DIR "/Zbiory/!konfielekt.txt"));
+    }
+    ~Program() { DestroyWindows(); }
+
+    // Names the element's files ("" for none).
+    void Files(int z, const QByteArray& description, const QByteArray& isotopes, const QByteArray& drawing)
+    {
+        SetString(z, 319, description);
+        SetString(z, 288, isotopes);
+        SetString(z, 350, drawing);
+    }
+    void Year(int z, std::int32_t year) { std::memcpy(table_.data() + (z - 1) * 384 + 80, &year, 4); }
+    void Melting(int z, double celsius) { std::memcpy(table_.data() + (z - 1) * 384 + 168, &celsius, 8); }
+    void Configuration(const QByteArray& line) { configurations_ += line + "\r\n"; }
+    void Write(const QString& name, const QByteArray& bytes) { folder_.Write(name, bytes); }
+    QString Path(const QString& name) const { return folder_.Path(name); }
+
+    void Start()
+    {
+        folder_.Write("dane.dat", table_);
+        folder_.Write("Zbiory/!konfielekt.txt", configurations_);
+        CreateWindows(folder_.Data());
+        AGlowne->show();
+    }
+
+    static TColor TileColour(const char* symbol)
+    {
+        for (const TileCell& cell : TileCells())
+            if (QByteArray(cell.Symbol) == symbol)
+                return AGlowne->Panel(cell.Number)->Color();
+        return 0;
+    }
+    static QStringList VisibleTabs()
+    {
+        QStringList tabs;
+        for (const TsuiTabSheet* page : Informacje->suiPageControl1->Pages())
+            if (page->TabVisible())
+                tabs.append(page->Caption());
+        return tabs;
+    }
+
+private:
+    void SetString(int z, int offset, const QByteArray& text)
+    {
+        char* field = table_.data() + (z - 1) * 384 + offset;
+        std::memset(field, 0, 31);
+        field[0] = char(text.size());
+        std::memcpy(field + 1, text.constData(), std::size_t(text.size()));
+    }
+
+    TestFolder folder_;
+    QByteArray table_, configurations_;
+};
+
+const QByteArray Description = "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0\\fcharset238 Tahoma;}}\\f0\\fs16{\\b S\\'f3d}\\par "
+                               "Metal lekki, mi\\'eakki; \\'b3atwo reaguje z wod\\'b9.\\par}";
+
+} // namespace
+
+class TestInformation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        RegisterFonts();
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    }
+
+    void anElementWithoutFilesShowsItsFirstPage()
+    {
+        Program program;
+        program.Start();
+        ErrorRecorder errors;
+        QTest::mouseClick(AGlowne->Panel(TileAt(1, 3)), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(errors.messages.isEmpty());
+        QVERIFY(Informacje->isVisible());
+        const QStringList shown = {Informacje->Label8->Caption(), Informacje->Label9->Caption(), Informacje->Label10->Caption(),
+                                   Informacje->Label11->Caption(), Informacje->Label12->Caption(), Informacje->Label13->Caption(),
+                                   Informacje->Label14->Caption(), Informacje->Label16->Caption()};
+        QCOMPARE(shown, (QStringList{"Na", QString::fromUtf8("Sód"), "Natrium", "11", "1807", "97,85", "882,85", "K-2 L-8 M-1 "}));
+        QCOMPARE(Program::VisibleTabs(), QStringList{"Podstawowe informacje"});
+        QCOMPARE(Informacje->width(), TInformacje::BasicWidth);
+        QCOMPARE(Program::TileColour("Na"), TColor(0x0000C8));
+        QCOMPARE(Informacje->Label9->font().bold(), true);
+        QCOMPARE(Informacje->Label2->font().bold(), false);
+    }
+
+    void yearsAndTemperatures_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<double>("melting");
+        QTest::addColumn<QString>("yearShown");
+        QTest::addColumn<QString>("meltingShown");
+        QTest::newRow("antiquity, no figure") << 0 << 0.0 << QString::fromUtf8("Starożytność") << "Brak danych";
+        QTest::newRow("Middle Ages, below zero") << 1600 << -0.01 << QString::fromUtf8("Średniowiecze") << "-0,01";
+        QTest::newRow("a year, a whole number") << 1766 << 1538.0 << "1766" << "1538";
+        QTest::newRow("a long fraction") << 1898 << -38.8344 << "1898" << "-38,8344";
+    }
+
+    void yearsAndTemperatures()
+    {
+        QFETCH(int, year);
+        QFETCH(double, melting);
+        Program program;
+        program.Year(26, year);
+        program.Melting(26, melting);
+        program.Start();
+        AGlowne->Infoopire("Fe");
+        QTEST(Informacje->Label12->Caption(), "yearShown");
+        QTEST(Informacje->Label13->Caption(), "meltingShown");
+        QCOMPARE(TInformacje::FormatNumber(1e-6), QString("1E-6"));
+    }
+
+    void pagesOfAnElementWithFiles()
+    {
+        Program program;
+        program.Files(11, "sod.rtf", "sod_izotopy.bmp", "sod.jpg");
+        program.Write("Zbiory/sod.rtf", Description);
+        program.Write("Zbiory/Rysunki/sod_izotopy.bmp", SampleBitmap(24, 30, 20));
+        program.Write("Zbiory/Rysunki/sod.jpg", SampleJpeg(JpegKind::Baseline420, 40, 24));
+        program.Start();
+        AGlowne->Infoopire("Na");
+        QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Stabilne izotopy", "Opis", "Rysunek"}));
+        QCOMPARE(Informacje->Image1->Picture().size(), QSize(30, 20));
+        QCOMPARE(Informacje->Image2->Picture().size(), QSize(40, 24));
+        QTextDocument* text = Informacje->RichEdit1->document();
+        QCOMPARE(text->toPlainText(), QString::fromUtf8("Sód\nMetal lekki, miękki; łatwo reaguje z wodą."));
+        QVERIFY(text->begin().begin().fragment().charFormat().font().bold());
+        // at the designed size, the sheets fill the page control below its strip
+        Informacje->resize(461 + 6, Informacje->height());
+        QCOMPARE(Informacje->suiPageControl1->size(), QSize(461, 294));
+        QCOMPARE(Informacje->suiTabSheet1->geometry(), QRect(3, 25, 455, 266));
+        for (const auto& [page, width] : {std::pair(Informacje->suiTabSheet4, 694), std::pair(Informacje->suiTabSheet1, 370),
+                                          std::pair(Informacje->suiTabSheet5, 694), std::pair(Informacje->suiTabSheet3, 694)}) {
+            Informacje->suiPageControl1->SetActivePage(page);
+            QCOMPARE(Informacje->width(), width);
+        }
+    }
+
+    void leavingAHiddenPage_data()
+    {
+        QTest::addColumn<bool>("bothHaveIsotopes");
+        QTest::addColumn<QString>("endsOn");
+        QTest::addColumn<int>("width");
+        QTest::newRow("both with isotope pictures") << true << "Stabilne izotopy" << 694;
+        QTest::newRow("the new one without") << false << "Podstawowe informacje" << 370;
+    }
+
+    void leavingAHiddenPage()
+    {
+        QFETCH(bool, bothHaveIsotopes);
+        Program program;
+        program.Files(11, "sod.rtf", "sod_izotopy.bmp", "");
+        program.Files(12, "", bothHaveIsotopes ? "mg.bmp" : "", "");
+        program.Write("Zbiory/sod.rtf", Description);
+        program.Write("Zbiory/Rysunki/sod_izotopy.bmp", SampleBitmap(8, 8, 8));
+        program.Write("Zbiory/Rysunki/mg.bmp", SampleBitmap(8, 8, 8));
+        program.Start();
+        AGlowne->Infoopire("Na");
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet4);
+        AGlowne->Infoopire("Mg");
+        QTEST(Informacje->suiPageControl1->ActivePage()->Caption(), "endsOn");
+        QTEST(Informacje->width(), "width");
+        QVERIFY(!Informacje->suiTabSheet2->TabVisible());
+    }
+
+    void shellsShowKToQ()
+    {
+        Program program;
+        program.Configuration("Na +1+2+3+4+5+6+7+8+9");
+        program.Start();
+        AGlowne->Infoopire("Na");
+        QCOMPARE(Informacje->Label16->Caption(), QString("K-1 L-2 M-3 N-4 O-5 P-6 Q-7 "));
+    }
+
+    void theColouringDecidesTheMark()
+    {
+        Program program;
+        program.Start();
+        AGlowne->Liczbaatomw1->trigger();
+        AGlowne->Infoopire("Mg");
+        QCOMPARE(Program::TileColour("Mg"), clBtnFace);
+        QCOMPARE(Program::TileColour("Na"), RGBToColor(255 - 11, 0, 0));
+        // an interactive view keeps the colours it painted
+        for (TMenuItem* item : {AGlowne->Liczbaatomw1, AGlowne->Datyodkry1})
+            item->SetChecked(item == AGlowne->Datyodkry1);
+        AGlowne->Koloruj(1, 1, 0x123456);
+        AGlowne->Infoopire("Cl");
+        QCOMPARE(Program::TileColour("H"), TColor(0x123456));
+        QCOMPARE(Program::TileColour("Mg"), clBtnFace);
+        QCOMPARE(Informacje->Label8->Caption(), QString("Cl"));
+    }
+
+    void aFileThatCannotBeReadStopsTheFilling_data()
+    {
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<QByteArray>("isotopes");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<bool>("opisVisible");
+        QTest::newRow("description missing") << QByteArray("brak.rtf") << QByteArray() << "Cannot open file \"{description}\". No such file or directory" << true;
+        QTest::newRow("picture missing") << QByteArray() << QByteArray("brak.bmp") << "Cannot open file \"{picture}\". No such file or directory" << false;
+        QTest::newRow("unknown picture") << QByteArray() << QByteArray("obraz.png") << "Unknown picture file extension (.png)" << false;
+        QTest::newRow("not a bitmap") << QByteArray() << QByteArray("zly.bmp") << "Bitmap image is not valid" << false;
+        QTest::newRow("not a JPEG") << QByteArray() << QByteArray("zly.jpg") << QString("JPEG error #%1").arg(JERR_NO_SOI) << false;
+        QTest::newRow("a name leading out") << QByteArray("../dane.dat") << QByteArray() << "Cannot open file \"{description}\". Invalid file name" << true;
+    }
+
+    void aFileThatCannotBeReadStopsTheFilling()
+    {
+        QFETCH(QByteArray, description);
+        QFETCH(QByteArray, isotopes);
+        QFETCH(QString, error);
+        Program program;
+        program.Files(11, "sod.rtf", "", "");
+        program.Write("Zbiory/sod.rtf", Description);
+        program.Files(12, description, isotopes, "");
+        program.Write("Zbiory/Rysunki/zly.bmp", "BM to nie jest obraz");
+        program.Write("Zbiory/Rysunki/zly.jpg", SampleBitmap(24, 4, 4));
+        program.Start();
+        AGlowne->Infoopire("Na");
+        Informacje->hide();
+        ErrorRecorder errors;
+        RunHandler([] { AGlowne->Infoopire("Mg"); });
+        error.replace("{description}", program.Path("/Zbiory/") + description).replace("{picture}", program.Path("/Zbiory/Rysunki/") + isotopes);
+        QCOMPARE(errors.messages, QStringList{error});
+        // the steps after the failing one did not run: not shown, not marked, the shells of sodium
+        QVERIFY(!Informacje->isVisible());
+        QCOMPARE(Program::TileColour("Mg"), clBtnFace);
+        QCOMPARE(Program::TileColour("Na"), TColor(0x0000C8));
+        QCOMPARE(Informacje->Label16->Caption(), QString("K-2 L-8 M-1 "));
+        QCOMPARE(Informacje->Label8->Caption(), QString("Mg"));
+        // a picture's page is visible before the picture is read; a description's only after
+        QCOMPARE(Informacje->suiTabSheet3->TabVisible(), !isotopes.isEmpty());
+        QTEST(Informacje->suiTabSheet4->TabVisible(), "opisVisible");
+    }
+
+    void aMissingConfigurationLeavesThePreviousShells()
+    {
+        Program program;
+        program.Start();
+        AGlowne->Infoopire("Na");
+        QFile::remove(program.Path("Zbiory/!konfielekt.txt"));
+        ErrorRecorder errors;
+        RunHandler([] { AGlowne->Infoopire("Mg"); });
+        QCOMPARE(errors.messages, QStringList{"File not found"});
+        QVERIFY(Informacje->isVisible());
+        QCOMPARE(Program::TileColour("Mg"), TColor(0x0000C8));
+        QCOMPARE(Informacje->Label16->Caption(), QString("K-2 L-8 M-1 "));
+    }
+
+    void aSymbolNoRecordCarriesShowsNothing()
+    {
+        TestFolder empty;
+        QDir().mkpath(empty.Path("Zbiory"));
+        ErrorRecorder errors;
+        CreateWindows(empty.Data());
+        errors.messages.clear();
+        RunHandler([] { AGlowne->Infoopire("Na"); });
+        QCOMPARE(errors.messages, QStringList{"Brak danych pierwiastka \"Na\" w pliku dane.dat"});
+        QVERIFY(!Informacje->isVisible());
+        DestroyWindows();
+    }
+
+    void theAtomWindowFollowsTheElement()
+    {
+        Program program;
+        program.Start();
+        AGlowne->Infoopire("Cl");
+        QTest::mouseClick(Informacje->suiButton1, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(OknoA3D->isVisible());
+        QCOMPARE(OknoA3D->Konfiguracja, QByteArray("+2+8+7"));
+        AGlowne->Infoopire("Na");
+        Informacje->activateWindow();
+        QTRY_COMPARE(OknoA3D->Konfiguracja, QByteArray("+2+8+1"));
+    }
+
+    void theAboutWindow()
+    {
+        Program program;
+        program.Start();
+        QCOMPARE(InfooProgz->Image1->Picture().size(), QSize(270, 267));
+        const QImage emblem = InfooProgz->Image1->Picture();
+        const QColor background = emblem.pixelColor(2, 2), nucleus = emblem.pixelColor(135, 133);
+        QVERIFY(background.red() > 190 && std::abs(background.red() - background.blue()) < 8);
+        QVERIFY(nucleus.green() > nucleus.red() + 40);
+        QCOMPARE(InfooProgz->suiMemo1->Lines().size(), 18);
+        QCOMPARE(InfooProgz->suiMemo1->Alignment(), Qt::AlignHCenter);
+        QVERIFY(InfooProgz->suiMemo1->ReadOnly());
+        QCOMPARE(QUrl(InfooProgz->suiURLLabel1->URL()).toLocalFile(), QCoreApplication::applicationDirPath() + "/README.md");
+        AGlowne->Informacjeoprogramie1->trigger();
+        AGlowne->Informacjeoprogramie1->trigger();
+        QVERIFY(InfooProgz->isVisible());
+        QTest::mouseClick(InfooProgz->suiButton1, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!InfooProgz->isVisible());
+        QVERIFY(AGlowne->isVisible());
+    }
+};
+
+QTEST_MAIN(TestInformation)
+#include "tst_information.moc"
