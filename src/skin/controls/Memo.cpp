@@ -164,8 +164,12 @@ void TsuiMemo::Attach(QPointer<TsuiScrollBar>& slot, TsuiScrollBar* bar, bool ve
         bar->SetOrientation(vertical ? TsuiProgressBarOrientation::suiVertical : TsuiProgressBarOrientation::suiHorizontal);
         bar->OnChange = [this, vertical](QObject*) { ScrollFromBar(vertical); };
         bar->raise();
-        // a bar removed from the window is forgotten, and the memo's own bars follow
-        connect(bar, &QObject::destroyed, this, [this] { MatchNativeBars(); });
+        // a bar removed from the window is forgotten, and the memo's own bars follow; the slot is
+        // cleared by name, since the bar is no longer a scroll bar while it is destroyed
+        connect(bar, &QObject::destroyed, this, [this, vertical] {
+            (vertical ? vBar_ : hBar_) = nullptr;
+            MatchNativeBars();
+        });
     }
     MatchNativeBars();
     PlaceBars();

@@ -193,9 +193,9 @@ void TsuiPageControl::RemovePage(TsuiTabSheet* page)
     const int index = int(pages_.indexOf(page));
     if (index < 0)
         return;
-    const bool wasActive = !active_ || active_ == page;
+    if (active_ == page)
+        active_ = nullptr;
     pages_.removeAt(index);
     Renumber();
-    if (wasActive)
-        SetActivePage(index > 0 ? pages_[index - 1] : nullptr);
+    SetActivePage(index > 0 ? pages_[index - 1] : nullptr);
 }

@@ -74,5 +74,5 @@ private:
     void Activate(TsuiTabSheet* page);
 
     QList<TsuiTabSheet*> pages_;
-    QPointer<TsuiTabSheet> active_;
+    TsuiTabSheet* active_ = nullptr;  // one of the pages, or none
 };

@@ -287,10 +287,11 @@ bool TsuiTrackBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != slider_)
         return QWidget::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto mouseEvent = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
+        const QMouseEvent* mouse = mouseEvent();
         if (mouse->button() == Qt::LeftButton) {
             dragging_ = true;
             if (TabStop() && isEnabled())
@@ -299,16 +300,19 @@ bool TsuiTrackBar::eventFilter(QObject* watched, QEvent* event)
         if (OnMouseDown)
             RunHandler([&] { OnMouseDown(this, mouse->button(), slider_->pos() + mouse->position().toPoint()); });
         return true;
+    }
     case QEvent::MouseMove:
         if (dragging_)
-            RunHandler([&] { SetPosition(ValueAtPoint(slider_->pos() + mouse->position().toPoint())); });
+            RunHandler([&] { SetPosition(ValueAtPoint(slider_->pos() + mouseEvent()->position().toPoint())); });
         return true;
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
+        const QMouseEvent* mouse = mouseEvent();
         StopRepeating();
         dragging_ = false;
         if (OnMouseUp)
             RunHandler([&] { OnMouseUp(this, mouse->button(), slider_->pos() + mouse->position().toPoint()); });
         return true;
+    }
     default:
         return QWidget::eventFilter(watched, event);
     }
