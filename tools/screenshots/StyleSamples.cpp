@@ -4,10 +4,13 @@
 #include "CheckBox.h"
 #include "Form.h"
 #include "Menu.h"
+#include "PageControl.h"
 #include "Panel.h"
+#include "ScrollBar.h"
 #include "SkinFileWriter.h"
 #include "ThemeCatalog.h"
 #include "ThemeFile.h"
+#include "TrackBar.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -64,7 +67,7 @@ QWidget* Build(const QString& title, TsuiUIStyle style, std::optional<std::int32
     auto* window = new QWidget;
     window->setWindowTitle(title);
     TsuiFileTheme* theme = family ? SkinOfFamily(window, *family) : nullptr;
-    window->resize(466, 306);
+    window->resize(466, 396);
     auto* form = new TsuiForm(window);
     form->SetFileTheme(theme);
     form->SetUIStyle(style);
@@ -84,6 +87,16 @@ QWidget* Build(const QString& title, TsuiUIStyle style, std::optional<std::int32
     auto* greyed = Place<TsuiCheckBox>(form, style, theme, QRect(16, 260, 120, 19));
     greyed->SetCaption(QStringLiteral("Nieczynne"));
     greyed->setEnabled(false);
+    auto* pages = Place<TsuiPageControl>(form, style, theme, QRect(200, 220, 250, 80));
+    for (const char* caption : {"Podstawowe", "Opis", "Rysunek"})
+        pages->AddPage(QString::fromUtf8(caption));
+    pages->SetActivePage(pages->Pages()[1]);
+    auto* track = Place<TsuiTrackBar>(form, style, theme, QRect(16, 300, 170, 20));
+    track->SetMax(20);
+    track->SetPosition(7);
+    auto* scroll = Place<TsuiScrollBar>(form, style, theme, QRect(200, 320, 250, 16));
+    scroll->SetPageSize(30);
+    scroll->SetPosition(40);
     return window;
 }
 
