@@ -54,10 +54,10 @@ private slots:
             "{\\stylesheet{\\s1 Heading;}}{\\info{\\title Sekret}{\\author Nikt}}"
             "\\pard\\qc\\b\\fs28 S\\'f3d\\b0\\par"
             "\\pard\\f1\\fs20\\cf2 Ma\\'b3e: \\'b9\\'e6\\'ea\\'b3\\'f1\\'f3\\'9c\\'9f\\'bf \\'a5\\'c6\\'ca\\'a3\\'d1\\'d3\\'8c\\'8f\\'af\\line"
-            "{\\i kursywa} {\\ul podkre\\'9clenie}\\tab\\uc1\\u8211?\\u-3913?x"
+            "{\\i kursywa} {\\ul podkre\\'9clenie}\\tab\\uc1\\u8211?\\u-3913?x H{\\sub 2}O Fe{\\super 3+}"
             "{\\*\\unknowndest tego nie ma}{\\pict\\pngblip 89504e47}\\par}";
         const QList<RtfParagraph> paragraphs = ParseRtf(rtf);
-        QCOMPARE(Text(paragraphs), QString::fromUtf8("Sód\nMałe: ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ\u2028kursywa podkreślenie\t–\uF0B7x"));
+        QCOMPARE(Text(paragraphs), QString::fromUtf8("Sód\nMałe: ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ\u2028kursywa podkreślenie\t–\uF0B7x H2O Fe3+"));
         const RtfRun& title = paragraphs[0].Runs[0];
         QVERIFY(title.Bold);
         QCOMPARE(title.HalfPoints, 28);
@@ -74,6 +74,15 @@ private slots:
             underline = underline || (run.Underline && run.Text == QString::fromUtf8("podkreślenie"));
         }
         QVERIFY(italic && underline);
+        const QList<RtfRun>& runs = paragraphs[1].Runs;
+        const auto positionOf = [&](const QString& text) {
+            for (const RtfRun& run : runs)
+                if (run.Text == text)
+                    return run.Position;
+            return RtfRun::Script::Normal;
+        };
+        QCOMPARE(positionOf("2"), RtfRun::Script::Sub);
+        QCOMPARE(positionOf("3+"), RtfRun::Script::Super);
     }
 
     void rtfDamagedInputKeepsWhatItCan_data()

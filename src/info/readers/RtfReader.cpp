@@ -156,6 +156,8 @@ private:
             f.Underline = on;
         } else if (word == "ulnone") {
             f.Underline = false;
+        } else if (word == "sub" || word == "super" || word == "nosupersub") {
+            f.Position = word == "sub" ? RtfRun::Script::Sub : word == "super" ? RtfRun::Script::Super : RtfRun::Script::Normal;
         } else if (word == "fs" && hasParameter) {
             f.HalfPoints = std::clamp(value, 0, 2000);
         } else if (word == "cf" && hasParameter) {
@@ -321,7 +323,8 @@ private:
         if (!paragraph_.Runs.isEmpty()) {
             RtfRun& last = paragraph_.Runs.back();
             if (last.Bold == format.Bold && last.Italic == format.Italic && last.Underline == format.Underline
-                && last.HalfPoints == format.HalfPoints && last.Color == format.Color && last.Family == format.Family) {
+                && last.Position == format.Position && last.HalfPoints == format.HalfPoints && last.Color == format.Color
+                && last.Family == format.Family) {
                 last.Text += text;
                 return;
             }
@@ -409,6 +412,9 @@ void LoadDescription(QTextDocument& document, const QByteArray& bytes)
             format.setFontWeight(run.Bold ? QFont::Bold : QFont::Normal);
             format.setFontItalic(run.Italic);
             format.setFontUnderline(run.Underline);
+            if (run.Position != RtfRun::Script::Normal)
+                format.setVerticalAlignment(run.Position == RtfRun::Script::Sub ? QTextCharFormat::AlignSubScript
+                                                                                : QTextCharFormat::AlignSuperScript);
             if (run.HalfPoints > 0)  // points at 96 dots per inch, as the windows' pixel sizes
                 format.setProperty(QTextFormat::FontPixelSize, (run.HalfPoints * 2 + 1) / 3);
             if (run.Color.isValid())

@@ -13,6 +13,7 @@ struct RtfRun {
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;
+    enum class Script { Normal, Sub, Super } Position = Script::Normal;  // "\sub", "\super"
     int HalfPoints = 0;   // the size in half points; 0 keeps the box's own size
     QColor Color;         // invalid keeps the box's own colour
     QString Family;       // empty keeps the box's own face
@@ -24,7 +25,8 @@ struct RtfParagraph {
 };
 
 // Reads the text of an RTF file: groups and control words, "\'hh" escapes in Windows-1250, "\u"
-// with its fallback characters skipped, bold, italic and underline, font sizes, the faces and
+// with its fallback characters skipped, bold, italic, underline, subscript and superscript (the
+// digits of chemical formulas), font sizes, the faces and
 // colours of the font and colour tables, paragraphs, line breaks, alignment and tabs. Destinations
 // that hold no text of their own (fonts, colours, styles, document information, pictures, headers,
 // anything marked "\*") are skipped. Any input is read to its end without failing: a brace or an
