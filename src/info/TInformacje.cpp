@@ -158,6 +158,7 @@ void TInformacje::Wypelnij(const TElementRecord& record)
         const QString path = FileOfRecord(folder_.DescriptionPath(description), description);
         LoadDescription(*RichEdit1->document(), ReadFileToShow(path, MaxDescriptionBytes));
         KeepLettersApart(*RichEdit1->document());
+        RichEdit1->moveCursor(QTextCursor::Start);  // the text went in before the box's cursor
         suiTabSheet4->SetTabVisible(true);
     } else {
         RichEdit1->clear();

@@ -19,6 +19,7 @@
 #include "WindowSet.h"
 
 #include <QDir>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -44,6 +45,8 @@ public:
         table_ = ReadFile(QStringLiteral(ASSETS_DIR "/dane.dat"));
         QDir().mkpath(folder_.Path("Zbiory/Rysunki"));
         configurations_ = ReadFile(QStringLiteral(ASSETS_DIR "/Zbiory/!konfielekt.txt"));
+        for (int z = 1; z <= 111; ++z)
+            Files(z, "", "", "");
     }
     ~Program() { DestroyWindows(); }
 
@@ -181,6 +184,36 @@ private slots:
             Informacje->suiPageControl1->SetActivePage(page);
             QCOMPARE(Informacje->width(), width);
         }
+    }
+
+    // The program as shipped shows every page of an element with all its content.
+    void theShippedContent()
+    {
+        CreateWindows(DataFolder(QStringLiteral(ASSETS_DIR "/")));
+        ErrorRecorder errors;
+        for (const char* symbol : {"Fe", "Tc", "Rg"})
+            AGlowne->Infoopire(symbol);
+        QVERIFY(errors.messages.isEmpty());
+        QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Opis"}));
+        AGlowne->Infoopire("Fe");
+        QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Stabilne izotopy", "Opis", "Rysunek"}));
+        QCOMPARE(Informacje->RichEdit1->document()->begin().text(), QString::fromUtf8("Żelazo"));
+        QCOMPARE(Informacje->Image1->Picture().size(), QSize(660, 250));
+        QCOMPARE(Informacje->Image2->Picture().size(), QSize(660, 250));
+        DestroyWindows();
+    }
+
+    void aLongDescriptionOpensAtItsTitle()
+    {
+        Program program;
+        program.Files(11, "sod.rtf", "", "");
+        program.Write("Zbiory/sod.rtf", "{\\rtf1\\ansi {\\b S\\'f3d}\\par " + QByteArray("Akapit.\\par ").repeated(80) + "}");
+        program.Start();
+        AGlowne->Infoopire("Na");
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet4);
+        QTest::qWait(50);
+        QVERIFY(Informacje->RichEdit1->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(Informacje->RichEdit1->verticalScrollBar()->value(), 0);
     }
 
     void leavingAHiddenPage_data()

@@ -249,6 +249,9 @@ QByteArray TableFileBytes(const QList<ShippedElement>& elements)
         record.DiscoveryYear = element.DiscoveryYear;
         record.MeltingPoint = element.MeltingPoint;
         record.BoilingPoint = element.BoilingPoint;
+        record.DescriptionFile.SetText(InCodePage(element.DescriptionFile));
+        record.IsotopeImage.SetText(InCodePage(element.IsotopeImage));
+        record.DrawingImage.SetText(InCodePage(element.DrawingImage));
     }
     return table.ToBytes();
 }

@@ -38,6 +38,9 @@ struct ShippedElement {
     double MeltingPoint = 0.0;  // degrees Celsius, 0.0 when unknown
     double BoilingPoint = 0.0;
     QList<int> Shells;          // electrons per shell, innermost first
+    QString DescriptionFile;    // the files of the pages "Opis", "Stabilne izotopy" and "Rysunek",
+    QString IsotopeImage;       // empty where the element has none
+    QString DrawingImage;
 };
 
 class SourceError : public std::runtime_error {

@@ -1,11 +1,14 @@
-// Writes the shipped element data: dane.dat and Zbiory/!konfielekt.txt.
-// Usage: generate_element_data <bodr elements.xml> <folder of our tables> <output folder>
+// Writes the shipped element data: dane.dat, Zbiory/!konfielekt.txt, and the description and the
+// pictures of every element under Zbiory/.
+// Usage: generate_element_data <bodr folder> <folder of our tables> <output folder>
 
+#include "ElementContent.h"
 #include "ElementSources.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -13,8 +16,10 @@ namespace {
 
 void WriteFile(const QString& path, const QByteArray& data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size() || !file.flush())
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        throw SourceError("cannot make the folder of " + path.toStdString());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
         throw SourceError("cannot write " + path.toStdString());
 }
 
@@ -22,19 +27,22 @@ void WriteFile(const QString& path, const QByteArray& data)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    // the pictures are drawn off screen, the same on a machine without a display
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     const QStringList args = application.arguments();
     if (args.size() != 4) {
-        std::fprintf(stderr, "usage: generate_element_data <elements.xml> <tables folder> <output folder>\n");
+        std::fprintf(stderr, "usage: generate_element_data <bodr folder> <tables folder> <output folder>\n");
         return 2;
     }
     try {
-        const QList<ShippedElement> elements = SettleElements(args[1], args[2]);
+        QList<ShippedElement> elements = SettleElements(args[1] + QStringLiteral("/elements.xml"), args[2]);
+        const QMap<QString, QByteArray> content = SettleContent(elements, args[1], args[2]);
         const QString out = args[3];
-        if (!QDir().mkpath(out + QStringLiteral("/Zbiory")))
-            throw SourceError("cannot make the output folder");
         WriteFile(out + QStringLiteral("/dane.dat"), TableFileBytes(elements));
         WriteFile(out + QStringLiteral("/Zbiory/!konfielekt.txt"), ConfigurationFileBytes(elements));
+        for (auto it = content.cbegin(); it != content.cend(); ++it)
+            WriteFile(out + QLatin1Char('/') + it.key(), it.value());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "generate_element_data: %s\n", e.what());
         return 1;

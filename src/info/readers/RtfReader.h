@@ -26,8 +26,8 @@ struct RtfParagraph {
 
 // Reads the text of an RTF file: groups and control words, "\'hh" escapes in Windows-1250, "\u"
 // with its fallback characters skipped, bold, italic, underline, subscript and superscript (the
-// digits of chemical formulas), font sizes, the faces and
-// colours of the font and colour tables, paragraphs, line breaks, alignment and tabs. Destinations
+// digits of chemical formulas), font sizes, the faces and colours of the font and colour tables,
+// paragraphs, line breaks, alignment and tabs. Destinations
 // that hold no text of their own (fonts, colours, styles, document information, pictures, headers,
 // anything marked "\*") are skipped. Any input is read to its end without failing: a brace or an
 // escape that does not close, or groups nested deeper than the reader keeps, lose only their own
