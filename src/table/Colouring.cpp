@@ -1,5 +1,6 @@
 #include "TAGlowne.h"
 
+#include "CheckBox.h"
 #include "ColouringRules.h"
 #include "Fonts.h"
 #include "Form.h"
@@ -44,6 +45,27 @@ void TAGlowne::Zatrzymaj_animacje_tablicy()
     Timer1->stop();
     Timer2->stop();
     Timer3->stop();
+    // unchecking raises each box's click handler, which leaves its timer off
+    for (TsuiCheckBox* box : {suiCheckBox1, suiCheckBox2, suiCheckBox3})
+        box->SetChecked(false);
+}
+
+void TAGlowne::CheckInGroup(TMenuItem* own)
+{
+    for (TMenuItem* member : {Bezkolorw1, Grupypierwiastkw1, Podziametali1, Podzianiemetali1, Liczbaatomw1,
+                              Liczbaatomw2, Datyodkry1, Stanyskupienia1})
+        member->SetChecked(member == own);
+}
+
+void TAGlowne::FillLegend(const std::vector<LegendEntry>& legend)
+{
+    for (std::size_t entry = 1; entry <= legend.size(); ++entry) {
+        swatches_[entry]->show();
+        swatches_[entry]->SetColor(legend[entry - 1].Color);
+        legendLabels_[entry]->show();
+        legendLabels_[entry]->SetCaption(legend[entry - 1].Text);
+    }
+    suiPanel1->show();
 }
 
 std::array<std::pair<Colouring, TMenuItem*>, 5> TAGlowne::ColouringItems() const
@@ -61,9 +83,7 @@ void TAGlowne::Koloruj_tablice(Colouring colouring)
     for (const auto& [each, item] : ColouringItems())
         if (each == colouring)
             own = item;
-    for (TMenuItem* member : {Bezkolorw1, Grupypierwiastkw1, Podziametali1, Podzianiemetali1, Liczbaatomw1,
-                              Liczbaatomw2, Datyodkry1, Stanyskupienia1})
-        member->SetChecked(member == own);
+    CheckInGroup(own);
     const ColouringRules& rules = RulesOf(colouring);
     if (rules.StopsAnimations)
         Zatrzymaj_animacje_tablicy();
@@ -73,15 +93,8 @@ void TAGlowne::Koloruj_tablice(Colouring colouring)
         Wyczysc_tablice();
     for (const TilePaint& paint : PaintsOf(colouring, ElementTable_))
         Koloruj(paint.Column, paint.Row, paint.Color);
-    if (rules.Legend.empty())
-        return;
-    for (std::size_t entry = 1; entry <= rules.Legend.size(); ++entry) {
-        swatches_[entry]->show();
-        swatches_[entry]->SetColor(rules.Legend[entry - 1].Color);
-        legendLabels_[entry]->show();
-        legendLabels_[entry]->SetCaption(rules.Legend[entry - 1].Text);
-    }
-    suiPanel1->show();
+    if (!rules.Legend.empty())
+        FillLegend(rules.Legend);
 }
 
 void TAGlowne::Bezkolorw1Click(QObject*)

@@ -110,14 +110,9 @@ const ColouringRules& RulesOf(Colouring colouring)
 
 std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table)
 {
+    if (colouring == Colouring::AtomCount)
+        return AtomCountPaints(table, ElementTable::Count);
     std::vector<TilePaint> paints;
-    if (colouring == Colouring::AtomCount) {
-        for (int i = 1; i <= ElementTable::Count; ++i) {
-            const TElementRecord& record = table[i];
-            paints.push_back({record.TableColumn, record.TableRow, AtomCountShade(record.AtomicNumber)});
-        }
-        return paints;
-    }
     for (const TileCell& cell : TileCells())
         if (const ElementClass* kind = ClassOf(colouring, cell))
             paints.push_back({cell.Column, cell.Row, kind->Color});
@@ -128,4 +123,12 @@ TColor AtomCountShade(std::int32_t atomicNumber)
 {
     const auto a = std::uint8_t(atomicNumber & 0xFF);
     return RGBToColor(std::uint8_t(255 - a), 0, 0);
+}
+
+std::vector<TilePaint> AtomCountPaints(const ElementTable& table, std::int32_t n)
+{
+    std::vector<TilePaint> paints;
+    for (int i = 1; i <= ElementTable::Count && i <= n; ++i)
+        paints.push_back({table[i].TableColumn, table[i].TableRow, AtomCountShade(table[i].AtomicNumber)});
+    return paints;
 }

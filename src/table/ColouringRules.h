@@ -43,3 +43,7 @@ std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table);
 // The red shade of an element in the atom-count colourings: RGB(255 - a, 0, 0), a being the low
 // byte of the atomic number, the subtraction done in 8 bits.
 TColor AtomCountShade(std::int32_t atomicNumber);
+
+// The first n records of the table, each at its own cell in its red shade (the whole table for the
+// colouring, a count of them for the view "Liczba atomów").
+std::vector<TilePaint> AtomCountPaints(const ElementTable& table, std::int32_t n);

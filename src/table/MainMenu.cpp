@@ -52,9 +52,9 @@ void TAGlowne::BuildFrameAndMenu()
     N1 = add(Kolorowanie1, "-", "N1");
     Liczbaatomw1 = add(Kolorowanie1, "Liczba atomów", "Liczbaatomw1", &TAGlowne::Liczbaatomw1Click);
     Interakcje1 = add(MainMenu1, "Interakcje", "Interakcje1");
-    Liczbaatomw2 = add(Interakcje1, "Liczba atomów", "Liczbaatomw2");
-    Datyodkry1 = add(Interakcje1, "Daty odkryć", "Datyodkry1");
-    Stanyskupienia1 = add(Interakcje1, "Stany skupienia", "Stanyskupienia1");
+    Liczbaatomw2 = add(Interakcje1, "Liczba atomów", "Liczbaatomw2", &TAGlowne::Liczbaatomw2Click);
+    Datyodkry1 = add(Interakcje1, "Daty odkryć", "Datyodkry1", &TAGlowne::Datyodkry1Click);
+    Stanyskupienia1 = add(Interakcje1, "Stany skupienia", "Stanyskupienia1", &TAGlowne::Stanyskupienia1Click);
     Pomoc1 = add(MainMenu1, "Pomoc", "Pomoc1");
     Informacjeoprogramie1 = add(Pomoc1, "Informacje o programie", "Informacjeoprogramie1", &TAGlowne::Informacjeoprogramie1Click);
 

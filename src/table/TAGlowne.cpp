@@ -9,7 +9,6 @@
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
-#include <QTimer>
 
 #include <stdexcept>
 
@@ -22,10 +21,7 @@ TAGlowne::TAGlowne(DataFolder folder)
     BuildFrameAndMenu();
     BuildTable();
     BuildLegend();
-    for (QTimer** timer : {&Timer1, &Timer2, &Timer3}) {
-        *timer = new QTimer(this);
-        (*timer)->setInterval(200);
-    }
+    BuildViews();
 }
 
 void TAGlowne::SetCompanionWindows(InformationWindow information, QWidget* about, QWidget* atom3d)
@@ -74,9 +70,9 @@ void TAGlowne::Podstawowy1Click(QObject*)
     Podstawowy1->SetChecked(true);
     Rozwi1->SetChecked(false);
     setFixedWidth(BasicWidth);
+    // the views' panels go, but a running animation goes on painting the table
     for (TsuiPanel* panel : {suiPanel2, suiPanel3, suiPanel4})
-        if (panel)
-            panel->hide();
+        panel->hide();
 }
 
 void TAGlowne::Rozwi1Click(QObject*)

@@ -13,6 +13,9 @@
 
 class QTimer;
 class TLabel;
+class TsuiCheckBox;
+class TsuiSpinEdit;
+class TsuiTrackBar;
 class TMenuItem;
 class TPlainPanel;
 class TsuiForm;
@@ -57,6 +60,25 @@ public:
     void Liczbaatomw1Click(QObject* sender);
     void Informacjeoprogramie1Click(QObject* sender);
 
+    // The three views of the menu "Interakcje": each opens or closes its panel; the sliders' and the
+    // spin edit's change handlers repaint the table; the timers step the animations while the check
+    // boxes are checked.
+    void Liczbaatomw2Click(QObject* sender);
+    void Datyodkry1Click(QObject* sender);
+    void Stanyskupienia1Click(QObject* sender);
+    // A text that is no whole number is reported as "'%s' is not a valid integer value" and
+    // changes nothing.
+    void suiSpinEdit1Change(QObject* sender);
+    void suiTrackBar1Change(QObject* sender);
+    void suiTrackBar2Change(QObject* sender);
+    void suiTrackBar3Change(QObject* sender);
+    void suiCheckBox1Click(QObject* sender);
+    void suiCheckBox2Click(QObject* sender);
+    void suiCheckBox3Click(QObject* sender);
+    void Timer1Timer(QObject* sender);
+    void Timer2Timer(QObject* sender);
+    void Timer3Timer(QObject* sender);
+
     // The tiles' click handler: shows the element of the tile's caption.
     void PanelClick(TPlainPanel* sender);
 
@@ -65,6 +87,7 @@ public:
     // Every cell of the grid back to the neutral colour.
     void Wyczysc_tablice();
     void Ukryj_legende();
+    // The three views' timers off and their check boxes unchecked.
     void Zatrzymaj_animacje_tablicy();
     // Checks the colouring's item (clearing the seven others of the group), then paints the table
     // and fills the legend as the colouring's rules say.
@@ -91,9 +114,11 @@ public:
     TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1;
     TMenuItem *Pomoc1, *Informacjeoprogramie1;
     TsuiPanel* suiPanel1;  // the colour legend
-    TsuiPanel* suiPanel2 = nullptr;
-    TsuiPanel* suiPanel3 = nullptr;
-    TsuiPanel* suiPanel4 = nullptr;
+    TsuiPanel *suiPanel2, *suiPanel3, *suiPanel4;  // the views "Liczba atomów", "Daty odkryć", "Stany skupienia"
+    TLabel *Label28, *Label29, *Label30, *Label31, *Label32;
+    TsuiSpinEdit* suiSpinEdit1;
+    TsuiTrackBar *suiTrackBar1, *suiTrackBar2, *suiTrackBar3;
+    TsuiCheckBox *suiCheckBox1, *suiCheckBox2, *suiCheckBox3;
     QTimer *Timer1, *Timer2, *Timer3;
 
 protected:
@@ -103,6 +128,13 @@ private:
     void BuildFrameAndMenu();
     void BuildTable();
     void BuildLegend();
+    void BuildViews();
+    // Checks the item of the group of colourings and views, clearing the seven others.
+    void CheckInGroup(TMenuItem* own);
+    void FillLegend(const std::vector<LegendEntry>& legend);
+    // Shows the view's panel in the expanded window with its legend, every other view hidden and
+    // its timer off, the tiles plain.
+    void OpenView(TsuiPanel* panel, const std::vector<LegendEntry>& legend);
     // The colourings with their menu items, in the order the check marks are read.
     std::array<std::pair<Colouring, TMenuItem*>, 5> ColouringItems() const;
 

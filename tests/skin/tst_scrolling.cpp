@@ -1,6 +1,7 @@
 #include "Button.h"
 #include "ImagePanel.h"
 #include "Memo.h"
+#include "Panel.h"
 #include "ScrollBar.h"
 #include "TrackBar.h"
 #include "URLLabel.h"
@@ -90,6 +91,61 @@ private slots:
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(bar->Slider(), &move);
         QCOMPARE(bar->Position(), 50);
+    }
+
+    // Ticks under the slider's centre at every value, two pixels apart; the bar takes its panel's
+    // colour until it is given one.
+    void trackBarTicksAndColour()
+    {
+        QWidget window;
+        auto* panel = new TsuiPanel(&window);
+        panel->resize(249, 105);
+        auto* bar = new TsuiTrackBar(panel);
+        bar->setGeometry(8, 48, 233, 20);
+        bar->SetMax(111);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(bar->Color(), clWhite);
+        const QImage shot = bar->grab().toImage();
+        QList<int> ticks;
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixelColor(x, shot.height() - 1) == Qt::black)
+                ticks.append(x);
+        QCOMPARE(ticks.size(), 112);
+        QCOMPARE(ticks.first(), 5);
+        QCOMPARE(ticks.last(), 227);
+        QCOMPARE(ticks[1] - ticks[0], 2);
+        panel->SetColor(0x00FFFF);
+        QCOMPARE(bar->Color(), TColor(0x00FFFF));
+        QCOMPARE(bar->grab().toImage().pixelColor(120, 1), QColor(Qt::yellow));
+        bar->SetColor(clRed);
+        panel->SetColor(clWhite);
+        QVERIFY(!bar->ParentColor());
+        QCOMPARE(bar->Color(), clRed);
+    }
+
+    // Held on the bar, the slider pages at once, then three pages every 100 ms up to the cursor;
+    // the cursor leaving the bar stops it.
+    void trackBarPagesTowardTheCursor()
+    {
+        QWidget window;
+        auto* bar = new TsuiTrackBar(&window);
+        bar->setGeometry(0, 0, 233, 20);
+        bar->SetMax(100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint at(200, 10);
+        QCursor::setPos(bar->mapToGlobal(at));
+        QTest::mousePress(bar, Qt::LeftButton, {}, at);
+        QCOMPARE(bar->Position(), 2);
+        const int target = bar->ValueAtPoint(at);
+        QTRY_COMPARE_WITH_TIMEOUT(bar->Position(), target, 5000);
+        QTest::qWait(250);
+        QCOMPARE(bar->Position(), target);
+        QTest::mouseMove(bar, QPoint(300, 10));
+        QMouseEvent away(QEvent::MouseMove, QPointF(300, 10), bar->mapToGlobal(QPointF(300, 10)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &away);
+        QVERIFY(!bar->Repeating());
     }
 
     void scrollBarThumbAndTrack()

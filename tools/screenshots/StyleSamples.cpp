@@ -2,12 +2,14 @@
 
 #include "Button.h"
 #include "CheckBox.h"
+#include "Edit.h"
 #include "Form.h"
 #include "Menu.h"
 #include "PageControl.h"
 #include "Panel.h"
 #include "ScrollBar.h"
 #include "SkinFileWriter.h"
+#include "SpinEdit.h"
 #include "ThemeCatalog.h"
 #include "ThemeFile.h"
 #include "TrackBar.h"
@@ -94,6 +96,8 @@ QWidget* Build(const QString& title, TsuiUIStyle style, std::optional<std::int32
     auto* track = Place<TsuiTrackBar>(form, style, theme, QRect(16, 300, 170, 20));
     track->SetMax(20);
     track->SetPosition(7);
+    Place<TsuiEdit>(form, style, theme, QRect(16, 340, 90, 21))->SetText(QStringLiteral("Żelazo"));
+    Place<TsuiSpinEdit>(form, style, theme, QRect(116, 341, 73, 19))->SetValue(26);
     auto* scroll = Place<TsuiScrollBar>(form, style, theme, QRect(200, 320, 250, 16));
     scroll->SetPageSize(30);
     scroll->SetPosition(40);

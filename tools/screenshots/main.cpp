@@ -1,6 +1,6 @@
 // Screenshots of every window for review, and for checking that a change left the look alone: the
 // program's windows (each drop-down of the main menu, the window menu, the table under every
-// colouring, the information, about and 3D windows) and a sample window of the toolkit in each
+// colouring and each interactive view, the information, about and 3D windows) and a sample window of the toolkit in each
 // built-in style and from skin files of every colour family.
 // Usage (needs an X display, for example under xvfb-run):
 //   window_screenshots <output folder> [data folder, by default the program's own]
@@ -14,6 +14,7 @@
 #include "TInfooProgz.h"
 #include "TInformacje.h"
 #include "TOknoA3D.h"
+#include "TrackBar.h"
 #include "TitleBar.h"
 #include "UkladApplication.h"
 #include "WindowSet.h"
@@ -80,6 +81,19 @@ void ShootMainWindow()
         QTest::qWait(100);
         Save(AGlowne->grab(), QStringLiteral("scheme-") + name);
     }
+    // each view of the menu "Interakcje" at a value beside the table
+    const QList<std::tuple<TMenuItem*, TsuiTrackBar*, int, QString>> views = {
+        {AGlowne->Liczbaatomw2, AGlowne->suiTrackBar1, 50, QStringLiteral("view-liczba-atomow")},
+        {AGlowne->Datyodkry1, AGlowne->suiTrackBar2, 250, QStringLiteral("view-daty-odkryc")},
+        {AGlowne->Stanyskupienia1, AGlowne->suiTrackBar3, 20, QStringLiteral("view-stany-skupienia")}};
+    for (const auto& [item, slider, position, name] : views) {
+        item->trigger();
+        slider->SetPosition(position);
+        QTest::qWait(100);
+        Save(AGlowne->grab(), name);
+    }
+    AGlowne->Stanyskupienia1->trigger();
+    AGlowne->Bezkolorw1->trigger();
     AGlowne->Rozwi1->trigger();
     QTest::qWait(100);
     Save(AGlowne->grab(), QStringLiteral("main-window-expanded"));

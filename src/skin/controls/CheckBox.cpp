@@ -69,7 +69,13 @@ void TsuiCheckBox::SetTabStop(bool tabStop)
 
 void TsuiCheckBox::SetColor(TColor color)
 {
-    color_ = color;
+    color_.Set(color);
+    update();
+}
+
+void TsuiCheckBox::SetParentColor(bool parentColor)
+{
+    color_.SetParentColor(parentColor);
     update();
 }
 
@@ -89,6 +95,8 @@ void TsuiCheckBox::FitSize()
 
 bool TsuiCheckBox::event(QEvent* event)
 {
+    if (event->type() == ParentColorChanged())
+        update();
     switch (event->type()) {
     case QEvent::Shortcut:
         if (isEnabled()) {
@@ -100,6 +108,7 @@ bool TsuiCheckBox::event(QEvent* event)
         FitSize();
         break;
     case QEvent::EnabledChange:
+    case QEvent::ParentChange:
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         update();
@@ -142,7 +151,7 @@ void TsuiCheckBox::paintEvent(QPaintEvent*)
 {
     const QImage& frame = Frame();
     QImage buffer(size(), QImage::Format_ARGB32_Premultiplied);
-    buffer.fill(ColorToRGB(color_));
+    buffer.fill(ColorToRGB(Color()));
     QPainter canvas(&buffer);
     if (transparent_)
         PaintParentBackground(canvas, this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colors.h"
+#include "ParentColor.h"
 #include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "UIStyle.h"
@@ -39,8 +40,11 @@ public:
     void SetTransparent(bool transparent);
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
     void SetTabStop(bool tabStop);
-    TColor Color() const { return color_; }
+    TColor Color() const { return color_.Of(this); }
+    // A colour of its own: the box no longer takes its parent's.
     void SetColor(TColor color);
+    bool ParentColor() const { return color_.ParentColor(); }
+    void SetParentColor(bool parentColor);
 
     // A click: the state turns over.
     void Toggle() { SetChecked(!checked_); }
@@ -66,6 +70,6 @@ private:
     QString caption_;
     bool autoSize_ = true;
     bool transparent_ = false;
-    TColor color_ = clBtnFace;
+    ControlColor color_{clBtnFace};
     bool pressed_ = false;
 };

@@ -4,6 +4,7 @@
 #include "BuiltInBitmaps.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
+#include "ParentColor.h"
 #include "StyleResolution.h"
 #include "ThemeCatalog.h"
 #include "Text.h"
@@ -47,6 +48,7 @@ void TsuiPanel::ApplyLook(const SkinLook& look, LookChange change)
     if (change == LookChange::FileTheme && skin_.Style() != TsuiUIStyle::FromThemeFile)
         return;
     color_ = clWhite;
+    PublishColor(this, color_);
     bar_ = look.Bitmap(ThemeItems::SideChannelBarImage);
     borderColor_ = look.Color(ThemeItems::ControlBorderColor);
     captionFontColor_ = look.PanelCaptionColor();
@@ -69,6 +71,7 @@ void TsuiPanel::SetCaptionFontColor(TColor color)
 void TsuiPanel::SetColor(TColor color)
 {
     color_ = color;
+    PublishColor(this, color_);
     update();
 }
 

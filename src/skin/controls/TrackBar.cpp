@@ -86,9 +86,25 @@ void TsuiTrackBar::SetTransparent(bool transparent)
 
 void TsuiTrackBar::SetColor(TColor color)
 {
-    color_ = color;
+    color_.Set(color);
     PrepareBar();
     update();
+}
+
+void TsuiTrackBar::SetParentColor(bool parentColor)
+{
+    color_.SetParentColor(parentColor);
+    PrepareBar();
+    update();
+}
+
+bool TsuiTrackBar::event(QEvent* event)
+{
+    if (event->type() == ParentColorChanged() || event->type() == QEvent::ParentChange) {
+        PrepareBar();
+        update();
+    }
+    return QWidget::event(event);
 }
 
 void TsuiTrackBar::SetBarImage(const QImage& image)
@@ -137,7 +153,7 @@ void TsuiTrackBar::PrepareBar()
         return;
     }
     preparedBar_ = QImage(length, barImage_.height(), QImage::Format_RGB32);
-    preparedBar_.fill(ColorToRGB(color_));
+    preparedBar_.fill(ColorToRGB(Color()));
     QPainter canvas(&preparedBar_);
     ThreePartDraw(barImage_, canvas, preparedBar_.rect(), false, false);
     canvas.end();
@@ -200,7 +216,7 @@ void TsuiTrackBar::paintEvent(QPaintEvent*)
 {
     const int W = width(), H = height();
     QImage buffer(size(), QImage::Format_ARGB32_Premultiplied);
-    buffer.fill(ColorToRGB(color_));
+    buffer.fill(ColorToRGB(Color()));
     QPainter canvas(&buffer);
     if (transparent_)
         PaintParentBackground(canvas, this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colors.h"
+#include "ParentColor.h"
 #include "RangeModel.h"
 #include "SkinBinding.h"
 #include "ThemeFile.h"
@@ -51,8 +52,11 @@ public:
     void SetShowTick(bool show);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
-    TColor Color() const { return color_; }
+    TColor Color() const { return color_.Of(this); }
+    // A colour of its own: the bar no longer takes its parent's.
     void SetColor(TColor color);
+    bool ParentColor() const { return color_.ParentColor(); }
+    void SetParentColor(bool parentColor);
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
     void SetTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus); }
 
@@ -91,6 +95,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void LoadLook(const SkinLook& look);
@@ -107,7 +112,7 @@ private:
     int frequency_ = 1;
     bool showTick_ = true;
     bool transparent_ = false;
-    TColor color_ = clBtnFace;
+    ControlColor color_{clBtnFace};
     QImage barImage_;
     QImage preparedBar_;  // the bar drawn at the control's length, once per look or size
     TsuiImagePanel* slider_;

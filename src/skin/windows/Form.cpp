@@ -7,6 +7,7 @@
 #include "ImagePanel.h"
 #include "Menu.h"
 #include "MenuBar.h"
+#include "ParentColor.h"
 #include "StyleResolution.h"
 #include "ThemeCatalog.h"
 #include "WindowPlacement.h"
@@ -68,6 +69,7 @@ void TsuiForm::ApplyLook(const SkinLook& look, LookChange change)
     borderColor_ = look.Color(ThemeItems::FormBorderColor);
     borderWidth_ = look.Int(ThemeItems::FormBorderWidthInt);
     color_ = look.Color(ThemeItems::FormBackgroundColor);
+    PublishColor(this, color_);
     // a skin file's colour family gives the menu bar its colour only once the bar exists
     if (menuBar_ || !look.FromFile())
         SetMenuBarColor(look.MenuBarColor(color_));
@@ -100,6 +102,7 @@ void TsuiForm::SetBorderWidth(int width)
 void TsuiForm::SetColor(TColor color)
 {
     color_ = color;
+    PublishColor(this, color_);
     update();
     window_->update();
 }

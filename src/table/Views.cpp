@@ -1,0 +1,244 @@
+#include "TAGlowne.h"
+
+#include "CheckBox.h"
+#include "ErrorReport.h"
+#include "Fonts.h"
+#include "Form.h"
+#include "IntegerText.h"
+#include "Label.h"
+#include "Menu.h"
+#include "Panel.h"
+#include "SpinEdit.h"
+#include "TrackBar.h"
+#include "ViewRules.h"
+
+#include <QTimer>
+
+#include <stdexcept>
+
+// The three views of the menu "Interakcje": the atom count, the discovery dates and the states of
+// matter, each a panel beside the table with a slider and an animation.
+
+namespace {
+
+constexpr QRect ViewPanelPlace(612, 56, 249, 0);
+constexpr int AnimationInterval = 200;
+
+TLabel* NewBoldLabel(TsuiPanel* panel, const char* name, const QString& caption, QPoint place)
+{
+    auto* label = new TLabel(caption, panel);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(SansSerifFont(true));
+    label->move(place);
+    return label;
+}
+
+TsuiTrackBar* NewSlider(TsuiPanel* panel, const char* name, int min, int max, int frequency)
+{
+    auto* slider = new TsuiTrackBar(panel);
+    slider->setObjectName(QString::fromLatin1(name));
+    slider->setGeometry(8, 48, 233, 20);
+    slider->SetMin(min);
+    slider->SetMax(max);
+    slider->SetPosition(min);
+    slider->SetPageSize(2);
+    slider->SetLineSize(1);
+    slider->SetFrequency(frequency);
+    return slider;
+}
+
+TsuiCheckBox* NewAnimationBox(TsuiPanel* panel, const char* name, const QString& caption)
+{
+    auto* box = new TsuiCheckBox(panel);
+    box->setObjectName(QString::fromLatin1(name));
+    box->move(8, 80);
+    box->SetCaption(caption);
+    return box;
+}
+
+} // namespace
+
+void TAGlowne::BuildViews()
+{
+    const auto panelAt = [this](const char* name, int height, const char* caption) {
+        TsuiPanel* panel = NewCaptionPanel(suiForm1, QString::fromLatin1(name), ViewPanelPlace.adjusted(0, 0, 0, height),
+                                           QString::fromUtf8(caption));
+        panel->hide();
+        return panel;
+    };
+    const auto handler = [this](void (TAGlowne::*method)(QObject*)) {
+        return [this, method](QObject* sender) { (this->*method)(sender); };
+    };
+
+    suiPanel2 = panelAt("suiPanel2", 105, "Liczba atomów");
+    Label28 = NewBoldLabel(suiPanel2, "Label28", QStringLiteral("Liczba atomów pierwiastka:"), QPoint(8, 24));
+    suiSpinEdit1 = new TsuiSpinEdit(suiPanel2);
+    suiSpinEdit1->setObjectName(QStringLiteral("suiSpinEdit1"));
+    suiSpinEdit1->setGeometry(168, 24, 73, 19);
+    suiSpinEdit1->SetMinValue(0);
+    suiSpinEdit1->SetMaxValue(111);
+    suiSpinEdit1->SetIncrement(1);
+    suiSpinEdit1->OnChange = handler(&TAGlowne::suiSpinEdit1Change);
+    suiTrackBar1 = NewSlider(suiPanel2, "suiTrackBar1", 0, 111, 1);
+    suiTrackBar1->OnChange = handler(&TAGlowne::suiTrackBar1Change);
+    suiCheckBox1 = NewAnimationBox(suiPanel2, "suiCheckBox1", QStringLiteral("Animacja przyrostu liczby atomów"));
+    suiCheckBox1->OnClick = handler(&TAGlowne::suiCheckBox1Click);
+
+    suiPanel3 = panelAt("suiPanel3", 100, "Daty odkryć pierwiastków");
+    Label29 = NewBoldLabel(suiPanel3, "Label29", QStringLiteral("Data odkrycia:"), QPoint(8, 24));
+    Label30 = NewBoldLabel(suiPanel3, "Label30", QString(), QPoint(96, 24));
+    suiTrackBar2 = NewSlider(suiPanel3, "suiTrackBar2", 0, DiscoveryLastPosition, 5);
+    suiTrackBar2->OnChange = handler(&TAGlowne::suiTrackBar2Change);
+    suiCheckBox2 = NewAnimationBox(suiPanel3, "suiCheckBox2", QStringLiteral("Animacja postępu odkryć"));
+    suiCheckBox2->OnClick = handler(&TAGlowne::suiCheckBox2Click);
+
+    suiPanel4 = panelAt("suiPanel4", 113, "Zmiana stanów skupienia");
+    Label31 = NewBoldLabel(suiPanel4, "Label31", QStringLiteral("Temperatura:"), QPoint(8, 24));
+    Label32 = NewBoldLabel(suiPanel4, "Label32", QStringLiteral("-273,15 *C"), QPoint(88, 24));
+    suiTrackBar3 = NewSlider(suiPanel4, "suiTrackBar3", LowestTemperature, HighestTemperature, 50);
+    suiTrackBar3->OnChange = handler(&TAGlowne::suiTrackBar3Change);
+    suiCheckBox3 = NewAnimationBox(suiPanel4, "suiCheckBox3", QStringLiteral("Animacja wzrostu temperatury"));
+    suiCheckBox3->OnClick = handler(&TAGlowne::suiCheckBox3Click);
+
+    for (auto [timer, step] : {std::pair(&Timer1, &TAGlowne::Timer1Timer), std::pair(&Timer2, &TAGlowne::Timer2Timer),
+                               std::pair(&Timer3, &TAGlowne::Timer3Timer)}) {
+        *timer = new QTimer(this);
+        (*timer)->setInterval(AnimationInterval);
+        connect(*timer, &QTimer::timeout, this, [this, step = step] { RunHandler([this, step] { (this->*step)(nullptr); }); });
+    }
+}
+
+void TAGlowne::OpenView(TsuiPanel* panel, const std::vector<LegendEntry>& legend)
+{
+    const std::pair<TsuiPanel*, QTimer*> views[] = {{suiPanel2, Timer1}, {suiPanel3, Timer2}, {suiPanel4, Timer3}};
+    for (const auto& [other, timer] : views)
+        if (other != panel) {
+            other->hide();
+            timer->stop();
+        }
+    Wyczysc_tablice();
+    if (panel != suiPanel2)
+        Ukryj_legende();
+    FillLegend(legend);
+    setFixedWidth(ExpandedWidth);
+    panel->show();
+}
+
+void TAGlowne::Liczbaatomw2Click(QObject*)
+{
+    Podstawowy1->SetChecked(false);
+    Rozwi1->SetChecked(true);
+    CheckInGroup(Liczbaatomw2);
+    Zatrzymaj_animacje_tablicy();
+    if (!suiPanel2->isHidden()) {
+        suiPanel2->hide();
+        Timer1->stop();
+        return;
+    }
+    OpenView(suiPanel2, RulesOf(Colouring::AtomCount).Legend);
+}
+
+void TAGlowne::Datyodkry1Click(QObject*)
+{
+    Podstawowy1->SetChecked(false);
+    Rozwi1->SetChecked(true);
+    CheckInGroup(Datyodkry1);
+    Zatrzymaj_animacje_tablicy();
+    if (!suiPanel3->isHidden()) {
+        suiPanel3->hide();
+        Timer2->stop();
+        return;
+    }
+    OpenView(suiPanel3, DiscoveryLegend());
+}
+
+void TAGlowne::Stanyskupienia1Click(QObject*)
+{
+    Podstawowy1->SetChecked(false);
+    Rozwi1->SetChecked(true);
+    CheckInGroup(Stanyskupienia1);
+    // this view stops only its own animation, and leaves every check box as it is
+    if (!suiPanel4->isHidden()) {
+        Timer3->stop();
+        suiPanel4->hide();
+        return;
+    }
+    OpenView(suiPanel4, StateLegend());
+}
+
+void TAGlowne::suiSpinEdit1Change(QObject*)
+{
+    const auto count = [this] {
+        const QString text = suiSpinEdit1->Text();
+        const std::optional<std::int32_t> n = IntegerFromText(text);
+        if (!n)
+            throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+        return *n;
+    };
+    // the slider writes its clamped position back, which may run this handler again first
+    suiTrackBar1->SetPosition(count());
+    Wyczysc_tablice();
+    for (const TilePaint& paint : AtomCountPaints(ElementTable_, count()))
+        Koloruj(paint.Column, paint.Row, paint.Color);
+}
+
+void TAGlowne::suiTrackBar1Change(QObject*)
+{
+    suiSpinEdit1->SetText(QString::number(suiTrackBar1->Position()));
+}
+
+void TAGlowne::suiTrackBar2Change(QObject*)
+{
+    const int position = suiTrackBar2->Position();
+    Label30->SetCaption(DiscoveryLabel(position));
+    Wyczysc_tablice();
+    for (const TilePaint& paint : DiscoveryPaints(ElementTable_, position))
+        Koloruj(paint.Column, paint.Row, paint.Color);
+}
+
+void TAGlowne::suiTrackBar3Change(QObject*)
+{
+    const int temperature = suiTrackBar3->Position();
+    Label32->SetCaption(TemperatureLabel(temperature));
+    Wyczysc_tablice();
+    for (const TilePaint& paint : StatePaints(ElementTable_, temperature))
+        Koloruj(paint.Column, paint.Row, paint.Color);
+}
+
+void TAGlowne::suiCheckBox1Click(QObject*)
+{
+    suiCheckBox1->Checked() ? Timer1->start() : Timer1->stop();
+}
+
+void TAGlowne::suiCheckBox2Click(QObject*)
+{
+    suiCheckBox2->Checked() ? Timer2->start() : Timer2->stop();
+}
+
+void TAGlowne::suiCheckBox3Click(QObject*)
+{
+    suiCheckBox3->Checked() ? Timer3->start() : Timer3->stop();
+}
+
+void TAGlowne::Timer1Timer(QObject*)
+{
+    if (suiTrackBar1->Position() == suiTrackBar1->Max())
+        suiTrackBar1->SetPosition(0);
+    suiTrackBar1->SetPosition(suiTrackBar1->Position() + 1);
+}
+
+void TAGlowne::Timer2Timer(QObject*)
+{
+    const int position = suiTrackBar2->Position();
+    const int step = DiscoveryStep(position);
+    if (position == DiscoveryLastPosition)
+        suiTrackBar2->SetPosition(0);
+    suiTrackBar2->SetPosition(suiTrackBar2->Position() + step);
+}
+
+void TAGlowne::Timer3Timer(QObject*)
+{
+    suiTrackBar3->SetPosition(suiTrackBar3->Position() + 50);
+    if (suiTrackBar3->Position() > HighestTemperature - 10)
+        suiTrackBar3->SetPosition(LowestTemperature);
+}
