@@ -22,6 +22,7 @@ TAGlowne::TAGlowne(DataFolder folder)
     BuildTable();
     BuildLegend();
     BuildViews();
+    BuildSearch();
 }
 
 void TAGlowne::SetCompanionWindows(InformationWindow information, QWidget* about, QWidget* atom3d)

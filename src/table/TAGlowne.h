@@ -13,7 +13,10 @@
 
 class QTimer;
 class TLabel;
+class TsuiButton;
 class TsuiCheckBox;
+class TsuiCustomComboBox;
+class TsuiMessageDialog;
 class TsuiSpinEdit;
 class TsuiTrackBar;
 class TMenuItem;
@@ -79,6 +82,13 @@ public:
     void Timer2Timer(QObject* sender);
     void Timer3Timer(QObject* sender);
 
+    // The search: the combo box's text, trimmed and with its first letter capitalised, compared
+    // byte for byte with every record's Polish name, symbol and Latin name; each match shows the
+    // element, the last one is marked; no match (an empty text included) is reported in the dialog.
+    void suiButton1Click(QObject* sender);
+    // Enter in the combo box searches, as "Szukaj" does.
+    void suiComboBox1KeyPress(QObject* sender, QChar key);
+
     // The tiles' click handler: shows the element of the tile's caption.
     void PanelClick(TPlainPanel* sender);
 
@@ -120,6 +130,9 @@ public:
     TsuiTrackBar *suiTrackBar1, *suiTrackBar2, *suiTrackBar3;
     TsuiCheckBox *suiCheckBox1, *suiCheckBox2, *suiCheckBox3;
     QTimer *Timer1, *Timer2, *Timer3;
+    TsuiCustomComboBox* suiComboBox1;
+    TsuiButton* suiButton1;
+    TsuiMessageDialog* suiMessageDialog1;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,6 +142,7 @@ private:
     void BuildTable();
     void BuildLegend();
     void BuildViews();
+    void BuildSearch();
     // Checks the item of the group of colourings and views, clearing the seven others.
     void CheckInGroup(TMenuItem* own);
     void FillLegend(const std::vector<LegendEntry>& legend);

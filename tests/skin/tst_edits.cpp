@@ -1,9 +1,12 @@
 #include "Beep.h"
 #include "Button.h"
+#include "ComboBox.h"
 #include "Edit.h"
 #include "Panel.h"
 #include "SpinEdit.h"
 
+#include <QAbstractItemView>
+#include <QLineEdit>
 #include <QtTest>
 
 namespace {
@@ -166,6 +169,71 @@ private slots:
         QVERIFY(held <= 47);
         QTest::qWait(500);
         QCOMPARE(w.spin->Value(), held);
+    }
+
+    void comboBoxLook()
+    {
+        QWidget window;
+        window.resize(200, 60);
+        auto* box = new TsuiComboBox(&window);
+        box->setGeometry(8, 8, 137, 21);
+        box->SetColor(clWhite);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect button = box->ButtonRect();
+        QCOMPARE(button, QRect(137 - 2 - 17, 2, 17, 17));
+        QImage shot = box->grab().toImage();
+        QCOMPARE(shot.pixelColor(0, 10), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(1, 10), QColor(Qt::white));
+        QCOMPARE(shot.pixelColor(button.left(), 10), QColor(Qt::black));  // the button's left edge
+        QCOMPARE(shot.pixelColor(button.left() + 2, 4), QColor(0xE8, 0xE8, 0xE8));
+        // the arrow's top is half the button's height below the box's top edge
+        const int a = button.left() + button.width() / 2 - 3, b = 17 / 2;
+        QCOMPARE(shot.pixelColor(a + 3, b + 1), QColor(Qt::black));  // the arrow
+        box->setEnabled(false);
+        shot = box->grab().toImage();
+        QCOMPARE(shot.pixelColor(a + 3, b + 1), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(shot.pixelColor(a + 5, b + 2), QColor(Qt::white));  // its shadow
+    }
+
+    // Typing reaches the key handler and the text; the list opens by mouse and by Alt+Down, is
+    // picked from with the keys, and closes on a click outside.
+    void comboBoxUse()
+    {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        QWidget window;
+        window.resize(300, 200);
+        auto* box = new TsuiComboBox(&window);
+        box->setGeometry(8, 8, 137, 21);
+        box->SetSorted(true);
+        box->AddItems({QStringLiteral("Żelazo"), QStringLiteral("Sód"), QStringLiteral("Srebro"), QStringLiteral("Skand")});
+        QCOMPARE(box->Items(), (QStringList{"Skand", "Sód", "Srebro", "Żelazo"}));
+        QString keys;
+        box->OnKeyPress = [&](QObject*, QChar key) { keys += key; };
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box->setFocus();
+        box->SetText(QString());
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("Fe"));
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        QCOMPARE(box->Text(), QStringLiteral("Fe"));
+        QCOMPARE(keys, QStringLiteral("Fe\r"));
+        QCOMPARE(box->count(), 4);  // Enter adds nothing to the list
+
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->ButtonRect().center());
+        QTRY_VERIFY(box->view()->isVisible());
+        QWidget* list = box->view()->window();
+        QTest::mouseClick(list, Qt::LeftButton, {}, list->mapFromGlobal(window.mapToGlobal(QPoint(250, 150))));
+        QTRY_VERIFY(!box->view()->isVisible());
+
+        QTest::keyClick(box->lineEdit(), Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(box->view()->isVisible());
+        QTest::keyClick(box->view(), Qt::Key_Down);
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QTRY_VERIFY(!box->view()->isVisible());
+        QVERIFY(box->Items().contains(box->Text()));
+        QCOMPARE(box->view()->sizeHintForRow(0), 13);
     }
 };
 

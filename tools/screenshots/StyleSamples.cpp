@@ -2,6 +2,7 @@
 
 #include "Button.h"
 #include "CheckBox.h"
+#include "ComboBox.h"
 #include "Edit.h"
 #include "Form.h"
 #include "Menu.h"
@@ -98,6 +99,9 @@ QWidget* Build(const QString& title, TsuiUIStyle style, std::optional<std::int32
     track->SetPosition(7);
     Place<TsuiEdit>(form, style, theme, QRect(16, 340, 90, 21))->SetText(QStringLiteral("Żelazo"));
     Place<TsuiSpinEdit>(form, style, theme, QRect(116, 341, 73, 19))->SetValue(26);
+    auto* combo = Place<TsuiComboBox>(form, style, theme, QRect(200, 345, 137, 21));
+    combo->AddItems({QStringLiteral("Aktyn"), QStringLiteral("Ameryk")});
+    combo->SetText(QStringLiteral("Aktyn"));
     auto* scroll = Place<TsuiScrollBar>(form, style, theme, QRect(200, 320, 250, 16));
     scroll->SetPageSize(30);
     scroll->SetPosition(40);

@@ -1,10 +1,13 @@
 // Screenshots of every window for review, and for checking that a change left the look alone: the
 // program's windows (each drop-down of the main menu, the window menu, the table under every
-// colouring and each interactive view, the information, about and 3D windows) and a sample window of the toolkit in each
-// built-in style and from skin files of every colour family.
+// colouring and each interactive view, the search's list and message, the information, about and
+// 3D windows) and a sample window of the toolkit in each built-in style and from skin files of
+// every colour family.
 // Usage (needs an X display, for example under xvfb-run):
 //   window_screenshots <output folder> [data folder, by default the program's own]
 
+#include "Button.h"
+#include "ComboBox.h"
 #include "Form.h"
 #include "Menu.h"
 #include "MenuBar.h"
@@ -19,9 +22,12 @@
 #include "UkladApplication.h"
 #include "WindowSet.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -94,6 +100,20 @@ void ShootMainWindow()
     }
     AGlowne->Stanyskupienia1->trigger();
     AGlowne->Bezkolorw1->trigger();
+    // the search's list dropped down, and its message when nothing is found
+    AGlowne->suiComboBox1->showPopup();
+    QTest::qWait(200);
+    Save(GrabWithMenu(AGlowne, AGlowne->suiComboBox1->view()->window()), QStringLiteral("search-list"));
+    AGlowne->suiComboBox1->hidePopup();
+    AGlowne->suiComboBox1->SetText(QStringLiteral("Kryptonit"));
+    QTimer::singleShot(300, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            Save(GrabWithMenu(AGlowne, dialog), QStringLiteral("search-not-found"));
+            dialog->close();
+        }
+    });
+    AGlowne->suiButton1->Click();
+    AGlowne->suiComboBox1->SetText(QStringLiteral("Aktyn"));
     AGlowne->Rozwi1->trigger();
     QTest::qWait(100);
     Save(AGlowne->grab(), QStringLiteral("main-window-expanded"));

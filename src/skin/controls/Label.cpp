@@ -24,6 +24,13 @@ void TLabel::SetAutoSize(bool autoSize)
     FitToText();
 }
 
+void TLabel::SetWordWrap(bool wordWrap)
+{
+    wordWrap_ = wordWrap;
+    FitToText();
+    update();
+}
+
 void TLabel::SetAlignment(Qt::Alignment alignment)
 {
     alignment_ = alignment;
@@ -38,13 +45,18 @@ void TLabel::SetFontColor(TColor color)
 
 int TLabel::Flags() const
 {
-    return int(alignment_ | Qt::AlignTop) | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    return int(alignment_ | Qt::AlignTop) | (wordWrap_ ? Qt::TextWordWrap : Qt::TextSingleLine) | Qt::TextShowMnemonic;
 }
 
 void TLabel::FitToText()
 {
     if (!autoSize_)
         return;
+    if (wordWrap_) {
+        const QRect used = TextBounds(font(), QRect(0, 0, width(), 1 << 20), Flags(), caption_);
+        resize(width(), std::max(used.height(), QFontMetrics(font()).height()));
+        return;
+    }
     resize(TextSize(font(), caption_, Qt::TextSingleLine | Qt::TextShowMnemonic).width(), QFontMetrics(font()).height());
 }
 

@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
-// A text label on its parent's surface: transparent, one line, sizing itself to its text unless told
-// otherwise.
+// A text label on its parent's surface: transparent, sizing itself to its text unless told otherwise.
+// One line, or, with word wrap, lines broken within its width, which then stays and only the height
+// follows the text.
 class TLabel : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +16,8 @@ public:
     void SetCaption(const QString& caption);
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool wordWrap);
     Qt::Alignment Alignment() const { return alignment_; }
     void SetAlignment(Qt::Alignment alignment);
     TColor FontColor() const { return fontColor_; }
@@ -31,6 +34,7 @@ private:
 
     QString caption_;
     bool autoSize_ = true;
+    bool wordWrap_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     TColor fontColor_ = clWindowText;
 };

@@ -1,0 +1,104 @@
+#include "TAGlowne.h"
+
+#include "Button.h"
+#include "ComboBox.h"
+#include "Cp1250.h"
+#include "Fonts.h"
+#include "Form.h"
+#include "MessageDialog.h"
+
+// The search below the table: an element's Polish name, Latin name or symbol typed or picked in the
+// combo box, found by "Szukaj" or the Enter key.
+
+namespace {
+
+// The names the list offers; the two newest elements are found by typing.
+const char* const ListedNames =
+    "Aktyn Ameryk Antymon Argon Arsen Astat Azot Bar Berkel Beryl Bizmut Bohr Bor Brom Cer Cez Chlor "
+    "Chrom Cyna Cynk Cyrkon Dubn Dysproz Einstein Erb Europ Ferm Fluor Fosfor Frans Gadolin Gal German "
+    "Glin Hafn Has Hel Holm Ind Iryd Iterb Itr Jod Kadm Kaliforn Kiur Kobalt Krypton Krzem Ksenon "
+    "Lantan Lit Lorens Lutet Magnez Mangan Meitner Mendelew Miedź Molibden Neodym Neon Neptun Nikiel "
+    "Niob Nobel Ołów Osm Pallad Platyna Pluton Polon Potas Prazeodym Promet Protaktyn Rad Radon Ren Rod "
+    "Rtęć Rubid Ruten Rutherford Samar Seaborg Selen Siarka Skand Sód Srebro Stront Tal Tantal Technet "
+    "Tellur Terb Tlen Tor Tul Tytan Uran Wanad Wapń Węgiel Wodór Wolfram Złoto Żelazo";
+
+// The first letter in upper case when it is a small letter of the Latin or the Polish alphabet.
+QString Capitalised(QString text)
+{
+    static const QString polishSmall = QStringLiteral("ąćęłńóśźż"), polishCapital = QStringLiteral("ĄĆĘŁŃÓŚŹŻ");
+    if (text.isEmpty())
+        return text;
+    const QChar first = text[0];
+    if (first >= QLatin1Char('a') && first <= QLatin1Char('z'))
+        text[0] = first.toUpper();
+    else if (const qsizetype at = polishSmall.indexOf(first); at >= 0)
+        text[0] = polishCapital[at];
+    return text;
+}
+
+} // namespace
+
+void TAGlowne::BuildSearch()
+{
+    suiComboBox1 = new TsuiComboBox(suiForm1);
+    suiComboBox1->setObjectName(QStringLiteral("suiComboBox1"));
+    suiComboBox1->SetUIStyle(TsuiUIStyle::DeepBlue);
+    suiComboBox1->setGeometry(8, 504, 137, 21);
+    suiComboBox1->SetBorderColor(clBlack);
+    suiComboBox1->SetArrowColor(clBlack);
+    suiComboBox1->SetButtonColor(0xE8E8E8);
+    suiComboBox1->SetItemHeight(13);
+    suiComboBox1->setToolTip(QStringLiteral("Wpisz nazwę polską, łacińską lub symbol"));
+    suiComboBox1->SetSorted(true);
+    suiComboBox1->AddItems(QString::fromUtf8(ListedNames).split(QLatin1Char(' ')));
+    suiComboBox1->SetText(QStringLiteral("Aktyn"));
+    suiComboBox1->OnKeyPress = [this](QObject* sender, QChar key) { suiComboBox1KeyPress(sender, key); };
+
+    suiButton1 = new TsuiButton(suiForm1);
+    suiButton1->setObjectName(QStringLiteral("suiButton1"));
+    suiButton1->SetUIStyle(TsuiUIStyle::DeepBlue);
+    suiButton1->setGeometry(152, 504, 65, 21);
+    suiButton1->SetCaption(QStringLiteral("Szukaj"));
+    suiButton1->OnClick = [this](QObject* sender) { suiButton1Click(sender); };
+
+    suiMessageDialog1 = new TsuiMessageDialog(this);
+    suiMessageDialog1->SetCaption(QStringLiteral("Informacja"));
+    suiMessageDialog1->SetButtonCount(1);
+    suiMessageDialog1->SetIconType(TsuiIconType::suiNone);
+    suiMessageDialog1->SetPosition(TDialogPosition::poOwnerFormCenter);
+    suiMessageDialog1->SetFont(SansSerifFont());
+    suiMessageDialog1->SetCaptionFont(TitleFont());
+    suiMessageDialog1->SetUIStyle(TsuiUIStyle::DeepBlue);
+}
+
+void TAGlowne::suiButton1Click(QObject*)
+{
+    // blanks round the text are no part of a name; the first letter is written as names begin
+    const QString text = Capitalised(suiComboBox1->Text().trimmed());
+    suiComboBox1->SetText(text);
+    const std::optional<QByteArray> bytes = StringToCp1250(text);
+    int found = 0;
+    if (bytes && !bytes->isEmpty()) {
+        for (int i = 1; i <= ElementTable::Count; ++i) {
+            const TElementRecord& record = ElementTable_[i];
+            const QByteArray fields[] = {record.PolishName.Text(), record.Symbol.Text(), record.LatinName.Text()};
+            for (const QByteArray& field : fields)
+                if (field == *bytes) {
+                    Infoopire(Cp1250ToString(record.Symbol.Text()));
+                    found = i;
+                }
+        }
+    }
+    if (!found) {
+        suiMessageDialog1->SetText(QStringLiteral("Nie znaleziono takiego pierwiastka!"));
+        suiMessageDialog1->ShowModal();
+        return;
+    }
+    Zaznacz_pierwiastek(found);
+}
+
+void TAGlowne::suiComboBox1KeyPress(QObject* sender, QChar key)
+{
+    if (key == QLatin1Char('\r'))
+        suiButton1Click(sender);
+}
