@@ -33,7 +33,7 @@ public:
         for (TsuiCustomButton* button : static_cast<QWidget*>(watched)->findChildren<TsuiCustomButton*>()) {
             const bool chosen = enter ? button->IsDefaultNow() : button->Cancel();
             if (chosen && button->isEnabled() && button->isVisibleTo(button->window()) && button->TabStop()) {
-                button->Click();
+                RunHandler([button] { button->Click(); });
                 return true;
             }
         }
