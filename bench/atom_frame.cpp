@@ -1,8 +1,13 @@
 // The 3D atom: the time to draw one frame of the heaviest atom (roentgenium, seven shells, 111
-// electrons) at the window's initial 422 x 297 pixels, and the processor use of the window while it
-// is hidden, against while it is shown, each over the same span in one run.
-// Usage (needs an X display with OpenGL, for example xvfb-run): atom_frame [frames] [seconds]
+// electrons) at the window's initial 422 x 297 pixels with the spheres as drawn and with GLU's full
+// 30 x 30 spheres, and the processor use of the window while hidden, against while shown and
+// animating, each over the same span in one run. With an output folder it also writes, for H, Na
+// and Rg, both pictures and their difference (pixels off by more than 16 levels in red).
+// Usage (needs an X display with OpenGL, for example xvfb-run): atom_frame [frames] [seconds] [folder]
 
+#include "CheckBox.h"
+#include "PictureDifference.h"
+#include "SceneObjects.h"
 #include "TOknoA3D.h"
 #include "UkladApplication.h"
 
@@ -10,6 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -41,6 +47,7 @@ int main(int argc, char** argv)
     UkladApplication application(argc, argv);
     const int frames = argc > 1 ? std::atoi(argv[1]) : 20;
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 5;
+    const QString folder = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     TOknoA3D window(DataFolder(QStringLiteral(ASSETS_DIR "/")));
 
     const double hidden = ProcessorUse(seconds);
@@ -49,23 +56,53 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     window.pierwiastek(QStringLiteral("Rg"));
+    window.suiCheckBox2->SetChecked(true);  // the animation turning the atom about both axes
+    window.suiCheckBox3->SetChecked(true);
+    window.Timer2->start();
     const double shown = ProcessorUse(seconds);
+    window.Timer2->stop();
 
-    window.View()->makeCurrent();
-    window.DrawFrame();
-    glFinish();
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < frames; ++i) {
+    const auto perFrame = [&](bool full) {
+        UzyjPelnychSfer(full);
+        window.View()->makeCurrent();
         window.DrawFrame();
         glFinish();
-    }
-    const double perFrame = double(clock.nsecsElapsed()) / frames / 1e6;
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < frames; ++i) {
+            window.DrawFrame();
+            glFinish();
+        }
+        const double ms = double(clock.nsecsElapsed()) / frames / 1e6;
+        window.View()->doneCurrent();
+        return ms;
+    };
+    const double fullFrame = perFrame(true);
+    const double fastFrame = perFrame(false);
+    window.View()->makeCurrent();
     const QByteArray renderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     window.View()->doneCurrent();
 
-    std::printf("roentgenium frame at %dx%d: %.1f ms (%s)\n", window.View()->width(), window.View()->height(), perFrame,
-                renderer.constData());
-    std::printf("processor use, 3D window hidden: %.1f %%; shown with roentgenium: %.1f %%\n", hidden * 100, shown * 100);
+    std::printf("roentgenium frame at %dx%d (%s): %.1f ms, with full 30 x 30 spheres %.1f ms, ratio %.2f\n",
+                window.View()->width(), window.View()->height(), renderer.constData(), fastFrame, fullFrame, fastFrame / fullFrame);
+    std::printf("processor use, 3D window hidden: %.1f %%; shown with roentgenium turning: %.1f %%\n", hidden * 100, shown * 100);
+
+    if (!folder.isEmpty()) {
+        for (const char* symbol : {"H", "Na", "Rg"}) {
+            window.pierwiastek(QString::fromLatin1(symbol));
+            window.Start_spin(20, 30);
+            UzyjPelnychSfer(true);
+            const QImage full = window.View()->grabFramebuffer();
+            UzyjPelnychSfer(false);
+            const QImage fast = window.View()->grabFramebuffer();
+            QImage difference;
+            const double share = ShareOfDifferingPixels(full, fast, 16, &difference);
+            const QString stem = folder + QLatin1Char('/') + QLatin1String(symbol);
+            full.save(stem + QStringLiteral("-full.png"));
+            fast.save(stem + QStringLiteral("-fast.png"));
+            difference.save(stem + QStringLiteral("-difference.png"));
+            std::printf("%s: %.2f %% of the pixels differ by more than 16 levels\n", symbol, share * 100);
+        }
+    }
     return 0;
 }

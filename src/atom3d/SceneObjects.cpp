@@ -3,19 +3,48 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <array>
+
 namespace {
 
-GLUquadric* quadric = nullptr;
+// One kind of sphere: its colour bytes (divided by 100 when drawn, not clamped: 255 gives 2.55,
+// which brightens the lit result), its radius, and the facets it needs. At the window's size and
+// distance a radius of 1 covers about a pixel and a radius of 10 about ten.
+struct SphereKind {
+    int Red, Green, Blue;
+    double Radius;
+    int Slices, Stacks;
+};
 
-// Colour bytes divided by 100, not clamped: 255 gives 2.55, which brightens the lit result.
-void Sphere(int red, int green, int blue, double radius)
+enum Kind { Nucleus, Electron, ValenceElectron, OrbitPoint, KindCount };
+constexpr std::array<SphereKind, KindCount> Kinds = {{
+    {0, 255, 0, 20, 30, 30},
+    {0, 0, 255, 10, 18, 14},
+    {255, 200, 0, 10, 18, 14},
+    {255, 0, 0, 1, 6, 4},
+}};
+constexpr int FullDetail = 30;
+
+bool full = false;
+GLuint lists = 0;  // 2 × KindCount lists: the chosen facets, then the full ones
+
+void Sphere(Kind kind)
 {
-    if (!quadric) {
-        quadric = gluNewQuadric();
+    if (!lists) {
+        lists = glGenLists(2 * KindCount);
+        GLUquadric* quadric = gluNewQuadric();
         gluQuadricDrawStyle(quadric, GLU_FILL);
+        for (int set = 0; set < 2; ++set)
+            for (int k = 0; k < KindCount; ++k) {
+                const SphereKind& s = Kinds[std::size_t(k)];
+                glNewList(lists + GLuint(set * KindCount + k), GL_COMPILE);
+                glColor3f(float(s.Red) / 100.0f, float(s.Green) / 100.0f, float(s.Blue) / 100.0f);
+                gluSphere(quadric, s.Radius, set ? FullDetail : s.Slices, set ? FullDetail : s.Stacks);
+                glEndList();
+            }
+        gluDeleteQuadric(quadric);
     }
-    glColor3f(float(red) / 100.0f, float(green) / 100.0f, float(blue) / 100.0f);
-    gluSphere(quadric, radius, 30, 30);
+    glCallList(lists + GLuint((full ? KindCount : 0) + kind));
 }
 
 } // namespace
@@ -42,27 +71,32 @@ void Ustaw_swiatlo(int wlaczone)
 
 void Rysuj_jadro()
 {
-    Sphere(0, 255, 0, 20);
+    Sphere(Nucleus);
 }
 
 void Rysuj_elektron()
 {
-    Sphere(0, 0, 255, 10);
+    Sphere(Electron);
 }
 
 void Rysuj_elektron_walencyjny()
 {
-    Sphere(255, 200, 0, 10);
+    Sphere(ValenceElectron);
 }
 
 void Rysuj_punkt_orbity()
 {
-    Sphere(255, 0, 0, 1);
+    Sphere(OrbitPoint);
 }
 
-void ZwolnijKwadryke()
+void UzyjPelnychSfer(bool useFull)
 {
-    if (quadric)
-        gluDeleteQuadric(quadric);
-    quadric = nullptr;
+    full = useFull;
+}
+
+void ZwolnijSfery()
+{
+    if (lists)
+        glDeleteLists(lists, 2 * KindCount);
+    lists = 0;
 }

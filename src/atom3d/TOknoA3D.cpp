@@ -11,7 +11,9 @@
 
 #include <QCloseEvent>
 #include <QOpenGLContext>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -42,7 +44,7 @@ void AtomView::initializeGL()
     window_->Ustaw_scene();
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
         makeCurrent();
-        ZwolnijKwadryke();
+        ZwolnijSfery();
         doneCurrent();
     });
 }
@@ -81,8 +83,10 @@ TOknoA3D::TOknoA3D(DataFolder folder)
     view_ = new AtomView(this);
     view_->setGeometry(rect());
     BuildOptionsPanel();
+    // a frame as often as the screen shows one, no oftener: the animation's angles move on Timer2
     Timer1 = new QTimer(this);
-    Timer1->setInterval(1);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    Timer1->setInterval(std::max(1, int(1000.0 / std::max(screen ? screen->refreshRate() : 60.0, 1.0))));
     connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
     Timer2 = new QTimer(this);
     Timer2->setInterval(100);
@@ -118,6 +122,7 @@ void TOknoA3D::Ustaw_scene()
 
 void TOknoA3D::DrawFrame()
 {
+    drawn_ = Shown();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -161,7 +166,7 @@ void TOknoA3D::DrawFrame()
 void TOknoA3D::Rysuj_atom()
 {
     // nothing is drawn while the window is hidden; the model state goes on and shows on the next frame
-    if (isVisible())
+    if (isVisible() && drawn_ != Shown())
         view_->update();
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QTimer;
 class TLabel;
@@ -49,7 +50,8 @@ public:
     // Selects the element by its symbol; the next frame shows it. A symbol without a line in the
     // configuration file keeps the model shown.
     void pierwiastek(const QString& symbol);
-    // Draws one frame (only while the window is visible).
+    // Asks for a frame while the window is visible, when the picture would differ from the last
+    // frame drawn (the angles, place, distance or element changed).
     void Rysuj_atom();
     void Start_spin(int x, int y);
 
@@ -91,8 +93,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // What a frame shows.
+    struct Scene {
+        double KatX, KatY;
+        std::int32_t Odleglosc, PrzesuniecieY;
+        QByteArray Konfiguracja;
+        bool operator==(const Scene&) const = default;
+    };
+    Scene Shown() const { return {KatX, KatY, Odleglosc, PrzesuniecieY, Konfiguracja}; }
+
     void BuildOptionsPanel();
 
     DataFolder folder_;
     AtomView* view_;
+    std::optional<Scene> drawn_;  // the scene of the last frame drawn
 };

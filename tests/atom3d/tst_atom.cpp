@@ -1,6 +1,8 @@
 #include "AtomModel.h"
 #include "CheckBox.h"
 #include "Panel.h"
+#include "PictureDifference.h"
+#include "SceneObjects.h"
 #include "TOknoA3D.h"
 #include "TestFolder.h"
 
@@ -314,15 +316,49 @@ private slots:
         QCOMPARE(w.window->PrzesuniecieY, 1);
     }
 
-    void nothingIsDrawnWhileHidden()
+    // The spheres drawn with fewer facets give the picture of GLU's 30 × 30 spheres: at most 2 % of
+    // the pixels differ by more than 16 levels, for the smallest, a middle and the largest atom.
+    void fastSpheresKeepThePicture_data()
+    {
+        QTest::addColumn<QString>("symbol");
+        for (const char* symbol : {"H", "Na", "Rg"})
+            QTest::newRow(symbol) << QString::fromLatin1(symbol);
+    }
+
+    void fastSpheresKeepThePicture()
+    {
+        QFETCH(QString, symbol);
+        AtomWindow w("H +1\r\nNa +2+8+1\r\nRg +2+8+18+32+32+17+2\r\n");
+        w.window->pierwiastek(symbol);
+        w.window->Start_spin(20, 30);
+        UzyjPelnychSfer(true);
+        const QImage full = w.Frame();
+        UzyjPelnychSfer(false);
+        const QImage fast = w.Frame();
+        QVERIFY(full != fast);  // the two ways really differ in their facets
+        const double share = ShareOfDifferingPixels(full, fast, 16);
+        QVERIFY2(share <= 0.02, qPrintable(QString::number(share * 100, 'f', 2) + " %"));
+    }
+
+    // A frame is drawn when the picture changes, at most one per refresh of the screen, and none while
+    // the picture stands still or the window is hidden.
+    void framesOnlyForChangesWhileShown()
     {
         AtomWindow w("H +1\r\n");
+        QVERIFY(w.window->Timer1->interval() >= 10);
         int frames = 0;
         connect(w.window->View(), &QOpenGLWidget::frameSwapped, [&] { ++frames; });
         QTest::qWait(200);
-        QVERIFY(frames > 0);
+        QCOMPARE(frames, 0);
+        w.window->pierwiastek(QStringLiteral("H"));
+        QTRY_COMPARE(frames, 1);
+        for (int i = 0; i < 20; ++i)
+            w.window->Start_spin(i, i);  // twenty changes within one refresh
+        QTest::qWait(200);
+        QVERIFY(frames >= 2 && frames <= 3);
         w.window->close();
         frames = 0;
+        w.window->Start_spin(45, 45);
         QTest::qWait(200);
         QCOMPARE(frames, 0);
         QVERIFY(w.window->Timer1->isActive());
