@@ -68,6 +68,16 @@ void TAGlowne::FillLegend(const std::vector<LegendEntry>& legend)
     suiPanel1->show();
 }
 
+void TAGlowne::ReplaceLegend(const std::vector<LegendEntry>& legend)
+{
+    // what hiding the legend and filling it again leaves, without hiding what shows again at once
+    for (std::size_t entry = legend.size() + 1; entry <= 6; ++entry) {
+        legendLabels_[entry]->hide();
+        swatches_[entry]->hide();
+    }
+    FillLegend(legend);
+}
+
 std::array<std::pair<Colouring, TMenuItem*>, 5> TAGlowne::ColouringItems() const
 {
     return {{{Colouring::None, Bezkolorw1},
@@ -87,13 +97,15 @@ void TAGlowne::Koloruj_tablice(Colouring colouring)
     const ColouringRules& rules = RulesOf(colouring);
     if (rules.StopsAnimations)
         Zatrzymaj_animacje_tablicy();
-    if (rules.HidesLegend)
+    if (rules.HidesLegend && rules.Legend.empty())
         Ukryj_legende();
     if (rules.ClearsTable)
         Wyczysc_tablice();
     for (const TilePaint& paint : PaintsOf(colouring, ElementTable_))
         Koloruj(paint.Column, paint.Row, paint.Color);
-    if (!rules.Legend.empty())
+    if (rules.HidesLegend && !rules.Legend.empty())
+        ReplaceLegend(rules.Legend);
+    else if (!rules.Legend.empty())
         FillLegend(rules.Legend);
 }
 

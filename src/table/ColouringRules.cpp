@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <string_view>
+
 namespace {
 
 constexpr TColor MarkColor = 0x0000C8;
@@ -43,9 +45,16 @@ const ElementClass AtomCountLegend[] = {
     {0x0000B5, "...", ""}, {0x0000A3, "....", ""}, {0x000092, "Liczebność atomów = 109", ""},
 };
 
+// Whether the tile's symbol is one of the class's space-separated words.
 bool IsIn(const ElementClass& kind, const TileCell& cell)
 {
-    return QString::fromLatin1(kind.Symbols).split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(QString::fromLatin1(cell.Symbol));
+    const std::string_view symbols(kind.Symbols), symbol(cell.Symbol);
+    for (std::size_t at = symbols.find(symbol); at != std::string_view::npos; at = symbols.find(symbol, at + 1)) {
+        const std::size_t end = at + symbol.size();
+        if ((at == 0 || symbols[at - 1] == ' ') && (end == symbols.size() || symbols[end] == ' '))
+            return true;
+    }
+    return false;
 }
 
 template <std::size_t N>

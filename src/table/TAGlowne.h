@@ -145,7 +145,10 @@ private:
     void BuildSearch();
     // Checks the item of the group of colourings and views, clearing the seven others.
     void CheckInGroup(TMenuItem* own);
+    // Shows entries 1 to k of the legend with their colours and texts, and the legend.
     void FillLegend(const std::vector<LegendEntry>& legend);
+    // The legend hidden and filled again, as one step.
+    void ReplaceLegend(const std::vector<LegendEntry>& legend);
     // Shows the view's panel in the expanded window with its legend, every other view hidden and
     // its timer off, the tiles plain.
     void OpenView(TsuiPanel* panel, const std::vector<LegendEntry>& legend);

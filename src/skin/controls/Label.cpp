@@ -13,6 +13,8 @@ TLabel::TLabel(const QString& caption, QWidget* parent)
 
 void TLabel::SetCaption(const QString& caption)
 {
+    if (caption == caption_)
+        return;
     caption_ = caption;
     FitToText();
     update();
