@@ -59,7 +59,6 @@ TInfooProgz::TInfooProgz(const QWidget* mainWindow)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 40, 305, 281);
     Image1->SetCenter(true);
-    Image1->SetPicture(Emblem());
 
     QFont title = SansSerifFont(true);
     title.setPixelSize(13);
@@ -99,6 +98,13 @@ TInfooProgz::TInfooProgz(const QWidget* mainWindow)
 QString TInfooProgz::ProgramPage()
 {
     return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/README.md")).toString();
+}
+
+void TInfooProgz::showEvent(QShowEvent* event)
+{
+    if (Image1->Picture().isNull())
+        Image1->SetPicture(Emblem());
+    TSecondaryWindow::showEvent(event);
 }
 
 void TInfooProgz::suiButton1Click(QObject*)

@@ -25,4 +25,8 @@ public:
     TsuiURLLabel* suiURLLabel1;
     TsuiButton* suiButton1;
     TsuiMemo* suiMemo1;
+
+protected:
+    // The emblem is decoded when the window first shows, not at start-up.
+    void showEvent(QShowEvent* event) override;
 };

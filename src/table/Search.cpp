@@ -12,7 +12,8 @@
 
 namespace {
 
-// The names the list offers; the two newest elements are found by typing.
+// The names the list offers, in Polish alphabetical order; the two newest elements are found by
+// typing.
 const char* const ListedNames =
     "Aktyn Ameryk Antymon Argon Arsen Astat Azot Bar Berkel Beryl Bizmut Bohr Bor Brom Cer Cez Chlor "
     "Chrom Cyna Cynk Cyrkon Dubn Dysproz Einstein Erb Europ Ferm Fluor Fosfor Frans Gadolin Gal German "
@@ -49,7 +50,7 @@ void TAGlowne::BuildSearch()
     suiComboBox1->SetButtonColor(0xE8E8E8);
     suiComboBox1->SetItemHeight(13);
     suiComboBox1->setToolTip(QStringLiteral("Wpisz nazwę polską, łacińską lub symbol"));
-    suiComboBox1->SetSorted(true);
+    // the names stand in Polish alphabetical order already, whatever the user's locale sorts by
     suiComboBox1->AddItems(QString::fromUtf8(ListedNames).split(QLatin1Char(' ')));
     suiComboBox1->SetText(QStringLiteral("Aktyn"));
     suiComboBox1->OnKeyPress = [this](QObject* sender, QChar key) { suiComboBox1KeyPress(sender, key); };

@@ -357,6 +357,8 @@ private slots:
     {
         Program program;
         program.Start();
+        QVERIFY(InfooProgz->Image1->Picture().isNull());  // decoded when the window first shows
+        AGlowne->Informacjeoprogramie1->trigger();
         QCOMPARE(InfooProgz->Image1->Picture().size(), QSize(270, 267));
         const QImage emblem = InfooProgz->Image1->Picture();
         const QColor background = emblem.pixelColor(2, 2), nucleus = emblem.pixelColor(135, 133);
