@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
-// The application object: its title, the fonts the windows are drawn in, and the last line of the
-// default error handler for anything an event handler lets escape.
+// The application object: its title, its translations, the fonts the windows are drawn in, and the
+// last line of the default error handler for anything an event handler lets escape. Asked to end by
+// the system (SIGTERM, SIGHUP: a log-out, a shutdown), it closes its windows as the user would, so
+// the main window's close handler runs.
 class UkladApplication : public QApplication {
     Q_OBJECT
 public:
@@ -12,4 +14,10 @@ public:
     UkladApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // The program's icon at the sizes desktops use; every window shows it.
+    static QIcon ProgramIcon();
+
+private:
+    void CloseOnTerminationSignals();
 };

@@ -7,6 +7,8 @@
 #include "TInformacje.h"
 #include "TOknoA3D.h"
 #include "TestFolder.h"
+#include "TitleBar.h"
+#include "Translations.h"
 #include "UkladApplication.h"
 #include "WindowSet.h"
 
@@ -225,6 +227,28 @@ private slots:
         QFont bold(QStringLiteral("Tahoma"));
         bold.setBold(true);
         QCOMPARE(QFontInfo(bold).family(), QStringLiteral("Tahoma"));
+    }
+
+    // The window menu's texts and Qt's own (an edit's context menu) follow the language: English
+    // without a translation, Polish under a Polish locale.
+    void textsInTheUsersLanguage()
+    {
+        QWidget window;
+        auto* form = new TsuiForm(&window);
+        const auto menuTexts = [&] {
+            QStringList texts;
+            for (QAction* item : form->TitleBar()->PopupMenu()->actions())
+                texts.append(item->text());
+            return texts;
+        };
+        QCOMPARE(menuTexts().mid(0, 2), (QStringList{"Mi&nimize", "Ma&ximize/Restore"}));
+        InstallTranslations(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));
+        InstallTranslations(*qApp, QLocale(QLocale::Polish, QLocale::Poland));
+        QWidget polishWindow;
+        form = new TsuiForm(&polishWindow);
+        QCOMPARE(menuTexts(), (QStringList{"Mi&nimalizuj", QString::fromUtf8("Ma&ksymalizuj/Przywróć"), "-", "&Zamknij"}));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Cofnij"));
     }
 
     void errorBoxTitleIconAndFullStop()

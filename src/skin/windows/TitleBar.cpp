@@ -79,10 +79,10 @@ void TsuiTitleBarButton::LoadPictures(const SkinLook& look, bool maximised)
 TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar)
     : TsuiPopupMenu(bar)
 {
-    MinimizeItem = Add(new TMenuItem(QStringLiteral("Mi&nimize"), QStringLiteral("Minimize")));
-    MaximizeItem = Add(new TMenuItem(QStringLiteral("Ma&ximize/Restore"), QStringLiteral("MaximizeRestore")));
+    MinimizeItem = Add(new TMenuItem(tr("Mi&nimize"), QStringLiteral("Minimize")));
+    MaximizeItem = Add(new TMenuItem(tr("Ma&ximize/Restore"), QStringLiteral("MaximizeRestore")));
     Add(new TMenuItem(QStringLiteral("-"), QStringLiteral("Separator")));
-    CloseItem = Add(new TMenuItem(QStringLiteral("&Close"), QStringLiteral("Close")));
+    CloseItem = Add(new TMenuItem(tr("&Close"), QStringLiteral("Close")));
     const auto visible = [bar](TsuiTitleBarBtnType type) {
         for (const TsuiTitleBarButton* button : bar->Buttons())
             if (button->ButtonType() == type && button->Visible)
