@@ -7,8 +7,9 @@
 //
 // It checks all along that the main window repaints within a second of being asked, that no error
 // box appears but those the input asked for (a search that finds nothing, a count that is no
-// number), and at the end that the resident memory grew by less than 5 MB after the first minute
-// (for runs of at least two minutes), and that closing the main window ends the program with
+// number), and at the end that the memory held grew by less than 5 MB after the first minute (for
+// runs of at least two minutes; the resident set, or with AddressSanitizer the live heap, as its
+// quarantine swells the resident set), and that closing the main window ends the program with
 // "dane.dat" byte for byte as before. Built with the sanitizers, any fault they see ends the run.
 //
 // Usage (under an X server, for example xvfb-run): soak_driver <seconds> [seed]
@@ -41,9 +42,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <random>
+
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer's runtime answers this; GCC does not ship the header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 namespace {
 
@@ -72,6 +79,17 @@ long ResidentKilobytes()
 {
     static const QRegularExpression line(QStringLiteral("VmRSS:\\s+(\\d+)"));
     return line.match(QString::fromLatin1(ReadFile(QStringLiteral("/proc/self/status")))).captured(1).toLong();
+}
+
+// The memory the program holds: the resident set, or, built with AddressSanitizer, whose quarantine
+// of freed blocks fills the resident set for minutes, the heap blocks still allocated.
+long HeldKilobytes()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return long(__sanitizer_get_current_allocated_bytes() / 1024);
+#else
+    return ResidentKilobytes();
+#endif
 }
 
 // Copies the program's data into a folder of its own, so the run never touches the shipped files.
@@ -307,10 +325,11 @@ int main(int argc, char** argv)
         RunHandler([] { Act(); });
         const qint64 elapsed = clock.elapsed();
         if (baseline == 0 && elapsed > 60000)
-            baseline = ResidentKilobytes();
+            baseline = HeldKilobytes();
         if (elapsed / 10000 != lastReport) {
             lastReport = elapsed / 10000;
-            std::printf("soak: %3lld s, %ld events, resident %ld kB\n", elapsed / 1000, Events, ResidentKilobytes());
+            std::printf("soak: %3lld s, %ld events, resident %ld kB, held %ld kB\n", elapsed / 1000, Events, ResidentKilobytes(),
+                        HeldKilobytes());
             std::fflush(stdout);
             if (!QApplication::activeModalWidget() && !Repaints())
                 Fault(QStringLiteral("the main window did not repaint within a second"));
@@ -329,11 +348,11 @@ int main(int argc, char** argv)
     while (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
 
-    const long end = ResidentKilobytes();
-    if (baseline > 0) {
-        std::printf("soak: resident memory after the first minute %ld kB, at the end %ld kB\n", baseline, end);
+    const long end = HeldKilobytes();
+    if (baseline > 0 && seconds >= 120) {
+        std::printf("soak: memory held after the first minute %ld kB, at the end %ld kB\n", baseline, end);
         if (end - baseline >= 5 * 1024)
-            Fault(QStringLiteral("the resident memory grew by %1 kB").arg(end - baseline));
+            Fault(QStringLiteral("the memory held grew by %1 kB").arg(end - baseline));
     }
 
     // the window manager closes the main window: the program ends and the table is as it was
