@@ -5,6 +5,8 @@
 #include "Translations.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -37,9 +39,13 @@ UkladApplication::UkladApplication(int& argc, char** argv)
 QIcon UkladApplication::ProgramIcon()
 {
     Q_INIT_RESOURCE(icon);
+    // read as PNG and nothing else: a reader left to guess loads every image plugin to ask it
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 32, 48, 64}) {
+        QImageReader reader(QStringLiteral(":/icon/%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 

@@ -15,7 +15,8 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // The program's icon at the sizes desktops use; every window shows it.
+    // The program's icon at the sizes window lists and title bars use; every window shows it. The
+    // larger sizes, which only the installed icon theme offers, are not decoded at every start.
     static QIcon ProgramIcon();
 
 private:

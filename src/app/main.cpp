@@ -1,9 +1,11 @@
+#include "Fonts.h"
 #include "TAGlowne.h"
 #include "UkladApplication.h"
 #include "WindowSet.h"
 
 int main(int argc, char** argv)
 {
+    BeginReadingFontConfiguration();
     UkladApplication application(argc, argv);
     CreateWindows(DataFolder::OfExecutable());
     AGlowne->show();

@@ -1,3 +1,4 @@
+#include "BmpImage.h"
 #include "BuiltInBitmaps.h"
 #include "ThemeCatalog.h"
 
@@ -96,6 +97,25 @@ private slots:
         // the three styles sharing item 38 list it once
         QCOMPARE(AllBitmapResources().size(), 5 * images - 2 + 9);
         QVERIFY(LoadBitmapResource("DEEPBLUE_SIDECHANNEL_BAR").isNull());
+    }
+
+    void bitmapsAreReadAsBitmapsOnly()
+    {
+        // a reader left to guess would load every image plugin of the system (at every start) to
+        // ask it, and decode a picture of another kind
+        for (const BitmapResource& resource : AllBitmapResources())
+            QVERIFY(!LoadBitmapResource(resource.Name).isNull());
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("/imageformats/"));
+
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QByteArray png, bmp;
+        QBuffer pngBuffer(&png), bmpBuffer(&bmp);
+        QVERIFY(picture.save(&pngBuffer, "PNG") && picture.save(&bmpBuffer, "BMP"));
+        QVERIFY(ReadBmp(png).isNull());
+        QCOMPARE(ReadBmp(bmp).pixelColor(3, 3), QColor(Qt::red));
     }
 
     void builtInBitmapWholeAndFrames()

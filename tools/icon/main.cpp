@@ -1,7 +1,8 @@
 // Renders the program's icon from its SVG into PNGs of the sizes desktops ask for, and a resource
 // list of them for the windows' icon.
 // Usage: render_icon <svg file> <output folder>
-// Writes <size>x<size>/<name>.png for 16, 32, 48, 64, 128 and 256 pixels, and icon.qrc.
+// Writes <size>x<size>/<name>.png for 16, 32, 48, 64, 128 and 256 pixels, and icon.qrc listing
+// those up to 64 pixels, the sizes of window lists and title bars, which the program builds in.
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,12 @@
 #include <QSvgRenderer>
 
 #include <cstdio>
+
+namespace {
+
+constexpr int LargestBuiltIn = 64;
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -41,7 +48,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "render_icon: cannot write %s\n", qPrintable(file));
             return 1;
         }
-        qrc += QStringLiteral("<file alias=\"%1.png\">%1x%1/%2.png</file>\n").arg(size).arg(name);
+        if (size <= LargestBuiltIn)
+            qrc += QStringLiteral("<file alias=\"%1.png\">%1x%1/%2.png</file>\n").arg(size).arg(name);
     }
     QFile list(args[2] + QStringLiteral("/icon.qrc"));
     if (!list.open(QIODevice::WriteOnly) || list.write((qrc + QStringLiteral("</qresource></RCC>\n")).toUtf8()) < 0) {

@@ -135,6 +135,7 @@ QImage DecodeBitmap(const QByteArray& bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     // the header's size, before anything is decoded; a bitmap stored top-down reads with a negative
     // height

@@ -3,9 +3,16 @@
 #include <QApplication>
 #include <QFontDatabase>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
 #include <utility>
 
 namespace {
+
+// Reading the configuration and the caches of the system's fonts is the largest single step of a
+// start; nothing else needs it until the first face is registered.
+std::thread configurationReader;
 
 // Skinned text is drawn without antialiasing and with the faces' own full hinting: "MS Sans Serif"
 // is drawn from its pixel strikes either way, and "Tahoma" bold then keeps the two-pixel stems of
@@ -22,8 +29,15 @@ QFont Crisp(const QString& family, bool bold)
 
 } // namespace
 
+void BeginReadingFontConfiguration()
+{
+    configurationReader = std::thread([] { FcInit(); });
+}
+
 void RegisterFonts()
 {
+    if (configurationReader.joinable())
+        configurationReader.join();
     const std::pair<const char*, QString> faces[] = {
         {"/usr/share/wine/fonts/ms_sans_serif.ttf", SansSerifFamily},
         {"/usr/share/wine/fonts/tahoma.ttf", TitleFamily},

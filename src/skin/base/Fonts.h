@@ -8,6 +8,11 @@
 inline const QString SansSerifFamily = QStringLiteral("MS Sans Serif");
 inline const QString TitleFamily = QStringLiteral("Tahoma");
 
+// Starts reading the system's font configuration on a thread of its own, so that it goes on while
+// the application connects to the display; RegisterFonts waits for it. Call before the application
+// object exists, at most once.
+void BeginReadingFontConfiguration();
+
 // Registers the free "MS Sans Serif" and "Tahoma" faces of the system's Wine fonts; where they are
 // missing, DejaVu Sans stands in. Makes "MS Sans Serif" 11 pixels high the windows' default font.
 void RegisterFonts();

@@ -1,8 +1,10 @@
 #include "BuiltInBitmaps.h"
 
+#include "BmpImage.h"
 #include "Drawing.h"
 #include "ThemeCatalog.h"
 
+#include <QFile>
 #include <QHash>
 
 static void InitialiseResources()
@@ -22,7 +24,8 @@ QImage LoadBitmapResource(const QString& name)
     const auto found = decoded.constFind(name);
     if (found != decoded.cend())
         return *found;
-    QImage image(QStringLiteral(":/skin/") + name, "BMP");
+    QFile file(QStringLiteral(":/skin/") + name);
+    QImage image = file.open(QIODevice::ReadOnly) ? ReadBmp(file) : QImage();
     if (!image.isNull())
         image = image.convertToFormat(QImage::Format_RGB32);
     return *decoded.insert(name, image);

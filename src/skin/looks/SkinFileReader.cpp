@@ -1,5 +1,7 @@
 #include "SkinFileReader.h"
 
+#include "BmpImage.h"
+
 #include <QFile>
 #include <QImage>
 #include <QSet>
@@ -84,7 +86,7 @@ void TsuiThemeFileReader::Parse(const QByteArray& bytes)
         const QByteArray data = type <= 3 ? bytes.mid(dataOffset, dataSize) : QByteArray();
         switch (type) {
         case 0:
-            if (!data.startsWith("BM") || QImage::fromData(data, "BMP").isNull())
+            if (!data.startsWith("BM") || ReadBmp(data).isNull())
                 Damaged("an image entry is not a bitmap");
             images_.append({name, data});
             break;

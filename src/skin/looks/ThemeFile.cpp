@@ -1,5 +1,6 @@
 #include "ThemeFile.h"
 
+#include "BmpImage.h"
 #include "Drawing.h"
 #include "ThemeCatalog.h"
 
@@ -32,7 +33,7 @@ void TsuiFileThemeMgr::GetBitmap(int item, QImage* picture) const
     if (!reader_ || !picture)
         return;
     if (const QByteArray* data = reader_->FindImage(ItemKey(item))) {
-        const QImage image = QImage::fromData(*data, "BMP");
+        const QImage image = ReadBmp(*data);
         if (!image.isNull())
             *picture = image.convertToFormat(QImage::Format_RGB32);
     }
