@@ -80,8 +80,6 @@ TOknoA3D::TOknoA3D(DataFolder folder)
     setFocusPolicy(Qt::StrongFocus);
     resize(422, 297);
     PlaceOnFirstShow(this, [this] { CenterOnScreen(this); });
-    view_ = new AtomView(this);
-    view_->setGeometry(rect());
     BuildOptionsPanel();
     // a frame as often as the screen shows one, no oftener: the animation's angles move on Timer2
     Timer1 = new QTimer(this);
@@ -167,7 +165,7 @@ void TOknoA3D::Rysuj_atom()
 {
     // nothing is drawn while the window is hidden; the model state goes on and shows on the next frame
     if (isVisible() && drawn_ != Shown())
-        view_->update();
+        View()->update();
 }
 
 void TOknoA3D::pierwiastek(const QString& symbol)
@@ -227,8 +225,22 @@ void TOknoA3D::Timer1Timer()
     Rysuj_atom();
 }
 
+AtomView* TOknoA3D::View()
+{
+    // made when first needed: making an OpenGL surface loads the display's OpenGL support, which a
+    // start does not need for a window it does not show
+    if (!view_) {
+        view_ = new AtomView(this);
+        view_->setGeometry(rect());
+        view_->lower();
+        view_->show();
+    }
+    return view_;
+}
+
 void TOknoA3D::showEvent(QShowEvent* event)
 {
+    View();
     RunHandler([this] { FormShow(); });
     QWidget::showEvent(event);
 }
@@ -250,6 +262,7 @@ void TOknoA3D::keyPressEvent(QKeyEvent* event)
 
 void TOknoA3D::resizeEvent(QResizeEvent* event)
 {
-    view_->setGeometry(rect());
+    if (view_)
+        view_->setGeometry(rect());
     QWidget::resizeEvent(event);
 }

@@ -70,7 +70,8 @@ public:
     void Ustaw_scene();
     void DrawFrame();
 
-    AtomView* View() const { return view_; }
+    // The OpenGL surface under the options panel, made when the window first shows or when asked.
+    AtomView* View();
 
     double KatX = 0, KatY = 0;
     std::int32_t Odleglosc = 0, PrzesuniecieY = 0;
@@ -105,6 +106,6 @@ private:
     void BuildOptionsPanel();
 
     DataFolder folder_;
-    AtomView* view_;
+    AtomView* view_ = nullptr;
     std::optional<Scene> drawn_;  // the scene of the last frame drawn
 };

@@ -117,6 +117,20 @@ private slots:
         QCOMPARE(ShellElectronCounts(configuration), counts);
     }
 
+    void theSurfaceIsMadeWhenTheWindowFirstShowsUnderTheOptions()
+    {
+        TestFolder folder;
+        TOknoA3D window(folder.Data());
+        QCOMPARE(window.findChild<QOpenGLWidget*>(), nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* surface = window.findChild<QOpenGLWidget*>();
+        QVERIFY(surface && surface->isVisible());
+        QCOMPARE(surface->geometry(), window.rect());
+        QVERIFY(window.children().indexOf(surface) < window.children().indexOf(window.suiPanel1));
+        QCOMPARE(window.View(), surface);
+    }
+
     void withoutAnElementOnlyTheBackground()
     {
         AtomWindow w("H +1\r\n");
