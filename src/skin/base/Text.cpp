@@ -3,11 +3,15 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <optional>
 
 namespace {
 
@@ -85,13 +89,13 @@ public:
     {
         canvas.save();
         canvas.setFont(regular_);
+        Glyphs& glyphs = GlyphsOf(regular_);
         int x = origin.x();
         for (int i = 0; i < line.Text.size(); ++i) {
-            const QString glyph(line.Text[i]);
             x += Gap(i, line.Text[i]);
-            canvas.drawText(QPoint(x, origin.y()), glyph);
+            DrawGlyph(canvas, QPoint(x, origin.y()), line.Text[i], glyphs);
             if (bold_)
-                canvas.drawText(QPoint(x + 1, origin.y()), glyph);
+                DrawGlyph(canvas, QPoint(x + 1, origin.y()), line.Text[i], glyphs);
             const int advance = Advance(line.Text[i]);
             if (i == line.Underlined)
                 canvas.fillRect(QRect(x, origin.y() + metrics_.underlinePos(), advance, metrics_.lineWidth()), canvas.pen().color());
@@ -113,6 +117,36 @@ private:
         regular.setBold(false);
         regular.setUnderline(false);
         return regular;
+    }
+
+    // The face's own glyphs, shaped once each and drawn from then on as they are; a character the
+    // face lacks has no glyph here and is drawn as text, in a face that has it.
+    using Glyphs = QHash<char16_t, std::optional<QGlyphRun>>;
+
+    static Glyphs& GlyphsOf(const QFont& face)
+    {
+        static QHash<QFont, Glyphs> faces;
+        return faces[face];
+    }
+
+    void DrawGlyph(QPainter& canvas, QPoint origin, QChar character, Glyphs& glyphs) const
+    {
+        auto found = glyphs.find(character.unicode());
+        if (found == glyphs.end()) {
+            const QRawFont face = QRawFont::fromFont(regular_);
+            std::optional<QGlyphRun> glyph;
+            if (face.supportsCharacter(character)) {
+                glyph.emplace();
+                glyph->setRawFont(face);
+                glyph->setGlyphIndexes(face.glyphIndexesForString(QString(character)));
+                glyph->setPositions({QPointF(0, 0)});
+            }
+            found = glyphs.insert(character.unicode(), glyph);
+        }
+        if (*found)
+            canvas.drawGlyphRun(origin, **found);
+        else
+            canvas.drawText(origin, QString(character));
     }
 
     static QString WithoutMnemonic(const QString& text, int& underlined)
