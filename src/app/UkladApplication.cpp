@@ -4,6 +4,8 @@
 #include "Fonts.h"
 #include "Translations.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -39,10 +41,11 @@ UkladApplication::UkladApplication(int& argc, char** argv)
 QIcon UkladApplication::ProgramIcon()
 {
     Q_INIT_RESOURCE(icon);
-    // read as PNG and nothing else: a reader left to guess loads every image plugin to ask it
+    // every size built in, read as PNG and nothing else: a reader left to guess loads every image
+    // plugin to ask it
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        QImageReader reader(QStringLiteral(":/icon/%1.png").arg(size), "png");
+    for (const QFileInfo& file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files)) {
+        QImageReader reader(file.filePath(), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }

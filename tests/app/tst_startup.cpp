@@ -56,6 +56,10 @@ private slots:
         QVERIFY(!(AGlowne->windowFlags() & Qt::WindowStaysOnTopHint));
         QCOMPARE(AGlowne->Elements().ToBytes(), DistinctRecords(111));
         QVERIFY(errors.messages.isEmpty());
+        // the built-in sizes of the icon, each decoded
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+        QVERIFY(!icon.pixmap(64).isNull());
     }
 
     void windowsWithoutAResizableFrameAdvertiseOneSize()

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QColor Background(0xFF, 0xFF, 0xFF);
-const QColor Ink(0x20, 0x20, 0x20);
 const QColor Quiet(0x60, 0x60, 0x60);
 const QColor CellEdge(0x40, 0x40, 0x40);
 const QColor BallLight(0xE6, 0xF0, 0xFF);
@@ -172,7 +170,7 @@ void DrawCell(QPainter& canvas, const Crystal& crystal)
     // the edges from the origin named a, b and c at their far ends, pushed away from the cell
     const QPointF middle = bounds.center() * scale + shift;
     canvas.setFont(PictureFont(12, true));
-    canvas.setPen(Ink);
+    canvas.setPen(PictureInk);
     for (int axis = 0; axis < 3; ++axis) {
         const QPointF end = place(corners[1 << axis]);
         QPointF away = end - middle;
@@ -197,7 +195,7 @@ bool AnyAtomOnTheBoundary(const QList<Point3>& atoms)
 }
 
 // Text in the column right of the drawing, wrapped; moves the line down past it.
-void Line(QPainter& canvas, int& top, const QString& text, const QFont& font, const QColor& colour = Ink)
+void Line(QPainter& canvas, int& top, const QString& text, const QFont& font, const QColor& colour = PictureInk)
 {
     canvas.setFont(font);
     canvas.setPen(colour);
@@ -212,7 +210,7 @@ void Line(QPainter& canvas, int& top, const QString& text, const QFont& font, co
 QImage CrystalPicture(const ShippedElement& element, const Crystal& crystal)
 {
     QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
-    picture.fill(Background);
+    picture.fill(PictureBackground);
     QPainter canvas(&picture);
     DrawPictureTitle(canvas, QStringLiteral("%1 (%2) – budowa kryształu").arg(element.PolishName, element.Symbol));
 
@@ -227,7 +225,7 @@ QImage CrystalPicture(const ShippedElement& element, const Crystal& crystal)
     top += 4;
     Line(canvas, top, QStringLiteral("Układ krystalograficzny: ") + SystemName(crystal.Group.Number), regular);
 
-    canvas.setPen(Ink);
+    canvas.setPen(PictureInk);
     canvas.setFont(regular);
     const QString label = QStringLiteral("Grupa przestrzenna: ");
     const int baseline = top + QFontMetrics(regular).ascent();

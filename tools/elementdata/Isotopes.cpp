@@ -12,8 +12,6 @@
 
 namespace {
 
-const QColor Background(0xFF, 0xFF, 0xFF);
-const QColor Ink(0x20, 0x20, 0x20);
 const QColor Grid(0xD0, 0xD0, 0xD0);
 const QColor StableBar(0x3A, 0x6E, 0xC8);
 const QColor RadioactiveBar(0xE0, 0x8A, 0x1E);
@@ -64,7 +62,7 @@ QMap<QString, QList<NaturalIsotope>> ReadNaturalIsotopes(const QString& isotopes
 QImage IsotopePicture(const ShippedElement& element, const QList<NaturalIsotope>& isotopes)
 {
     QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
-    picture.fill(Background);
+    picture.fill(PictureBackground);
     QPainter canvas(&picture);
     DrawPictureTitle(canvas, QStringLiteral("%1 (%2) – izotopy w przyrodzie").arg(element.PolishName, element.Symbol));
 
@@ -75,9 +73,9 @@ QImage IsotopePicture(const ShippedElement& element, const QList<NaturalIsotope>
     canvas.setFont(PictureFont(11));
     for (int percent = 0; percent <= 100; percent += 25) {
         const int y = bottom - plotHeight * percent / 100;
-        canvas.setPen(percent == 0 ? Ink : Grid);
+        canvas.setPen(percent == 0 ? PictureInk : Grid);
         canvas.drawLine(left, y, right, y);
-        canvas.setPen(Ink);
+        canvas.setPen(PictureInk);
         canvas.drawText(QRect(4, y - 7, left - 10, 14), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(percent));
     }
     const int count = int(isotopes.size());
@@ -88,7 +86,7 @@ QImage IsotopePicture(const ShippedElement& element, const QList<NaturalIsotope>
         const int centre = left + slot * k + slot / 2;
         const int height = std::max(1, int(std::lround(plotHeight * isotope.Abundance / 100.0)));
         canvas.fillRect(QRect(centre - barWidth / 2, bottom - height, barWidth, height), isotope.Radioactive ? RadioactiveBar : StableBar);
-        canvas.setPen(Ink);
+        canvas.setPen(PictureInk);
         canvas.setFont(PictureFont(11, true));
         const QString percent = PolishNumber(isotope.Abundance, 4) + QLatin1Char('%');
         canvas.drawText(QRect(centre - slot / 2, bottom - height - 16, slot, 14), Qt::AlignCenter, percent);
@@ -109,7 +107,7 @@ QImage IsotopePicture(const ShippedElement& element, const QList<NaturalIsotope>
     }
     if (anyRadioactive) {
         canvas.setFont(PictureFont(11));
-        canvas.setPen(Ink);
+        canvas.setPen(PictureInk);
         canvas.fillRect(QRect(left, PictureHeight - 22, 12, 12), RadioactiveBar);
         canvas.drawText(QRect(left + 18, PictureHeight - 24, right - left - 18, 16), Qt::AlignLeft | Qt::AlignVCenter,
                         QStringLiteral("* izotop promieniotwórczy o bardzo długim czasie połowicznego rozpadu"));

@@ -32,7 +32,7 @@ void DrawPictureTitle(QPainter& canvas, const QString& title)
     QFont font = PictureFont(18);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     canvas.setFont(font);
-    canvas.setPen(QColor(0x20, 0x20, 0x20));
+    canvas.setPen(PictureInk);
     for (int dx : {0, 1})
         canvas.drawText(QRect(16 + dx, 8, PictureWidth - 32, 24), Qt::AlignLeft | Qt::AlignVCenter, title);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +12,10 @@
 
 constexpr int PictureWidth = 660;
 constexpr int PictureHeight = 250;
+
+// The ground and the text of every picture.
+inline const QColor PictureBackground(0xFF, 0xFF, 0xFF);
+inline const QColor PictureInk(0x20, 0x20, 0x20);
 
 // The Wine faces the program draws in, registered once; pictures are drawn without smoothing of
 // text, so they are the same on every machine with the same faces.
