@@ -91,6 +91,30 @@ private slots:
         }
     }
 
+    void pixelFaceGlyphsAreTheFacesOwnDrawing()
+    {
+        // a glyph drawn from its once-shaped copy is what the face draws for the character; one the
+        // face lacks is drawn in a face that has it
+        RegisterFonts();
+        const QFont font = SansSerifFont();
+        const QPoint baseline(4, QFontMetrics(font).ascent() + 2);
+        for (const QString text : {"A", "g", "ł", "Ż", "§", "→"}) {
+            QImage ours(24, 24, QImage::Format_RGB32), faces(24, 24, QImage::Format_RGB32);
+            for (QImage* image : {&ours, &faces}) {
+                image->fill(Qt::white);
+                QPainter canvas(image);
+                canvas.setFont(font);
+                canvas.setPen(Qt::black);
+                if (image == &ours)
+                    DrawText(canvas, baseline, text);
+                else
+                    canvas.drawText(baseline, text);
+            }
+            QCOMPARE(ours, faces);
+            QCOMPARE(InkColumnRuns(ours, ours.rect(), IsBlack) > 0, true);
+        }
+    }
+
     void sliceStripCutsWholeFramesAndDropsTheRemainder()
     {
         QImage strip = Blank(10, 2);
