@@ -5,6 +5,9 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 namespace {
 constexpr const char* AlignProperty = "Align";
 }
@@ -24,10 +27,17 @@ void SetAlign(QWidget* control, TAlign align)
 
 void ArrangeAlignedChildren(QWidget* container, QRect area)
 {
-    const auto children = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    // each child's alignment read once: a property read by name searches the class's property table
+    std::vector<std::pair<QWidget*, TAlign>> aligned;
+    for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || child->isHidden())
+            continue;
+        if (const TAlign align = AlignOf(child); align != TAlign::alNone)
+            aligned.emplace_back(child, align);
+    }
     for (TAlign pass : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
-        for (QWidget* child : children) {
-            if (AlignOf(child) != pass || child->isWindow() || child->isHidden())
+        for (const auto& [child, align] : aligned) {
+            if (align != pass)
                 continue;
             switch (pass) {
             case TAlign::alTop:

@@ -15,6 +15,15 @@
 
 namespace {
 
+// The font's regular weight, not underlined: what a pixel face's glyphs are drawn from.
+QFont RegularOf(const QFont& font)
+{
+    QFont regular(font);
+    regular.setBold(false);
+    regular.setUnderline(false);
+    return regular;
+}
+
 // Text of a pixel face (one without a bold face of its own, as "MS Sans Serif"), laid out glyph by
 // glyph in its regular glyphs. Bold is struck twice, one pixel apart, and every glyph advances one
 // pixel more than its own width. A glyph whose ink starts at its origin (the face's "ł", "j", "A",
@@ -29,7 +38,7 @@ public:
     };
 
     PixelFaceLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
-        : regular_(Regular(font)), metrics_(regular_), bold_(font.bold()), underline_(font.underline())
+        : regular_(RegularOf(font)), metrics_(regular_), bold_(font.bold()), underline_(font.underline())
     {
         int underlined = -1;
         QString shown = (flags & Qt::TextShowMnemonic) ? WithoutMnemonic(text, underlined) : text;
@@ -111,14 +120,6 @@ public:
     int Ascent() const { return metrics_.ascent(); }
 
 private:
-    static QFont Regular(const QFont& font)
-    {
-        QFont regular(font);
-        regular.setBold(false);
-        regular.setUnderline(false);
-        return regular;
-    }
-
     // The face's own glyphs, shaped once each and drawn from then on as they are; a character the
     // face lacks has no glyph here and is drawn as text, in a face that has it.
     using Glyphs = QHash<char16_t, std::optional<QGlyphRun>>;
@@ -209,17 +210,30 @@ private:
 
 } // namespace
 
+namespace {
+
+bool HasBoldFace(const QString& family)
+{
+    for (const QString& style : QFontDatabase::styles(family))
+        if (QFontDatabase::weight(family, style) >= QFont::DemiBold)
+            return true;
+    return false;
+}
+
+} // namespace
+
 bool IsPixelFace(const QFont& font)
 {
+    // A family the font database lists with a bold face is no pixel face, which it knows without
+    // loading a face. Otherwise the family asked for may be a name for another one ("Sans Serif"):
+    // the face that stands for it is found in the regular weight, as a pixel face draws from that one
+    // only, and a bold face that does not exist is not loaded just to learn its name.
     static QHash<QString, bool> pixelFaces;
-    const QString family = QFontInfo(font).family();
-    const auto found = pixelFaces.constFind(family);
+    const auto found = pixelFaces.constFind(font.family());
     if (found != pixelFaces.cend())
         return *found;
-    bool bold = false;
-    for (const QString& style : QFontDatabase::styles(family))
-        bold = bold || QFontDatabase::weight(family, style) >= QFont::DemiBold;
-    return *pixelFaces.insert(family, !bold);
+    const bool pixel = !HasBoldFace(font.family()) && !HasBoldFace(QFontInfo(RegularOf(font)).family());
+    return *pixelFaces.insert(font.family(), pixel);
 }
 
 void DrawText(QPainter& canvas, const QRect& rect, int flags, const QString& text)
@@ -245,6 +259,12 @@ QSize TextSize(const QFont& font, const QString& text, int flags)
     if (IsPixelFace(font))
         return PixelFaceLayout(font, text, flags, 0).Size();
     return QFontMetrics(font).size(flags, text);
+}
+
+int LineHeight(const QFont& font)
+{
+    // a pixel face's bold is its regular glyphs struck twice: the regular face's line
+    return QFontMetrics(IsPixelFace(font) ? RegularOf(font) : font).height();
 }
 
 int TextWidth(const QFont& font, const QString& text)

@@ -20,6 +20,8 @@ void DrawText(QPainter& canvas, const QPoint& baseline, const QString& text);
 // The size the text takes in the font, with the emboldening.
 QSize TextSize(const QFont& font, const QString& text, int flags = 0);
 int TextWidth(const QFont& font, const QString& text);
+// The height of a line of text in the font.
+int LineHeight(const QFont& font);
 // Where the text lands when drawn into the rectangle with the flags.
 QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString& text);
 

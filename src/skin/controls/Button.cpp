@@ -432,7 +432,7 @@ QSize TsuiButton::GlyphSize() const
 QPoint TsuiButton::GlyphPosition() const
 {
     const int W = width(), H = height(), gw = GlyphSize().width(), gh = GlyphSize().height(), s = spacing_;
-    const int tw = TextWidth(font(), Caption()), th = QFontMetrics(font()).height();
+    const int tw = TextWidth(font(), Caption()), th = LineHeight(font());
     switch (layout_) {
     case TButtonLayout::blGlyphLeft: return QPoint((W - gw - tw - s) / 2, (H - gh) / 2);
     case TButtonLayout::blGlyphRight: return QPoint((W + tw + s - gw) / 2, (H - gh) / 2);
@@ -445,7 +445,7 @@ QPoint TsuiButton::GlyphPosition() const
 QPoint TsuiButton::TextPosition() const
 {
     const int W = width(), H = height(), gw = GlyphSize().width(), gh = GlyphSize().height(), s = spacing_;
-    const int tw = TextWidth(font(), Caption()), th = QFontMetrics(font()).height();
+    const int tw = TextWidth(font(), Caption()), th = LineHeight(font());
     const QPoint g = GlyphPosition();
     switch (layout_) {
     case TButtonLayout::blGlyphLeft: return QPoint(g.x() + gw + s, (H - th) / 2);

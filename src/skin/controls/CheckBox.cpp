@@ -89,7 +89,7 @@ void TsuiCheckBox::FitSize()
     if (!autoSize_)
         return;
     const QImage& frame = Frame();
-    const int textHeight = QFontMetrics(font()).height();
+    const int textHeight = LineHeight(font());
     resize(frame.width() + TextWidth(font(), caption_) + 8, std::max(textHeight + 2, frame.height()) + 4);
 }
 
@@ -158,7 +158,7 @@ void TsuiCheckBox::paintEvent(QPaintEvent*)
     canvas.drawImage(1, (height() - frame.height()) / 2, frame);
     canvas.setFont(font());
     canvas.setPen(isEnabled() ? palette().color(QPalette::WindowText) : QColor(0x80, 0x80, 0x80));
-    const int textHeight = QFontMetrics(font()).height();
+    const int textHeight = LineHeight(font());
     const int y = (height() - textHeight) / 2;
     DrawText(canvas, QRect(QPoint(frame.width() + 4, y), QPoint(width() - 1, height() - 1)),
              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic, caption_);

@@ -56,10 +56,10 @@ void TLabel::FitToText()
         return;
     if (wordWrap_) {
         const QRect used = TextBounds(font(), QRect(0, 0, width(), 1 << 20), Flags(), caption_);
-        resize(width(), std::max(used.height(), QFontMetrics(font()).height()));
+        resize(width(), std::max(used.height(), LineHeight(font())));
         return;
     }
-    resize(TextSize(font(), caption_, Qt::TextSingleLine | Qt::TextShowMnemonic).width(), QFontMetrics(font()).height());
+    resize(TextSize(font(), caption_, Qt::TextSingleLine | Qt::TextShowMnemonic).width(), LineHeight(font()));
 }
 
 void TLabel::changeEvent(QEvent* event)
