@@ -122,10 +122,11 @@ void TsuiPanel::UpdateHot(QPoint cursor)
 
 void TsuiPanel::paintEvent(QPaintEvent*)
 {
+    // drawn as tall as when expanded, so that while it folds its lower part is cut off; straight
+    // onto the window, where only the region being repainted is touched
     const int w = width(), barH = bar_.height();
-    QImage buffer(QSize(w, std::max(expandedHeight_, height())), QImage::Format_RGB32);
-    QPainter canvas(&buffer);
-    const QRect client(0, 0, w, buffer.height());
+    QPainter canvas(this);
+    const QRect client(0, 0, w, std::max(expandedHeight_, height()));
     canvas.fillRect(client, ColorToRGB(color_));
     canvas.setPen(ColorToRGB(borderColor_));
     canvas.drawRect(client.adjusted(0, 0, -1, -1));
@@ -144,8 +145,6 @@ void TsuiPanel::paintEvent(QPaintEvent*)
         SliceStrip(button_, picture, 4, frame);
         canvas.drawImage(w - 13 - 4, (hit.top() + button_.height() - 12) / 2 + 2, picture);
     }
-    canvas.end();
-    QPainter(this).drawImage(0, 0, buffer);
 }
 
 void TsuiPanel::resizeEvent(QResizeEvent*)

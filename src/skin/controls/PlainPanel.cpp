@@ -15,12 +15,11 @@ void DrawBevel(QPainter& canvas, QRect& rect, TPlainPanel::Bevel bevel)
     const QColor light = ColorToRGB(clBtnHighlight), dark = ColorToRGB(clBtnShadow);
     const QColor topLeft = bevel == TPlainPanel::Bevel::Raised ? light : dark;
     const QColor bottomRight = bevel == TPlainPanel::Bevel::Raised ? dark : light;
-    canvas.setPen(topLeft);
-    canvas.drawLine(rect.left(), rect.bottom(), rect.left(), rect.top());
-    canvas.drawLine(rect.left(), rect.top(), rect.right(), rect.top());
-    canvas.setPen(bottomRight);
-    canvas.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
-    canvas.drawLine(rect.right(), rect.bottom(), rect.left(), rect.bottom());
+    // one-pixel lines as rectangles: the painter's line drawing is many times slower for the same pixels
+    canvas.fillRect(rect.left(), rect.top(), 1, rect.height(), topLeft);
+    canvas.fillRect(rect.left(), rect.top(), rect.width(), 1, topLeft);
+    canvas.fillRect(rect.right(), rect.top(), 1, rect.height(), bottomRight);
+    canvas.fillRect(rect.left(), rect.bottom(), rect.width(), 1, bottomRight);
     rect.adjust(1, 1, -1, -1);
 }
 
