@@ -1,4 +1,5 @@
-// Start-up time, whole process: from starting an executable until its first window is first drawn.
+// Start-up time, whole process: from starting an executable until its first window is first drawn;
+// then the memory each holds idle after start-up (VmRSS a second after its first frame).
 // The X server reports damage on a newly mapped top-level window twice: first for its own fill of
 // the window's background when it maps it, then for the program's first frame; the second report
 // is the one timed. Runs the program and a
@@ -28,7 +29,29 @@ int IgnoreErrors(Display*, XErrorEvent*)
     return 0;
 }
 
-double MillisecondsToFirstPaint(Display* display, int damageEvent, const char* program)
+struct Start {
+    double Milliseconds;
+    double IdleMegabytes;  // 0 unless asked for
+};
+
+// The resident memory of the process, in MB, or 0 when it cannot be read.
+double ResidentMegabytes(pid_t process)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/status", int(process));
+    FILE* status = std::fopen(path, "r");
+    if (!status)
+        return 0;
+    char line[256];
+    long kilobytes = 0;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmRSS: %ld kB", &kilobytes) == 1)
+            break;
+    std::fclose(status);
+    return kilobytes / 1024.0;
+}
+
+Start StartOnce(Display* display, int damageEvent, const char* program, bool idleMemory)
 {
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
@@ -50,10 +73,15 @@ double MillisecondsToFirstPaint(Display* display, int damageEvent, const char* p
             elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     }
     XSelectInput(display, root, NoEventMask);
+    double megabytes = 0;
+    if (idleMemory) {
+        sleep(1);
+        megabytes = ResidentMegabytes(child);
+    }
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     XSync(display, True);
-    return elapsed;
+    return {elapsed, megabytes};
 }
 
 double Median(std::vector<double> values)
@@ -79,12 +107,12 @@ int main(int argc, char** argv)
         return 1;
     }
     XSetErrorHandler(IgnoreErrors);
-    MillisecondsToFirstPaint(display, damageEvent, argv[2]);  // warm the file cache
-    MillisecondsToFirstPaint(display, damageEvent, argv[1]);
+    StartOnce(display, damageEvent, argv[2], false);  // warm the file cache
+    StartOnce(display, damageEvent, argv[1], false);
     std::vector<double> ratios, programTimes, bareTimes;
     for (int i = 0; i < rounds; ++i) {
-        const double program = MillisecondsToFirstPaint(display, damageEvent, argv[1]);
-        const double bare = MillisecondsToFirstPaint(display, damageEvent, argv[2]);
+        const double program = StartOnce(display, damageEvent, argv[1], false).Milliseconds;
+        const double bare = StartOnce(display, damageEvent, argv[2], false).Milliseconds;
         programTimes.push_back(program);
         bareTimes.push_back(bare);
         ratios.push_back(program / bare);
@@ -92,6 +120,13 @@ int main(int argc, char** argv)
     }
     std::printf("median: program %.1f ms, bare window %.1f ms, median ratio %.2f\n",
                 Median(programTimes), Median(bareTimes), Median(ratios));
+    std::vector<double> programMemory, bareMemory;
+    for (int i = 0; i < 5; ++i) {
+        programMemory.push_back(StartOnce(display, damageEvent, argv[1], true).IdleMegabytes);
+        bareMemory.push_back(StartOnce(display, damageEvent, argv[2], true).IdleMegabytes);
+    }
+    std::printf("idle memory (median of 5): program %.2f MB, bare window %.2f MB, ratio %.3f\n",
+                Median(programMemory), Median(bareMemory), Median(programMemory) / Median(bareMemory));
     XCloseDisplay(display);
     return 0;
 }
