@@ -1,3 +1,4 @@
+#include "FirstFrame.h"
 #include "Fonts.h"
 #include "TAGlowne.h"
 #include "UkladApplication.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     UkladApplication application(argc, argv);
     CreateWindows(DataFolder::OfExecutable());
     AGlowne->show();
+    AfterFirstFrame(*AGlowne, ReturnFreedMemory);
     const int result = application.exec();
     DestroyWindows();
     return result;

@@ -1,4 +1,5 @@
 #include "ErrorRecorder.h"
+#include "FirstFrame.h"
 #include "Form.h"
 #include "Menu.h"
 #include "MenuBar.h"
@@ -52,6 +53,8 @@ private slots:
         QCOMPARE(Informacje->minimumSize(), QSize(130, 50));
         QVERIFY(AGlowne->isVisible());
         QVERIFY(!Informacje->isVisible() && !InfooProgz->isVisible() && !OknoA3D->isVisible());
+        // the hidden windows stand in their frames; their controls wait until they are first wanted
+        QVERIFY(!Informacje->Label8 && !InfooProgz->Image1);
         QVERIFY(Informacje->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!(AGlowne->windowFlags() & Qt::WindowStaysOnTopHint));
         QCOMPARE(AGlowne->Elements().ToBytes(), DistinctRecords(111));
@@ -220,6 +223,26 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().count(InfooProgz), 1);
         QVERIFY(InfooProgz->close());
         QVERIFY(AGlowne->isVisible());
+    }
+
+    void workAfterTheFirstFrameRunsOnceTheFrameIsDrawn()
+    {
+        struct Window : QWidget {
+            int paints = 0;
+            void paintEvent(QPaintEvent*) override { ++paints; }
+        } window;
+        window.resize(100, 80);
+        window.show();
+        int runs = 0, paintsBefore = -1;
+        AfterFirstFrame(window, [&] { ++runs, paintsBefore = window.paints; });
+        QCOMPARE(runs, 0);
+        QTRY_COMPARE(runs, 1);
+        QVERIFY(paintsBefore >= 1);
+        window.hide();
+        window.show();
+        window.repaint();
+        QTest::qWait(20);
+        QCOMPARE(runs, 1);
     }
 
     void freeFontsAreRegistered()
