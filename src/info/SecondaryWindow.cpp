@@ -20,3 +20,19 @@ TSecondaryWindow::TSecondaryWindow(const QWidget* mainWindow, const QString& tit
     suiForm1 = new TsuiForm(this);
     suiForm1->SetTitleBarButtons(buttons);
 }
+
+void TSecondaryWindow::BuildContentsOnce()
+{
+    if (built_)
+        return;
+    built_ = true;
+    BuildContents();
+}
+
+void TSecondaryWindow::setVisible(bool visible)
+{
+    // before Qt shows the window: children made once it shows would stay hidden
+    if (visible)
+        BuildContentsOnce();
+    QWidget::setVisible(visible);
+}

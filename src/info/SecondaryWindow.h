@@ -16,10 +16,21 @@ class TSecondaryWindow : public QWidget {
 public:
     enum class Sizing { Resizable, Fixed };
 
+    // Builds the window's controls unless they stand already. Showing the window builds them.
+    void BuildContentsOnce();
+    void setVisible(bool visible) override;
+
     TsuiForm* suiForm1;
 
 protected:
     // The client size is the size inside the 3-pixel frame.
     TSecondaryWindow(const QWidget* mainWindow, const QString& title, QSize clientSize, Sizing sizing,
                      std::initializer_list<TsuiTitleBarBtnType> buttons);
+
+    // The controls inside the frame, built when the window is first shown or first filled: a start
+    // does not wait for windows it does not show, nor keeps their controls until they are wanted.
+    virtual void BuildContents() = 0;
+
+private:
+    bool built_ = false;
 };

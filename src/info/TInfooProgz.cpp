@@ -55,6 +55,10 @@ TInfooProgz::TInfooProgz(const QWidget* mainWindow)
     : TSecondaryWindow(mainWindow, QStringLiteral("Informacje o programie..."), QSize(544, 320), Sizing::Fixed,
                        {TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiClose})
 {
+}
+
+void TInfooProgz::BuildContents()
+{
     Image1 = new TImage(suiForm1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 40, 305, 281);

@@ -20,13 +20,15 @@ public:
 
     void suiButton1Click(QObject* sender);
 
-    TImage* Image1;
-    TLabel *Label1, *Label2;
-    TsuiURLLabel* suiURLLabel1;
-    TsuiButton* suiButton1;
-    TsuiMemo* suiMemo1;
+    // none until the window is first shown
+    TImage* Image1 = nullptr;
+    TLabel *Label1 = nullptr, *Label2 = nullptr;
+    TsuiURLLabel* suiURLLabel1 = nullptr;
+    TsuiButton* suiButton1 = nullptr;
+    TsuiMemo* suiMemo1 = nullptr;
 
 protected:
+    void BuildContents() override;
     // The emblem is decoded when the window first shows, not at start-up.
     void showEvent(QShowEvent* event) override;
 };

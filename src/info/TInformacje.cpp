@@ -28,6 +28,10 @@ TInformacje::TInformacje(const QWidget* mainWindow, DataFolder folder)
                        {TsuiTitleBarBtnType::suiClose}),
       folder_(std::move(folder))
 {
+}
+
+void TInformacje::BuildContents()
+{
     BuildPages();
     BuildFirstPage();
 }
@@ -140,6 +144,7 @@ QString TInformacje::FileOfRecord(const QString& path, const QString& name) cons
 
 void TInformacje::Wypelnij(const TElementRecord& record)
 {
+    BuildContentsOnce();
     suiTabSheet2->SetTabVisible(false);
     Label8->SetCaption(Cp1250ToString(record.Symbol.Text()));
     Label9->SetCaption(Cp1250ToString(record.PolishName.Text()));
@@ -178,6 +183,7 @@ void TInformacje::Wypelnij(const TElementRecord& record)
 
 void TInformacje::Wpisz_powloki(const QString& symbol)
 {
+    BuildContentsOnce();
     static const char* const letters[] = {"K-", "L-", "M-", "N-", "O-", "P-", "Q-"};
     const std::optional<QByteArray> bytes = StringToCp1250(symbol);
     const QByteArray configuration = Znajdz_konfiguracje(folder_, bytes.value_or(QByteArray()));

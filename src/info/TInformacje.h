@@ -49,16 +49,21 @@ public:
     void suiTabSheet4Show(QObject* sender);
     void suiTabSheet5Show(QObject* sender);
 
-    TsuiPageControl* suiPageControl1;
-    TsuiTabSheet *suiTabSheet1, *suiTabSheet2, *suiTabSheet3, *suiTabSheet4, *suiTabSheet5;
-    TLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10, *Label11,
-        *Label12, *Label13, *Label14, *Label15, *Label16;
-    TsuiButton* suiButton1;
-    TImage *Image1, *Image2;
-    QTextEdit* RichEdit1;
+    // none until the window is first shown or filled
+    TsuiPageControl* suiPageControl1 = nullptr;
+    TsuiTabSheet *suiTabSheet1 = nullptr, *suiTabSheet2 = nullptr, *suiTabSheet3 = nullptr, *suiTabSheet4 = nullptr,
+                 *suiTabSheet5 = nullptr;
+    TLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
+           *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr,
+           *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr,
+           *Label16 = nullptr;
+    TsuiButton* suiButton1 = nullptr;
+    TImage *Image1 = nullptr, *Image2 = nullptr;
+    QTextEdit* RichEdit1 = nullptr;
 
 protected:
     bool event(QEvent* event) override;
+    void BuildContents() override;
 
 private:
     void BuildPages();

@@ -357,7 +357,7 @@ private slots:
     {
         Program program;
         program.Start();
-        QVERIFY(InfooProgz->Image1->Picture().isNull());  // decoded when the window first shows
+        QVERIFY(!InfooProgz->Image1);  // the controls and the emblem wait for the window's first showing
         AGlowne->Informacjeoprogramie1->trigger();
         QCOMPARE(InfooProgz->Image1->Picture().size(), QSize(270, 267));
         const QImage emblem = InfooProgz->Image1->Picture();
