@@ -1,6 +1,7 @@
 #include "UkladApplication.h"
 
 #include "ErrorReport.h"
+#include "FirstFrame.h"
 #include "Fonts.h"
 #include "Translations.h"
 
@@ -34,8 +35,13 @@ UkladApplication::UkladApplication(int& argc, char** argv)
     setApplicationDisplayName(Title);
     InstallTranslations(*this, QLocale());
     RegisterFonts();
-    setWindowIcon(ProgramIcon());
     CloseOnTerminationSignals();
+}
+
+void UkladApplication::FinishStart()
+{
+    setWindowIcon(ProgramIcon());
+    ReturnFreedMemory();
 }
 
 QIcon UkladApplication::ProgramIcon()

@@ -19,6 +19,10 @@ public:
     // larger sizes, which only the installed icon theme offers, are not decoded at every start.
     static QIcon ProgramIcon();
 
+    // What a start leaves until the main window has drawn its first frame: the icon, which only the
+    // window manager and the about window show, and the heap pages the start freed.
+    void FinishStart();
+
 private:
     void CloseOnTerminationSignals();
 };

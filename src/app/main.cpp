@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     UkladApplication application(argc, argv);
     CreateWindows(DataFolder::OfExecutable());
     AGlowne->show();
-    AfterFirstFrame(*AGlowne, ReturnFreedMemory);
+    AfterFirstFrame(*AGlowne, [&application] { application.FinishStart(); });
     const int result = application.exec();
     DestroyWindows();
     return result;

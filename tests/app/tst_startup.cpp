@@ -28,6 +28,7 @@ class TestStartup : public QObject {
         {
             CreateWindows(folder);
             AGlowne->show();
+            AfterFirstFrame(*AGlowne, [] { static_cast<UkladApplication*>(qApp)->FinishStart(); });
         }
         ~Running() { DestroyWindows(); }
     };
@@ -59,7 +60,8 @@ private slots:
         QVERIFY(!(AGlowne->windowFlags() & Qt::WindowStaysOnTopHint));
         QCOMPARE(AGlowne->Elements().ToBytes(), DistinctRecords(111));
         QVERIFY(errors.messages.isEmpty());
-        // the built-in sizes of the icon, each decoded
+        // the built-in sizes of the icon, each decoded, set once the main window has drawn its first frame
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
         const QIcon icon = QApplication::windowIcon();
         QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
         QVERIFY(!icon.pixmap(64).isNull());

@@ -20,6 +20,7 @@
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "ErrorReport.h"
+#include "FirstFrame.h"
 #include "Form.h"
 #include "Menu.h"
 #include "MessageDialog.h"
@@ -313,6 +314,7 @@ int main(int argc, char** argv)
     });
     CreateWindows(DataFolder(data.path() + QLatin1Char('/')));
     AGlowne->show();
+    AfterFirstFrame(*AGlowne, [&application] { application.FinishStart(); });
     if (!QTest::qWaitForWindowExposed(AGlowne))
         return 2;
 

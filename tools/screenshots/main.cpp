@@ -159,6 +159,7 @@ int main(int argc, char** argv)
     Folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(Folder);
     CreateWindows(DataFolder(argc == 3 ? QString::fromLocal8Bit(argv[2]) + QLatin1Char('/') : QStringLiteral(PROGRAM_FOLDER "/")));
+    application.FinishStart();
     ShootMainWindow();
     ShootOtherWindows();
     AGlowne->hide();
