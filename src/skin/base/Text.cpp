@@ -12,6 +12,7 @@
 #include <QTextDocument>
 
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -22,6 +23,67 @@ QFont RegularOf(const QFont& font)
     regular.setBold(false);
     regular.setUnderline(false);
     return regular;
+}
+
+// What text in a pixel face is measured and drawn from, kept for each font asked for: a font made
+// anew (the regular copy of a bold one) looks its face up again on every use, and a character's
+// metrics and glyph are asked for each time a text holding it is laid out.
+struct PixelFace {
+    struct Character {
+        int Advance = 0;
+        int LeftBearing = 0;
+        bool Shaped = false;            // whether Glyph has been looked for
+        std::optional<QGlyphRun> Glyph; // none: the face lacks the character
+    };
+
+    explicit PixelFace(const QFont& font) : Regular(RegularOf(font)), Metrics(Regular) {}
+
+    Character& Measured(QChar character)
+    {
+        auto found = characters_.find(character.unicode());
+        if (found == characters_.end()) {
+            Character measured;
+            measured.Advance = Metrics.horizontalAdvance(character);
+            measured.LeftBearing = Metrics.leftBearing(character);
+            found = characters_.insert(character.unicode(), measured);
+        }
+        return *found;
+    }
+
+    // The face's own glyph, shaped once and drawn from then on as it is.
+    const std::optional<QGlyphRun>& Glyph(QChar character)
+    {
+        Character& known = Measured(character);
+        if (!known.Shaped) {
+            known.Shaped = true;
+            const QRawFont face = QRawFont::fromFont(Regular);
+            if (face.supportsCharacter(character)) {
+                known.Glyph.emplace();
+                known.Glyph->setRawFont(face);
+                known.Glyph->setGlyphIndexes(face.glyphIndexesForString(QString(character)));
+                known.Glyph->setPositions({QPointF(0, 0)});
+            }
+        }
+        return known.Glyph;
+    }
+
+    const QFont Regular;
+    const QFontMetrics Metrics;
+
+private:
+    QHash<char16_t, Character> characters_;
+};
+
+PixelFace& PixelFaceOf(const QFont& font)
+{
+    struct FontHash {
+        std::size_t operator()(const QFont& font) const { return qHash(font); }
+    };
+    static std::unordered_map<QFont, PixelFace, FontHash> faces;  // its elements stay where they are
+    auto found = faces.find(font);
+    if (found == faces.end())
+        found = faces.try_emplace(font, font).first;
+    return found->second;
 }
 
 // Text of a pixel face (one without a bold face of its own, as "MS Sans Serif"), laid out glyph by
@@ -38,7 +100,7 @@ public:
     };
 
     PixelFaceLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
-        : regular_(RegularOf(font)), metrics_(regular_), bold_(font.bold()), underline_(font.underline())
+        : face_(PixelFaceOf(font)), metrics_(face_.Metrics), bold_(font.bold()), underline_(font.underline())
     {
         int underlined = -1;
         QString shown = (flags & Qt::TextShowMnemonic) ? WithoutMnemonic(text, underlined) : text;
@@ -97,14 +159,13 @@ public:
     void DrawLine(QPainter& canvas, QPoint origin, const Line& line) const
     {
         canvas.save();
-        canvas.setFont(regular_);
-        Glyphs& glyphs = GlyphsOf(regular_);
+        canvas.setFont(face_.Regular);
         int x = origin.x();
         for (int i = 0; i < line.Text.size(); ++i) {
             x += Gap(i, line.Text[i]);
-            DrawGlyph(canvas, QPoint(x, origin.y()), line.Text[i], glyphs);
+            DrawGlyph(canvas, QPoint(x, origin.y()), line.Text[i]);
             if (bold_)
-                DrawGlyph(canvas, QPoint(x + 1, origin.y()), line.Text[i], glyphs);
+                DrawGlyph(canvas, QPoint(x + 1, origin.y()), line.Text[i]);
             const int advance = Advance(line.Text[i]);
             if (i == line.Underlined)
                 canvas.fillRect(QRect(x, origin.y() + metrics_.underlinePos(), advance, metrics_.lineWidth()), canvas.pen().color());
@@ -120,32 +181,11 @@ public:
     int Ascent() const { return metrics_.ascent(); }
 
 private:
-    // The face's own glyphs, shaped once each and drawn from then on as they are; a character the
-    // face lacks has no glyph here and is drawn as text, in a face that has it.
-    using Glyphs = QHash<char16_t, std::optional<QGlyphRun>>;
-
-    static Glyphs& GlyphsOf(const QFont& face)
+    // A character the face lacks is drawn as text, in a face that has it.
+    void DrawGlyph(QPainter& canvas, QPoint origin, QChar character) const
     {
-        static QHash<QFont, Glyphs> faces;
-        return faces[face];
-    }
-
-    void DrawGlyph(QPainter& canvas, QPoint origin, QChar character, Glyphs& glyphs) const
-    {
-        auto found = glyphs.find(character.unicode());
-        if (found == glyphs.end()) {
-            const QRawFont face = QRawFont::fromFont(regular_);
-            std::optional<QGlyphRun> glyph;
-            if (face.supportsCharacter(character)) {
-                glyph.emplace();
-                glyph->setRawFont(face);
-                glyph->setGlyphIndexes(face.glyphIndexesForString(QString(character)));
-                glyph->setPositions({QPointF(0, 0)});
-            }
-            found = glyphs.insert(character.unicode(), glyph);
-        }
-        if (*found)
-            canvas.drawGlyphRun(origin, **found);
+        if (const std::optional<QGlyphRun>& glyph = face_.Glyph(character))
+            canvas.drawGlyphRun(origin, *glyph);
         else
             canvas.drawText(origin, QString(character));
     }
@@ -167,12 +207,12 @@ private:
     // The extra room before a glyph whose ink starts at its origin, after the first.
     int Gap(int index, QChar glyph) const
     {
-        return index > 0 && !glyph.isSpace() && metrics_.leftBearing(glyph) <= 0 ? 1 : 0;
+        return index > 0 && !glyph.isSpace() && face_.Measured(glyph).LeftBearing <= 0 ? 1 : 0;
     }
 
     int Advance(QChar glyph) const
     {
-        return metrics_.horizontalAdvance(glyph) + (bold_ ? 1 : 0);
+        return face_.Measured(glyph).Advance + (bold_ ? 1 : 0);
     }
 
     int Width(const QString& text) const
@@ -201,8 +241,8 @@ private:
         return lines;
     }
 
-    QFont regular_;
-    QFontMetrics metrics_;
+    PixelFace& face_;
+    const QFontMetrics& metrics_;
     bool bold_;
     bool underline_;
     QList<Line> lines_;
@@ -264,7 +304,7 @@ QSize TextSize(const QFont& font, const QString& text, int flags)
 int LineHeight(const QFont& font)
 {
     // a pixel face's bold is its regular glyphs struck twice: the regular face's line
-    return QFontMetrics(IsPixelFace(font) ? RegularOf(font) : font).height();
+    return IsPixelFace(font) ? PixelFaceOf(font).Metrics.height() : QFontMetrics(font).height();
 }
 
 int TextWidth(const QFont& font, const QString& text)
