@@ -100,7 +100,7 @@ public:
     };
 
     PixelFaceLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
-        : face_(PixelFaceOf(font)), metrics_(face_.Metrics), bold_(font.bold()), underline_(font.underline())
+        : face_(PixelFaceOf(font)), bold_(font.bold()), underline_(font.underline())
     {
         int underlined = -1;
         QString shown = (flags & Qt::TextShowMnemonic) ? WithoutMnemonic(text, underlined) : text;
@@ -122,7 +122,7 @@ public:
         int width = 0;
         for (const Line& line : lines_)
             width = std::max(width, line.Width);
-        return QSize(width, int(lines_.size()) * metrics_.height());
+        return QSize(width, int(lines_.size()) * face_.Metrics.height());
     }
 
     QRect Bounds(const QRect& rect, int flags) const
@@ -144,7 +144,7 @@ public:
     void Draw(QPainter& canvas, const QRect& rect, int flags) const
     {
         const QRect bounds = Bounds(rect, flags);
-        int baseline = bounds.top() + metrics_.ascent();
+        int baseline = bounds.top() + face_.Metrics.ascent();
         for (const Line& line : lines_) {
             int x = rect.left();
             if (flags & Qt::AlignRight)
@@ -152,7 +152,7 @@ public:
             else if (flags & Qt::AlignHCenter)
                 x = rect.left() + (rect.width() - line.Width) / 2;
             DrawLine(canvas, QPoint(x, baseline), line);
-            baseline += metrics_.height();
+            baseline += face_.Metrics.height();
         }
     }
 
@@ -168,17 +168,17 @@ public:
                 DrawGlyph(canvas, QPoint(x + 1, origin.y()), line.Text[i]);
             const int advance = Advance(line.Text[i]);
             if (i == line.Underlined)
-                canvas.fillRect(QRect(x, origin.y() + metrics_.underlinePos(), advance, metrics_.lineWidth()), canvas.pen().color());
+                canvas.fillRect(QRect(x, origin.y() + face_.Metrics.underlinePos(), advance, face_.Metrics.lineWidth()), canvas.pen().color());
             x += advance;
         }
         // one line under the whole text, across the extra pixels between the glyphs too
         if (underline_)
-            canvas.fillRect(QRect(origin.x(), origin.y() + metrics_.underlinePos(), line.Width, metrics_.lineWidth()), canvas.pen().color());
+            canvas.fillRect(QRect(origin.x(), origin.y() + face_.Metrics.underlinePos(), line.Width, face_.Metrics.lineWidth()), canvas.pen().color());
         canvas.restore();
     }
 
     const QList<Line>& Lines() const { return lines_; }
-    int Ascent() const { return metrics_.ascent(); }
+    int Ascent() const { return face_.Metrics.ascent(); }
 
 private:
     // A character the face lacks is drawn as text, in a face that has it.
@@ -242,7 +242,6 @@ private:
     }
 
     PixelFace& face_;
-    const QFontMetrics& metrics_;
     bool bold_;
     bool underline_;
     QList<Line> lines_;

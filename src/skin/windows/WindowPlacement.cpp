@@ -1,5 +1,7 @@
 #include "WindowPlacement.h"
 
+#include "FirstEvent.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,28 +14,6 @@ void CenterIn(QWidget* window, const QRect& area)
     const QSize size = window->frameGeometry().size();
     window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
 }
-
-class FirstShowFilter : public QObject {
-public:
-    FirstShowFilter(QWidget* window, std::function<void()> place)
-        : QObject(window), place_(std::move(place))
-    {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show) {
-            watched->removeEventFilter(this);
-            place_();
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> place_;
-};
 
 } // namespace
 
@@ -56,5 +36,5 @@ void SetMinimumUnlessFixed(QWidget* window, QSize minimum)
 
 void PlaceOnFirstShow(QWidget* window, std::function<void()> place)
 {
-    new FirstShowFilter(window, std::move(place));
+    OnFirstEvent(window, [](const QEvent& event) { return event.type() == QEvent::Show; }, std::move(place));
 }
