@@ -1,9 +1,11 @@
 #include "Align.h"
 #include "ImagePanel.h"
 #include "Panel.h"
+#include "PlainPanel.h"
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -188,6 +190,50 @@ private slots:
         for (int x = 0; x < shot.width(); ++x)
             caption = caption || qGray(shot.pixel(x, 15)) < 20;
         QVERIFY(caption);
+    }
+
+    void recolouredPanelsReachTheScreen()
+    {
+        // tiles as the table has them: each overlaps its right and lower neighbours by a pixel
+        QWidget window;
+        window.resize(140, 120);
+        std::vector<TPlainPanel*> tiles;
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < 3; ++column) {
+                auto* tile = new TPlainPanel(&window, TPlainPanel::Bevel::Lowered, TPlainPanel::Bevel::Raised);
+                tile->setGeometry(10 + 32 * column, 10 + 40 * row, 33, 41);
+                tiles.push_back(tile);
+            }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto screen = [&window] {
+            QCoreApplication::processEvents();
+            return window.screen()->grabWindow(window.winId()).toImage();
+        };
+        const QColor face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow);
+        QTRY_COMPARE(screen().pixelColor(26, 30), face);
+
+        // all at once, as a colouring does, then one alone, as a view's step does
+        const TColor colours[] = {clRed, 0x00FF00, clBlue, 0x00FFFF, 0xFFFF00, clFuchsia};
+        for (std::size_t i = 0; i < tiles.size(); ++i)
+            tiles[i]->SetColor(colours[i]);
+        QTRY_COMPARE(screen().pixelColor(tiles[5]->geometry().center()), ColorToRGB(clFuchsia));
+        tiles[4]->SetColor(clBlack);
+        QTRY_COMPARE(screen().pixelColor(tiles[4]->geometry().center()), ColorToRGB(clBlack));
+        const QImage shot = screen();
+        for (std::size_t i = 0; i < tiles.size(); ++i) {
+            const QPoint centre = tiles[i]->geometry().center();
+            QCOMPARE(shot.pixelColor(centre), ColorToRGB(i == 4 ? clBlack : colours[i]));
+        }
+        // the shared column and row belong to the later tile, whose lowered outer bevel starts there
+        QCOMPARE(shot.pixelColor(42, 30), shadow);
+        QCOMPARE(shot.pixelColor(60, 50), shadow);
+        // hidden, a panel's new colour waits for its showing
+        tiles[0]->hide();
+        tiles[0]->SetColor(clGray);
+        QTRY_COMPARE(screen().pixelColor(26, 30), window.palette().color(QPalette::Window));
+        tiles[0]->show();
+        QTRY_COMPARE(screen().pixelColor(26, 30), ColorToRGB(clGray));
     }
 };
 
