@@ -222,8 +222,12 @@ private slots:
         QTRY_COMPARE(screen().pixelColor(tiles[4]->geometry().center()), ColorToRGB(clBlack));
         const QImage shot = screen();
         for (std::size_t i = 0; i < tiles.size(); ++i) {
-            const QPoint centre = tiles[i]->geometry().center();
-            QCOMPARE(shot.pixelColor(centre), ColorToRGB(i == 4 ? clBlack : colours[i]));
+            const QRect tile = tiles[i]->geometry();
+            const QColor expected = ColorToRGB(i == 4 ? clBlack : colours[i]);
+            QCOMPARE(shot.pixelColor(tile.center()), expected);
+            // the background's last pixels, just inside the two bevels
+            QCOMPARE(shot.pixelColor(tile.right() - 2, tile.bottom() - 2), expected);
+            QCOMPARE(shot.pixelColor(tile.left() + 2, tile.top() + 2), expected);
         }
         // the shared column and row belong to the later tile, whose lowered outer bevel starts there
         QCOMPARE(shot.pixelColor(42, 30), shadow);
