@@ -265,13 +265,10 @@ void TsuiForm::paintEvent(QPaintEvent*)
     QPainter canvas(this);
     const TsuiUIStyle style = skin_.Style();
     if (style == TsuiUIStyle::MacOS || style == TsuiUIStyle::Protein) {
+        // tiled from the form's corner; the painter keeps to the repainted region
         const QImage pattern = LoadBitmapResource(style == TsuiUIStyle::MacOS ? QStringLiteral("MACOS_FORM_BACKGROUND")
                                                                              : QStringLiteral("PROTEIN_FORM_BACKGROUND"));
-        QImage buffer(size(), QImage::Format_RGB32);
-        QPainter tiles(&buffer);
-        tiles.fillRect(rect(), QBrush(pattern));
-        tiles.end();
-        canvas.drawImage(0, 0, buffer);
+        canvas.fillRect(rect(), QBrush(pattern));
     } else {
         canvas.fillRect(rect(), ColorToRGB(color_));
     }
