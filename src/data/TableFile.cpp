@@ -3,18 +3,21 @@
 #include "FileAccess.h"
 #include "InOutError.h"
 
+#include <cstring>
+#include <vector>
+
 void Wczytaj_tablice(ElementTable& table, const DataFolder& folder)
 {
+    // the whole table in one read: a record at a time took a system call each
     ReadOnlyFile file(folder.TablePath());
-    TElementRecord record;
-    for (int index = 1; index <= ElementTable::Count; ++index) {
-        const std::size_t got = file.Read(reinterpret_cast<char*>(&record), RecordSize);
-        if (got < std::size_t(RecordSize)) {
-            if (index == 1)
-                throw EInOutError(EInOutError::ReadBeyondEnd);
-            return;
-        }
-        table[index] = record;
+    std::vector<char> bytes(std::size_t(ElementTable::Count) * RecordSize);
+    const std::size_t records = file.Read(bytes.data(), bytes.size()) / RecordSize;
+    if (records == 0)
+        throw EInOutError(EInOutError::ReadBeyondEnd);
+    for (std::size_t index = 1; index <= records; ++index) {
+        TElementRecord record;
+        std::memcpy(&record, bytes.data() + (index - 1) * RecordSize, RecordSize);
+        table[int(index)] = record;
     }
 }
 
