@@ -247,10 +247,6 @@ private:
     QList<Line> lines_;
 };
 
-} // namespace
-
-namespace {
-
 bool HasBoldFace(const QString& family)
 {
     for (const QString& style : QFontDatabase::styles(family))
