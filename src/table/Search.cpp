@@ -74,28 +74,41 @@ void TAGlowne::BuildSearch()
 
 void TAGlowne::suiButton1Click(QObject*)
 {
-    // blanks round the text are no part of a name; the first letter is written as names begin
-    const QString text = Capitalised(suiComboBox1->Text().trimmed());
-    suiComboBox1->SetText(text);
-    const std::optional<QByteArray> bytes = StringToCp1250(text);
-    int found = 0;
-    if (bytes && !bytes->isEmpty()) {
-        for (int i = 1; i <= ElementTable::Count; ++i) {
-            const TElementRecord& record = ElementTable_[i];
-            const QByteArray fields[] = {record.PolishName.Text(), record.Symbol.Text(), record.LatinName.Text()};
-            for (const QByteArray& field : fields)
-                if (field == *bytes) {
-                    Infoopire(Cp1250ToString(record.Symbol.Text()));
-                    found = i;
-                }
+    // blanks round the text are no part of a name; the first letter is written as names begin. What
+    // was typed is searched before the completion's proposal, so "fe" finds iron, not fermium; a
+    // proposal is searched when the letters typed name nothing ("Fer").
+    QString text = Capitalised(suiComboBox1->TypedText().trimmed());
+    QList<int> found = Matches(text);
+    if (const QString whole = Capitalised(suiComboBox1->Text().trimmed()); found.isEmpty() && whole != text) {
+        if (QList<int> completed = Matches(whole); !completed.isEmpty()) {
+            text = whole;
+            found = completed;
         }
     }
-    if (!found) {
+    suiComboBox1->SetText(text);
+    for (const int index : found)
+        Infoopire(Cp1250ToString(ElementTable_[index].Symbol.Text()));
+    if (found.isEmpty()) {
         suiMessageDialog1->SetText(QStringLiteral("Nie znaleziono takiego pierwiastka!"));
         suiMessageDialog1->ShowModal();
         return;
     }
-    Zaznacz_pierwiastek(found);
+    Zaznacz_pierwiastek(found.last());
+}
+
+QList<int> TAGlowne::Matches(const QString& text) const
+{
+    QList<int> found;
+    const std::optional<QByteArray> bytes = StringToCp1250(text);
+    if (!bytes || bytes->isEmpty())
+        return found;
+    for (int i = 1; i <= ElementTable::Count; ++i) {
+        const TElementRecord& record = ElementTable_[i];
+        for (const QByteArray& field : {record.PolishName.Text(), record.Symbol.Text(), record.LatinName.Text()})
+            if (field == *bytes)
+                found.append(i);
+    }
+    return found;
 }
 
 void TAGlowne::suiComboBox1KeyPress(QObject* sender, QChar key)

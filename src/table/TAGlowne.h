@@ -82,9 +82,11 @@ public:
     void Timer2Timer(QObject* sender);
     void Timer3Timer(QObject* sender);
 
-    // The search: the combo box's text, trimmed and with its first letter capitalised, compared
-    // byte for byte with every record's Polish name, symbol and Latin name; each match shows the
-    // element, the last one is marked; no match (an empty text included) is reported in the dialog.
+    // The search: the combo box's text as typed (without a completion's proposal not accepted),
+    // trimmed and with its first letter capitalised, compared byte for byte with every record's
+    // Polish name, symbol and Latin name; when it names nothing, the text the completion proposes;
+    // each match shows the element, the last one is marked; no match (an empty text included) is
+    // reported in the dialog.
     void suiButton1Click(QObject* sender);
     // Enter in the combo box searches, as "Szukaj" does.
     void suiComboBox1KeyPress(QObject* sender, QChar key);
@@ -143,6 +145,9 @@ private:
     void BuildLegend();
     void BuildViews();
     void BuildSearch();
+    // The indexes of the records whose Polish name, symbol or Latin name is the text, one for each
+    // field that matches, in the order of the table and the fields.
+    QList<int> Matches(const QString& text) const;
     // Checks the item of the group of colourings and views, clearing the seven others.
     void CheckInGroup(TMenuItem* own);
     // Shows entries 1 to k of the legend with their colours and texts, and the legend.

@@ -172,7 +172,7 @@ void TAGlowne::suiSpinEdit1Change(QObject*)
         const QString text = suiSpinEdit1->Text();
         const std::optional<std::int32_t> n = IntegerFromText(text);
         if (!n)
-            throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+            throw std::runtime_error(tr("'%1' is not a valid integer value").arg(text).toStdString());
         return *n;
     };
     // the slider writes its clamped position back, which may run this handler again first

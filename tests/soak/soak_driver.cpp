@@ -308,7 +308,7 @@ int main(int argc, char** argv)
     const QByteArray tableBefore = ReadFile(table);
 
     ErrorPresenter previous = SetErrorPresenter([](const QString& message) {
-        static const QRegularExpression askedFor(QStringLiteral("is not a valid integer value"));
+        static const QRegularExpression askedFor(QString::fromUtf8("is not a valid integer value|nie jest poprawną liczbą całkowitą"));
         if (!askedFor.match(message).hasMatch())
             Fault(QStringLiteral("an error box: ") + message);
     });

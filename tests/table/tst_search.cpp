@@ -6,7 +6,9 @@
 #include "Label.h"
 #include "MainWindowProbe.h"
 #include "MessageDialog.h"
+#include "WindowInput.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
@@ -22,22 +24,25 @@ struct SearchWindow : MainWindow {
                                    nullptr, nullptr);
     }
 
-    // Searches for the text; a "not found" dialog is closed with OK and its message kept.
-    void Search(const QString& text, const std::function<void()>& start = {})
+    // Searches for the text with "Szukaj".
+    void Search(const QString& text)
+    {
+        window.suiComboBox1->SetText(text);
+        Run([this] { window.suiButton1->Click(); });
+    }
+
+    // Runs what should search; a "not found" dialog is closed with OK and its message kept.
+    void Run(const std::function<void()>& action)
     {
         shown.clear();
         message.clear();
-        window.suiComboBox1->SetText(text);
         QTimer::singleShot(0, [this] {
             if (auto* dialog = qobject_cast<TfrmMsg*>(QApplication::activeModalWidget())) {
                 message = dialog->suiForm1->Caption() + QStringLiteral(": ") + dialog->lbl->Caption();
                 dialog->Buttons.first()->Click();
             }
         });
-        if (start)
-            start();
-        else
-            window.suiButton1->Click();
+        action();
     }
 
     QStringList shown;
@@ -128,16 +133,74 @@ private slots:
         }
     }
 
-    void enterSearchesAsTheButtonDoes()
+    // What a learner types into the box with the keyboard, through the window as real keys arrive:
+    // the box's completion proposes a listed name, but a text that names an element finds that
+    // element; the proposal counts once it is accepted (End, or the name typed on to its end), and a
+    // text that names nothing is searched as the proposal completes it.
+    void typedAtTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("finish");
+        QTest::addColumn<QStringList>("shown");
+        const int ret = Qt::Key_Return, enter = Qt::Key_Enter, end = Qt::Key_End;
+        for (const auto& [typed, symbol] : {std::pair{"fe", "Fe"}, {"c", "C"}, {"s", "S"}, {"as", "As"}, {"te", "Te"},
+                                            {"b", "B"}, {"k", "K"}, {"f", "F"}, {"ds", "Ds"}})
+            QTest::newRow(typed) << QString(typed) << ret << QStringList{symbol};
+        QTest::newRow("wodór") << QString::fromUtf8("wodór") << ret << QStringList{"H"};
+        QTest::newRow("fe, then Szukaj clicked") << QStringLiteral("fe") << 0 << QStringList{"Fe"};
+        QTest::newRow("keypad Enter") << QStringLiteral("fe") << enter << QStringList{"Fe"};
+        QTest::newRow("Fer names nothing: its proposal") << QStringLiteral("Fer") << ret << QStringList{"Fm"};
+        QTest::newRow("fe, proposal accepted with End") << QStringLiteral("fe") << end << QStringList{"Fm"};
+        QTest::newRow("the whole name typed") << QStringLiteral("ferm") << ret << QStringList{"Fm"};
+        QTest::newRow("Xyzzy") << QStringLiteral("Xyzzy") << ret << QStringList{};
+    }
+
+    void typedAtTheKeyboard()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, finish);
+        QFETCH(QStringList, shown);
+        SearchWindow w;
+        w.window.show();
+        QVERIFY(WindowInput::Activate(&w.window));
+        QLineEdit* edit = w.window.suiComboBox1->lineEdit();
+        WindowInput::Click(edit);
+        WindowInput::Key(edit, Qt::Key_A, Qt::ControlModifier);
+        WindowInput::Type(edit, typed);
+        w.Run([&] {
+            if (finish == 0)
+                return WindowInput::Click(w.window.suiButton1);
+            if (finish == Qt::Key_End) {
+                WindowInput::Key(edit, Qt::Key_End);
+                finish = Qt::Key_Return;
+            }
+            WindowInput::Key(edit, Qt::Key(finish), finish == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        });
+        QCOMPARE(w.shown, shown);
+        QCOMPARE(w.message, shown.isEmpty() ? NotFound : QString());
+    }
+
+    // A name picked from the drop-down list with the mouse, then searched with Enter.
+    void pickedFromTheList()
     {
         SearchWindow w;
         w.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-        w.Search(QStringLiteral("miedź"), [&] { QTest::keyClick(w.window.suiComboBox1->lineEdit(), Qt::Key_Return); });
-        QCOMPARE(w.shown, QStringList{"Cu"});
-        QCOMPARE(w.window.suiComboBox1->Text(), QString::fromUtf8("Miedź"));
-        w.Search(QStringLiteral("xyz"), [&] { QTest::keyClick(w.window.suiComboBox1->lineEdit(), Qt::Key_Return); });
-        QCOMPARE(w.message, NotFound);
+        QVERIFY(WindowInput::Activate(&w.window));
+        TsuiComboBox* box = w.window.suiComboBox1;
+        WindowInput::Click(box->lineEdit());
+        WindowInput::Key(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        WindowInput::Type(box->lineEdit(), QStringLiteral("fe"));
+        WindowInput::Click(box, box->ButtonRect().center());
+        QTRY_VERIFY(box->view()->isVisible());
+        const QModelIndex ferm = box->model()->index(box->findText(QStringLiteral("Ferm")), 0);
+        box->view()->scrollTo(ferm);
+        QWidget* list = box->view()->viewport();
+        QTest::mouseClick(list->window()->windowHandle(), Qt::LeftButton, {},
+                          list->mapTo(list->window(), box->view()->visualRect(ferm).center()));
+        QTRY_VERIFY(!box->view()->isVisible());
+        QCOMPARE(box->Text(), QStringLiteral("Ferm"));
+        w.Run([&] { WindowInput::Key(box->lineEdit(), Qt::Key_Return); });
+        QCOMPARE(w.shown, QStringList{"Fm"});
     }
 };
 

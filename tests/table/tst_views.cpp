@@ -4,6 +4,8 @@
 #include "MainWindowProbe.h"
 #include "SpinEdit.h"
 #include "TrackBar.h"
+#include "Translations.h"
+#include "WindowInput.h"
 #include "ViewRules.h"
 
 #include <QTimer>
@@ -317,6 +319,47 @@ private slots:
         g.suiCheckBox1->SetChecked(true);
         g.Podstawowy1->trigger();
         QVERIFY(g.suiPanel2->isHidden() && g.Timer1->isActive());
+    }
+
+    // The atom-count view as a learner works it, through the window: the count cleared and typed,
+    // stepped with the arrow keys, the slider clicked and moved with the keys, the animation's box
+    // clicked. Under a Polish locale a count that is no number is reported in Polish. (Runs last:
+    // the translations stay installed.)
+    void atomCountThroughTheWindow()
+    {
+        InstallTranslations(*qApp, QLocale(QLocale::Polish, QLocale::Poland));
+        MainWindow w;
+        TAGlowne& g = w.window;
+        g.show();
+        QVERIFY(WindowInput::Activate(&g));
+        g.Liczbaatomw2->trigger();
+        ErrorRecorder errors;
+        WindowInput::Click(g.suiSpinEdit1);
+        WindowInput::Key(&g, Qt::Key_A, Qt::ControlModifier);
+        WindowInput::Key(&g, Qt::Key_Backspace);
+        WindowInput::Type(&g, QStringLiteral("-"));
+        WindowInput::Key(&g, Qt::Key_Backspace);
+        WindowInput::Type(&g, QStringLiteral("12"));
+        const QString notANumber = QString::fromUtf8("'%1' nie jest poprawną liczbą całkowitą");
+        QCOMPARE(errors.messages, (QStringList{notANumber.arg(QString()), notANumber.arg(QStringLiteral("-")), notANumber.arg(QString())}));
+        QCOMPARE(g.suiTrackBar1->Position(), 12);
+        WindowInput::Key(&g, Qt::Key_Up);
+        QCOMPARE(g.suiSpinEdit1->Text(), QStringLiteral("13"));
+        QCOMPARE(TilesIn(w, Face).size(), 111 - 13);
+
+        WindowInput::Click(g.suiTrackBar1, QPoint(g.suiTrackBar1->width() - 4, g.suiTrackBar1->height() / 2));
+        QVERIFY(g.suiTrackBar1->hasFocus());
+        const int clicked = g.suiTrackBar1->Position();
+        QVERIFY(clicked > 13);
+        WindowInput::Key(&g, Qt::Key_Left);
+        QCOMPARE(g.suiTrackBar1->Position(), clicked - 1);
+        QCOMPARE(g.suiSpinEdit1->Text(), QString::number(clicked - 1));
+
+        WindowInput::Click(g.suiCheckBox1, QPoint(6, g.suiCheckBox1->height() / 2));
+        QVERIFY(g.suiCheckBox1->Checked() && g.Timer1->isActive());
+        WindowInput::Key(&g, Qt::Key_Space);
+        QVERIFY(!g.suiCheckBox1->Checked() && !g.Timer1->isActive());
+        QVERIFY(errors.messages.size() == 3);
     }
 };
 

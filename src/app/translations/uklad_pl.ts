@@ -16,4 +16,11 @@
         <translation>&amp;Zamknij</translation>
     </message>
 </context>
+<context>
+    <name>TAGlowne</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; nie jest poprawną liczbą całkowitą</translation>
+    </message>
+</context>
 </TS>

@@ -41,10 +41,17 @@ TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent)
     setItemDelegate(new ItemHeightDelegate(this, this));
     lineEdit()->setFrame(false);
     lineEdit()->installEventFilter(this);
-    connect(this, &QComboBox::editTextChanged, this, [this] {
+    connect(this, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        // leaving the box writes the listed name's own capitals over the proposal: the same proposal
+        if (proposal_ && text.compare(proposal_->Completed, Qt::CaseInsensitive) == 0)
+            proposal_->Completed = text;
+        else
+            proposal_.reset();
         if (OnChange)
             RunHandler([this] { OnChange(this); });
     });
+    view()->installEventFilter(this);
+    view()->viewport()->installEventFilter(this);
     SetColor(clWindow);
     ApplyLook(skin_.Look());
 }
@@ -206,12 +213,47 @@ void TsuiCustomComboBox::paintEvent(QPaintEvent*)
     }
 }
 
+QString TsuiCustomComboBox::TypedText() const
+{
+    return proposal_ ? proposal_->Typed : Text();
+}
+
+// Keys reach the box, which hands them to its text: the box is the focus widget, its text only its
+// proxy.
+void TsuiCustomComboBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QString typed = enter ? QStringLiteral("\r") : event->text();
+    if (OnKeyPress && !typed.isEmpty())
+        RunHandler([&] { OnKeyPress(this, typed[0]); });
+    QComboBox::keyPressEvent(event);
+    NoteProposal(*event);
+}
+
+// A letter typed after which the text holds more, selected to its end, is the completion proposing a
+// listed name; any other key takes the text as it stands.
+void TsuiCustomComboBox::NoteProposal(const QKeyEvent& key)
+{
+    const QLineEdit* edit = lineEdit();
+    const QString text = edit->text();
+    const bool letter = !key.text().isEmpty() && key.text()[0].isPrint();
+    const bool tailSelected = edit->hasSelectedText() && edit->selectionStart() > 0 &&
+                              edit->selectionStart() + edit->selectedText().size() == text.size();
+    if (letter && tailSelected)
+        proposal_ = Proposal{text.left(edit->selectionStart()), text};
+    else
+        proposal_.reset();
+}
+
 bool TsuiCustomComboBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress && OnKeyPress) {
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (!typed.isEmpty())
-            RunHandler([&] { OnKeyPress(this, typed[0]); });
-    }
+    // a click in the text places the cursor there, a name picked from the list is the one meant:
+    // either way what then stands in the box is what the user wants
+    const auto type = event->type();
+    const bool enter = type == QEvent::KeyPress && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                                                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    if ((watched == lineEdit() && type == QEvent::MouseButtonPress) ||
+        (watched == view()->viewport() && type == QEvent::MouseButtonRelease) || (watched == view() && enter))
+        proposal_.reset();
     return QComboBox::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 
 #include <functional>
+#include <optional>
 
 // The skinned combo box: the platform's editable combo box and drop-down list, painted with a flat
 // one-pixel border in the style's border colour, a frame in the box's own colour inside it, and a
@@ -48,11 +49,16 @@ public:
 
     QString Text() const { return currentText(); }
     void SetText(const QString& text) { setEditText(text); }
+    // The text as the user typed it: while the completion's proposal stands selected after the typed
+    // letters and has not been accepted (with End or Right, by typing on to its end, by a click in the
+    // text or by a pick from the list), only the letters typed; otherwise the whole text.
+    QString TypedText() const;
 
     // Where the drop-down button is painted, in the box's coordinates.
     QRect ButtonRect() const;
 
-    // Every typed character, before the box takes it (it still does).
+    // Every typed character, before the box takes it (it still does); Enter, from either key, as
+    // the carriage return.
     std::function<void(QObject* sender, QChar key)> OnKeyPress;
     std::function<void(QObject* sender)> OnChange;
 
@@ -64,9 +70,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The letters typed and the text the completion made of them.
+    struct Proposal {
+        QString Typed;
+        QString Completed;
+    };
+    void NoteProposal(const QKeyEvent& key);
+
     void ApplyLook(const SkinLook& look);
     void PlaceEditor();
 
@@ -79,6 +93,7 @@ private:
     QImage buttonPicture_;                            // the WinXP and MacOS buttons
     int itemHeight_ = 13;
     bool sorted_ = false;
+    std::optional<Proposal> proposal_;
 };
 
 // The combo box the forms place.
