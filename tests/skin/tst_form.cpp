@@ -6,7 +6,10 @@
 #include "Menu.h"
 #include "MenuBar.h"
 
+#include "WindowInput.h"
+
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -177,8 +180,8 @@ private slots:
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         const QRect close = w.form->TitleBar()->ButtonRect(1);
-        QTest::mouseMove(w.form->TitleBar(), close.center());
-        QTest::mouseClick(w.form->TitleBar(), Qt::LeftButton, {}, close.center());
+        WindowInput::Move(w.form->TitleBar(), close.center());
+        WindowInput::Click(w.form->TitleBar(), close.center());
         QVERIFY(!w.window.isVisible());
     }
 
@@ -205,13 +208,33 @@ private slots:
         SkinnedWindow w;
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-        QApplication::setActiveWindow(&w.window);
-        QTest::keyClick(&w.window, Qt::Key_Space, Qt::AltModifier);
+        QVERIFY(WindowInput::Activate(&w.window));
+        WindowInput::Key(&w.window, Qt::Key_Space, Qt::AltModifier);
         TsuiTitleBarPopupMenu* menu = w.form->TitleBar()->PopupMenu();
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(menu->pos(), QPoint(w.window.x(), w.window.y() + 29));
-        QTest::keyClick(menu, Qt::Key_Escape);
+        QTest::keyClick(menu->windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(!menu->isVisible());
+    }
+
+    // A control's tooltip shows when the mouse rests on it while another of the program's windows
+    // has the focus, as the search box's does while the information window is active.
+    void toolTipsShowOverAnyWindowOfTheActiveProgram()
+    {
+        SkinnedWindow resting, active;
+        auto* control = new QWidget(resting.form);
+        control->setGeometry(20, 40, 100, 20);
+        control->setToolTip(QStringLiteral("Wpisz nazwę"));
+        resting.window.move(0, 0);
+        active.window.move(500, 0);
+        resting.window.show();
+        active.window.show();
+        QVERIFY(WindowInput::Activate(&active.window));
+        QVERIFY(!resting.window.isActiveWindow());
+        WindowInput::Move(control, QPoint(10, 10));
+        WindowInput::Move(control, QPoint(12, 10));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("Wpisz nazwę"));
     }
 
     void aSkinFileGivesTheFormItsLook()

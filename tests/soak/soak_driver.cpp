@@ -140,8 +140,8 @@ void AnswerMessageBox()
         return;
     ++Events;
     switch (Pick(3)) {
-    case 0: QTest::keyClick(modal, Qt::Key_Escape); break;
-    case 1: QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Return); break;
+    case 0: QTest::keyClick(modal->windowHandle(), Qt::Key_Escape); break;
+    case 1: QTest::keyClick(modal->windowHandle(), Qt::Key_Return); break;
     default: modal->close(); break;
     }
 }
@@ -189,10 +189,12 @@ void Act()
         break;
     case 7:
         AGlowne->suiComboBox1->SetText(RandomText());
-        if (Pick(2) && AGlowne->suiComboBox1->isVisible())
-            QTest::keyClick(AGlowne->suiComboBox1->lineEdit(), Qt::Key_Return);
-        else
+        if (Pick(2) && AGlowne->suiComboBox1->isVisible()) {
+            AGlowne->suiComboBox1->setFocus();
+            QTest::keyClick(AGlowne->windowHandle(), Qt::Key_Return);
+        } else {
             AGlowne->suiButton1->Click();
+        }
         break;
     case 8:
         AGlowne->suiComboBox1->SetText(AGlowne->suiComboBox1->Items()[Pick(109)]);

@@ -51,6 +51,13 @@ TsuiForm::TsuiForm(QWidget* window)
     window->setMouseTracking(true);
     window->installEventFilter(this);
     qApp->installEventFilter(this);
+    // a tooltip shows over any of the program's windows while the program is the active one, not
+    // only over the window that has the focus
+    const auto showToolTips = [window](Qt::ApplicationState state) {
+        window->setAttribute(Qt::WA_AlwaysShowToolTips, state == Qt::ApplicationActive);
+    };
+    showToolTips(qApp->applicationState());
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, showToolTips);
     menuBarColor_ = color_;
     skin_.SetStyle(TsuiUIStyle::DeepBlue);
     titleBar_->SetCaption(window->windowTitle());
