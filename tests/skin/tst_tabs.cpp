@@ -2,6 +2,8 @@
 #include "PageControl.h"
 #include "Text.h"
 
+#include "WindowInput.h"
+
 #include <QtTest>
 
 namespace {
@@ -79,15 +81,15 @@ private slots:
             ++asked;
             allowChange = allow;
         };
-        QTest::mouseClick(p.Strip(), Qt::LeftButton, {}, p.TabCentre(0));
+        WindowInput::Click(p.Strip(), p.TabCentre(0));
         QCOMPARE(p.control->ActivePage()->Caption(), QString("Trzy"));  // refused
         allow = true;
-        QTest::mouseClick(p.Strip(), Qt::LeftButton, {}, p.TabCentre(0));
+        WindowInput::Click(p.Strip(), p.TabCentre(0));
         QCOMPARE(p.control->ActivePage()->Caption(), QString("Jeden"));
         QCOMPARE(p.shown, QStringList{"Jeden"});
         QCOMPARE(p.hidden, QStringList{"Trzy"});
         QCOMPARE(p.changes, 1);
-        QTest::mouseClick(p.Strip(), Qt::LeftButton, {}, p.TabCentre(0));  // the active tab: nothing
+        WindowInput::Click(p.Strip(), p.TabCentre(0));  // the active tab: nothing
         QCOMPARE(asked, 2);
         QCOMPARE(p.changes, 1);
         p.control->SetActivePage(p.control->Pages()[1]);  // from code: not asked
@@ -134,13 +136,27 @@ private slots:
         }
         QVERIFY(cut > 0);
         QCOMPARE(p.Strip()->TabWidth(cut + 1), -1);  // later tabs are not drawn
-        QTest::mouseClick(p.Strip(), Qt::LeftButton, {}, p.Strip()->ScrollButtonRect(true).center());
+        WindowInput::Click(p.Strip(), p.Strip()->ScrollButtonRect(true).center());
         QCOMPARE(p.Strip()->FirstShownTab(), 1);
-        QTest::mouseClick(p.Strip(), Qt::LeftButton, {}, p.Strip()->ScrollButtonRect(false).center());
+        WindowInput::Click(p.Strip(), p.Strip()->ScrollButtonRect(false).center());
         QCOMPARE(p.Strip()->FirstShownTab(), 0);
         // choosing a page that lies out of sight scrolls the tabs until it is shown whole
         p.control->SetActivePage(p.control->Pages()[4]);
         QVERIFY(p.Strip()->FirstShownTab() > 0);
+    }
+
+    // The caption of a tab cut at the scroll buttons stays left of them: two strips whose cut tabs
+    // differ only in their text are the same from the buttons rightwards.
+    void cutCaptionsStayLeftOfTheScrollButtons()
+    {
+        const auto buttonsArea = [](const QString& cut) {
+            Pages p({"Podstawowe", cut, "Opis"}, QSize(200, 120));
+            WindowInput::Move(p.Strip(), QPoint(2, 2));  // no button hot
+            p.Strip()->repaint();
+            const int from = p.Strip()->ScrollButtonRect(false).left();
+            return p.Strip()->grab().toImage().copy(from, 0, p.Strip()->width() - from, p.Strip()->height());
+        };
+        QCOMPARE(buttonsArea(QStringLiteral("MMMMMMMMMMMMMMMMMMMM")), buttonsArea(QStringLiteral("WWWWWWWWWWWWWWWWWWWW")));
     }
 
     void removingPagesAndTheControl()

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <vector>
+
 namespace {
 
 // A tab picture is keyed on its top-left or bottom-left pixel when that one is magenta.
@@ -188,6 +190,12 @@ int TsuiTabControlTopPanel::DrawTabs(QPainter& canvas)
     int lastWhole = int(tabs_.size()) - 1;
     bool overflowed = false, ranPast = false;
     int counted = 0;
+    struct Caption {
+        QRect Rect;
+        int Flags;
+        QString Text;
+    };
+    std::vector<Caption> captions;
     for (int i = 0; i < tabs_.size(); ++i) {
         const int limit = i == tabs_.size() - 1 ? lastLimit : innerLimit;
         const std::size_t slot = std::size_t(std::min(i, MaxTabs - 1));
@@ -218,12 +226,21 @@ int TsuiTabControlTopPanel::DrawTabs(QPainter& canvas)
         DrawTabPicture(canvas, picture, r);
         x += width;
         if (overflowed)
-            DrawText(canvas, QRect(QPoint(r.left() + 10, r.top()), QPoint(r.right() - 4, r.bottom())),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
+            captions.push_back({QRect(QPoint(r.left() + 10, r.top()), QPoint(r.right() - 4, r.bottom())),
+                                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption});
         else
-            DrawText(canvas, r, Qt::AlignCenter | Qt::TextSingleLine, caption);
+            captions.push_back({r, Qt::AlignCenter | Qt::TextSingleLine, caption});
     }
     buttonsShown_ = (ranPast || x > lastLimit) && !tabs_.isEmpty();
+    // a caption stays inside its tab, and left of the scroll buttons, whose keyed pictures would
+    // show it between and beyond them
+    const QRect strip = buttonsShown_ || firstShown_ > 0 ? QRect(0, 0, ScrollButtonRect(false).left(), H) : rect();
+    for (const auto& [r, flags, caption] : captions) {
+        canvas.save();
+        canvas.setClipRect(r & strip);
+        DrawText(canvas, r, flags, caption);
+        canvas.restore();
+    }
     return lastWhole;
 }
 
