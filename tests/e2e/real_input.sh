@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The built program driven only as a learner drives it: through the X server's keyboard and mouse
+# (XTest, by xdotool), reading back what the screen shows. Run under an X server of its own
+# (xvfb-run), on a copy of the program folder, so the shipped data is never touched.
+#   real_input.sh <folder of the built program>
+set -euo pipefail
+source_folder=$1
+work=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+passed=0
+pass() { passed=$((passed + 1)); echo "PASS: $*"; }
+
+cp -r "$source_folder"/. "$work"/
+table_before=$(sha256sum < "$work/dane.dat")
+
+# The id of the visible window whose name starts with the text, waiting up to five seconds.
+window() {
+  for _ in $(seq 50); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -1 || true)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+settle() { sleep 0.4; }
+
+"$work/UkladOkresowy" & pid=$!
+main=$(window "Układ Okresowy Pierwiastków") || fail "the main window did not show"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+left=$X top=$Y width=$WIDTH
+# Where things stand on the main window: its form surface starts inside the 3-pixel frame.
+at() { echo $((left + 3 + $1)) $((top + 3 + $2)); }
+click() { xdotool mousemove $(at "$1" "$2") click 1; settle; }
+tile_top() { case $1 in 8) echo 408 ;; 9) echo 448 ;; *) echo $((80 + 40 * $1)) ;; esac; }
+# Whether a tile shows the colour ("RRGGBB") below its caption within five seconds.
+tile_shows() {
+  local x y
+  read -r x y < <(at $((32 * $1 + 6)) $(($(tile_top "$2") + 34)))
+  for _ in $(seq 10); do
+    import -window root "$work/screen.png"
+    [ "$(convert "$work/screen.png" -format "%[hex:p{$x,$y}]" info: | cut -c1-6)" = "$3" ] && return 0
+    sleep 0.5
+  done
+  return 1
+}
+# The information window put aside, so the table shows whole.
+information_aside() {
+  local id
+  id=$(window "Informacje o pierwiastku") || fail "$1: no information window"
+  xdotool windowmove "$id" 0 0
+  settle
+}
+search() {
+  click 48 514
+  xdotool key ctrl+a
+  xdotool type --delay 30 "$1"
+  xdotool key "${2:-Return}"
+  settle
+}
+
+# a tile clicked shows its element's information
+click $((32 * 1 + 16)) $(($(tile_top 3) + 20))
+information_aside "a click on Na"
+tile_shows 1 3 C80000 || fail "the clicked tile of Na is not marked"
+pass "a click on a tile shows the information window and marks the tile"
+
+# Enter after a text that names nothing says so
+search Xyzzy
+window "Informacja( |\$)" >/dev/null || fail "Enter after Xyzzy showed no message"
+xdotool key Return
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name "^Informacja( |\$)" >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name "^Informacja( |\$)" >/dev/null 2>&1 && fail "the message did not close on Enter"
+pass "Enter after Xyzzy shows \"Informacja\""
+
+# symbols typed in small letters find their own elements, whatever the completion proposes
+for case in "fe 8 4" "c 14 2" "as 15 4" "te 16 5" "s 16 3" "k 1 4" "f 17 2"; do
+  read -r typed column row <<< "$case"
+  search "$typed"
+  information_aside "$typed"
+  tile_shows "$column" "$row" C80000 || fail "\"$typed\" with Enter did not mark its element"
+done
+pass "fe, c, as, te, s, k and f with Enter find their own elements"
+
+# the menu from the keyboard: F10, to "Widok", down to "Wizualizacja 3D"
+click 300 90
+xdotool key F10; settle
+xdotool key Right; settle
+xdotool key Down; settle
+xdotool key Up; settle
+xdotool key Return
+window "Przestrzenny model atomu" >/dev/null || fail "F10 and the arrow keys did not open the 3D window"
+pass "F10 and the arrow keys open \"Wizualizacja 3D\""
+
+# the close button of the main window ends the program and leaves the table as it was
+xdotool mousemove $((left + width - 13)) $((top + 11)) click 1
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "closing the main window did not end the program"
+wait "$pid" || fail "the program ended with status $?"
+pid=
+[ "$(sha256sum < "$work/dane.dat")" = "$table_before" ] || fail "closing the main window changed dane.dat"
+pass "closing the main window ends the program and leaves dane.dat unchanged"
+
+echo "$passed passed, 0 failed"
