@@ -12,8 +12,8 @@
 #include "Label.h"
 #include "PageControl.h"
 #include "PictureFile.h"
+#include "RichEdit.h"
 #include "RtfReader.h"
-#include "Text.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -21,7 +21,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTextEdit>
 
 TInformacje::TInformacje(const QWidget* mainWindow, DataFolder folder)
     : TSecondaryWindow(mainWindow, QStringLiteral("Informacje o pierwiastku"), QSize(461, 323), Sizing::Resizable,
@@ -69,7 +68,7 @@ void TInformacje::BuildPages()
     };
     Image1 = picture(suiTabSheet3, "Image1");
     Image2 = picture(suiTabSheet5, "Image2");
-    RichEdit1 = new QTextEdit(suiTabSheet4);
+    RichEdit1 = new TRichEdit(suiTabSheet4);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setReadOnly(true);
     RichEdit1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -162,7 +161,7 @@ void TInformacje::Wypelnij(const TElementRecord& record)
     if (!description.isEmpty()) {
         const QString path = FileOfRecord(folder_.DescriptionPath(description), description);
         LoadDescription(*RichEdit1->document(), ReadFileToShow(path, MaxDescriptionBytes));
-        KeepLettersApart(*RichEdit1->document());
+        RichEdit1->ApplyTextRules();
         RichEdit1->moveCursor(QTextCursor::Start);  // the text went in before the box's cursor
         suiTabSheet4->SetTabVisible(true);
     } else {

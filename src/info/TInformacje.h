@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-class QTextEdit;
+class TRichEdit;
 class TImage;
 class TLabel;
 class TsuiButton;
@@ -59,7 +59,7 @@ public:
            *Label16 = nullptr;
     TsuiButton* suiButton1 = nullptr;
     TImage *Image1 = nullptr, *Image2 = nullptr;
-    QTextEdit* RichEdit1 = nullptr;
+    TRichEdit* RichEdit1 = nullptr;
 
 protected:
     bool event(QEvent* event) override;

@@ -2,6 +2,7 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "Drawing.h"
+#include "Fonts.h"
 #include "Text.h"
 #include "ThemeCatalog.h"
 
@@ -48,6 +49,11 @@ class TestButtons : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        RegisterFonts();  // as the program does: the pixel face and Tahoma
+    }
+
     void framePerStateAndPressedCaption()
     {
         Window w;

@@ -1,8 +1,11 @@
 #include "Drawing.h"
 #include "Fonts.h"
 #include "Ink.h"
+#include "RichEdit.h"
 #include "Text.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QtTest>
 
 namespace {
@@ -62,12 +65,122 @@ QImage ExpectedSpread(const QImage& frame, bool transparent)
     return expected;
 }
 
+// Every letter of Windows-1250.
+const QString Windows1250Letters = QString::fromUtf8(
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyzŠŚŤŽŹšśťžźŁĄŞŻłąşĽľżŔÁÂĂÄĹĆÇČÉĘËĚÍÎĎĐŃŇÓÔŐÖŘŮÚŰÜÝŢß"
+    "ŕáâăäĺćçčéęëěíîďđńňóôőöřůúűüýţ");
+
+// The font the windows draw a face in, regular or bold.
+QFont Face(const QString& family, bool bold)
+{
+    QFont font = SansSerifFont(bold);
+    font.setFamily(family);
+    return font;
+}
+
+// Each line drawn black on white, as the windows' own text or as a rich-text box shows it.
+QList<QImage> DrawnLines(const QFont& font, const QStringList& lines, bool richText)
+{
+    QList<QImage> drawn;
+    if (!richText) {
+        for (const QString& line : lines) {
+            QImage image(TextSize(font, line, Qt::TextSingleLine) + QSize(8, 4), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter canvas(&image);
+            canvas.setFont(font);
+            canvas.setPen(Qt::black);
+            DrawText(canvas, QPoint(2, 2 + QFontMetrics(font).ascent()), line);
+            drawn.append(image);
+        }
+        return drawn;
+    }
+    TRichEdit box;
+    box.setReadOnly(true);
+    box.setFrameStyle(QFrame::NoFrame);
+    box.setLineWrapMode(QTextEdit::NoWrap);
+    box.resize(900, 40 + 40 * int(lines.size()));
+    QPalette colours = box.palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    box.setPalette(colours);
+    QTextCursor cursor(box.document());
+    QTextCharFormat format;
+    format.setFont(font);
+    // an empty line between two: accents over capitals reach above their line
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            cursor.insertBlock();
+            cursor.insertBlock();
+        }
+        cursor.insertText(lines[i], format);
+    }
+    box.ApplyTextRules();
+    const QImage shot = box.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next().next())
+        drawn.append(shot.copy(box.document()->documentLayout()->blockBoundingRect(block).toAlignedRect()));
+    return drawn;
+}
+
+// The image with every ink pixel struck a second time one pixel to the right.
+QImage StruckTwice(const QImage& regular)
+{
+    QImage struck = regular;
+    for (int y = 0; y < regular.height(); ++y)
+        for (int x = 0; x + 1 < regular.width(); ++x)
+            if (IsBlack(regular.pixel(x, y)))
+                struck.setPixel(x + 1, y, regular.pixel(x, y));
+    return struck;
+}
+
 } // namespace
 
 class TestDrawing : public QObject {
     Q_OBJECT
 
 private slots:
+    // The windows' text rules for every letter of Windows-1250, in the pixel face and in Tahoma, as
+    // the windows draw text and as a rich-text box shows it: bold is the regular glyph struck a
+    // second time one pixel to the right ("ń", "ć", "ł" of Tahoma's own bold lose their strokes), and
+    // no two letters touch: a run of letters shows as many separate columns of ink as the same
+    // letters with blanks between them ("św" in Tahoma touched).
+    void textRulesForEveryLetter_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("richText");
+        for (const QString& family : {SansSerifFamily, TitleFamily})
+            for (const bool richText : {false, true})
+                QTest::addRow("%s%s", qPrintable(family), richText ? ", rich text" : "") << family << richText;
+    }
+
+    void textRulesForEveryLetter()
+    {
+        QFETCH(QString, family);
+        QFETCH(bool, richText);
+        RegisterFonts();
+        QStringList letters;
+        for (const QChar letter : Windows1250Letters)
+            letters.append(QString(letter));
+        const QList<QImage> regular = DrawnLines(Face(family, false), letters, richText);
+        const QList<QImage> bold = DrawnLines(Face(family, true), letters, richText);
+        for (int i = 0; i < letters.size(); ++i) {
+            QVERIFY2(InkColumnRuns(regular[i], regular[i].rect(), IsBlack) > 0, qPrintable(letters[i]));
+            QVERIFY2(bold[i].copy(regular[i].rect()) == StruckTwice(regular[i]), qPrintable(letters[i]));
+        }
+        for (const bool isBold : {false, true}) {
+            QStringList together;
+            QList<int> apart;  // the columns of ink of the same letters drawn one by one
+            for (int from = 0; from < letters.size(); from += 24) {
+                together.append(letters.mid(from, 24).join(QString()));
+                apart.append(0);
+                for (int i = from; i < std::min(from + 24, int(letters.size())); ++i)
+                    apart.last() += InkColumnRuns(isBold ? bold[i] : regular[i], (isBold ? bold[i] : regular[i]).rect(), IsBlack);
+            }
+            const QList<QImage> joined = DrawnLines(Face(family, isBold), together, richText);
+            for (int i = 0; i < together.size(); ++i)
+                QVERIFY2(InkColumnRuns(joined[i], joined[i].rect(), IsBlack) == apart[i], qPrintable(together[i]));
+        }
+    }
+
     void pixelFaceLettersNeverTouch()
     {
         // regular and bold, a blank column between any two letters, "ł" and "j" included; bold is a

@@ -5,6 +5,7 @@
 #include "Ink.h"
 #include "Menu.h"
 #include "MenuBar.h"
+#include "Text.h"
 
 #include "WindowInput.h"
 
@@ -29,7 +30,7 @@ struct SkinnedWindow {
 
 int CaptionWidth(const TsuiForm* form, const QString& text)
 {
-    return QFontMetrics(form->TitleBar()->Font()).horizontalAdvance(text);
+    return TextWidth(form->TitleBar()->Font(), text);
 }
 
 } // namespace

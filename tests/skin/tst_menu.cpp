@@ -1,7 +1,9 @@
 #include "BuiltInBitmaps.h"
+#include "Fonts.h"
 #include "Form.h"
 #include "Menu.h"
 #include "MenuBar.h"
+#include "Text.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -50,6 +52,11 @@ class TestMenu : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        RegisterFonts();  // as the program does: the pixel face and Tahoma
+    }
+
     void styleValues()
     {
         MenuLook look;
@@ -84,15 +91,15 @@ private slots:
     {
         const MenuLook look = DeepBlueLook();
         TMenuItem close("Zamknij", "Zamknij1");
-        const QFontMetrics metrics(look.ItemFont());
-        QCOMPARE(MeasureMenuItem(look, close), QSize(metrics.horizontalAdvance("Zamknij") + 26 + 40, 21));
+        const auto width = [font = look.ItemFont()](const QString& text) { return TextWidth(font, text); };
+        QCOMPARE(MeasureMenuItem(look, close), QSize(width("Zamknij") + 26 + 40, 21));
         TMenuItem separator("-", "N1");
         QCOMPARE(MeasureMenuItem(look, separator).height(), 5);
         TMenuItem marked("&Close", "Close");
-        QCOMPARE(MeasureMenuItem(look, marked).width(), metrics.horizontalAdvance("Close") + 66);
+        QCOMPARE(MeasureMenuItem(look, marked).width(), width("Close") + 66);
         close.setShortcut(QKeySequence("Ctrl+Q"));
         QCOMPARE(MeasureMenuItem(look, close).width(),
-                 metrics.horizontalAdvance("Zamknij") + metrics.horizontalAdvance(close.ShortCutText()) + 66);
+                 width("Zamknij") + width(close.ShortCutText()) + 66);
     }
 
     void separatorLine()

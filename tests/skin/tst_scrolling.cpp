@@ -2,13 +2,13 @@
 #include "ImagePanel.h"
 #include "Memo.h"
 #include "Panel.h"
+#include "RichEdit.h"
 #include "ScrollBar.h"
 #include "TrackBar.h"
 #include "URLLabel.h"
 
 #include <QDesktopServices>
 #include <QScrollBar>
-#include <QTextEdit>
 #include <QtTest>
 
 // Takes the addresses the desktop would open.

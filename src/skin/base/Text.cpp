@@ -12,6 +12,8 @@
 #include <QTextDocument>
 
 #include <optional>
+#include <utility>
+#include <vector>
 #include <unordered_map>
 
 namespace {
@@ -25,18 +27,19 @@ QFont RegularOf(const QFont& font)
     return regular;
 }
 
-// What text in a pixel face is measured and drawn from, kept for each font asked for: a font made
-// anew (the regular copy of a bold one) looks its face up again on every use, and a character's
-// metrics and glyph are asked for each time a text holding it is laid out.
-struct PixelFace {
+// What text laid out glyph by glyph is measured and drawn from, kept for each font asked for: a font
+// made anew (the regular copy of a bold one) looks its face up again on every use, and a character's
+// metrics, glyph and ink are asked for each time a text holding it is laid out.
+struct GlyphFace {
     struct Character {
         int Advance = 0;
         int LeftBearing = 0;
         bool Shaped = false;            // whether Glyph has been looked for
         std::optional<QGlyphRun> Glyph; // none: the face lacks the character
+        std::optional<std::pair<int, int>> Ink;  // its first inked column and the one after its last
     };
 
-    explicit PixelFace(const QFont& font) : Regular(RegularOf(font)), Metrics(Regular) {}
+    explicit GlyphFace(const QFont& font) : Regular(RegularOf(font)), Metrics(Regular), Pixel(IsPixelFace(font)) {}
 
     Character& Measured(QChar character)
     {
@@ -67,31 +70,84 @@ struct PixelFace {
         return known.Glyph;
     }
 
+    // Draws the face's glyph, or the character as text in a face that has it.
+    void Draw(QPainter& canvas, QPoint origin, QChar character)
+    {
+        if (const std::optional<QGlyphRun>& glyph = Glyph(character))
+            canvas.drawGlyphRun(origin, *glyph);
+        else
+            canvas.drawText(origin, QString(character));
+    }
+
+    // The columns the character inks, from its origin, as it is drawn: a face's bearings are those
+    // of its outlines, which its hinted or pixel glyphs need not keep to. A blank has none.
+    std::pair<int, int> Ink(QChar character)
+    {
+        Character& known = Measured(character);
+        if (!known.Ink) {
+            const int margin = Metrics.height();
+            QImage drawn(known.Advance + 2 * margin, 2 * margin, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter canvas(&drawn);
+            canvas.setFont(Regular);
+            canvas.setPen(Qt::black);
+            Draw(canvas, QPoint(margin, Metrics.ascent() + margin / 2), character);
+            canvas.end();
+            int first = drawn.width(), last = -1;
+            for (int y = 0; y < drawn.height(); ++y) {
+                const auto* row = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+                for (int x = 0; x < drawn.width(); ++x)
+                    if (qAlpha(row[x]) >= 128) {
+                        first = std::min(first, x);
+                        last = std::max(last, x);
+                    }
+            }
+            known.Ink = last < 0 ? std::pair(0, 0) : std::pair(first - margin, last + 1 - margin);
+        }
+        return *known.Ink;
+    }
+
     const QFont Regular;
     const QFontMetrics Metrics;
+    const bool Pixel;  // a pixel face, whose glyphs keep their blank column on the left
 
 private:
     QHash<char16_t, Character> characters_;
 };
 
-PixelFace& PixelFaceOf(const QFont& font)
+GlyphFace& GlyphFaceOf(const QFont& font)
 {
     struct FontHash {
         std::size_t operator()(const QFont& font) const { return qHash(font); }
     };
-    static std::unordered_map<QFont, PixelFace, FontHash> faces;  // its elements stay where they are
+    static std::unordered_map<QFont, GlyphFace, FontHash> faces;  // its elements stay where they are
     auto found = faces.find(font);
     if (found == faces.end())
         found = faces.try_emplace(font, font).first;
     return found->second;
 }
 
-// Text of a pixel face (one without a bold face of its own, as "MS Sans Serif"), laid out glyph by
-// glyph in its regular glyphs. Bold is struck twice, one pixel apart, and every glyph advances one
-// pixel more than its own width. A glyph whose ink starts at its origin (the face's "ł", "j", "A",
-// …) takes one pixel more, bold or not, so it keeps a blank column from the letter before it as all
-// the others do ("ał" would otherwise read "at").
-class PixelFaceLayout {
+// The pixels to add after a character so that the next one's ink keeps a blank column from its own:
+// in a pixel face, whose glyphs keep their blank column on the left, one before a glyph whose ink
+// starts at its origin ("ł", "j", "A", … would read "ał" as "at"); in any face, as many as open a
+// blank column where the first glyph's ink runs to its advance and the next one's starts at its
+// origin (Tahoma's "św").
+int GapBetween(GlyphFace& face, QChar before, QChar after, GlyphFace& afterFace)
+{
+    if (after.isSpace())
+        return 0;
+    const int atOrigin = afterFace.Pixel && afterFace.Measured(after).LeftBearing <= 0 ? 1 : 0;
+    if (before.isSpace())
+        return atOrigin;
+    const int blank = face.Measured(before).Advance - face.Ink(before).second + afterFace.Ink(after).first;
+    return std::max(atOrigin, 1 - blank);
+}
+
+// Text laid out glyph by glyph in its face's regular glyphs. Bold is struck twice, one pixel apart,
+// and every glyph advances one pixel more than its own width: a pixel face (one without a bold face
+// of its own, as "MS Sans Serif") has no bold glyphs, and the bold glyphs of a face that has them
+// lose strokes at these sizes (Tahoma's bold "ń", "ć", "ł"). No two letters touch (GapBetween).
+class GlyphLayout {
 public:
     struct Line {
         QString Text;
@@ -99,8 +155,8 @@ public:
         int Underlined = -1;  // the access key's character, or -1
     };
 
-    PixelFaceLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
-        : face_(PixelFaceOf(font)), bold_(font.bold()), underline_(font.underline())
+    GlyphLayout(const QFont& font, const QString& text, int flags, int wrapWidth)
+        : face_(GlyphFaceOf(font)), bold_(font.bold()), underline_(font.underline())
     {
         int underlined = -1;
         QString shown = (flags & Qt::TextShowMnemonic) ? WithoutMnemonic(text, underlined) : text;
@@ -162,10 +218,10 @@ public:
         canvas.setFont(face_.Regular);
         int x = origin.x();
         for (int i = 0; i < line.Text.size(); ++i) {
-            x += Gap(i, line.Text[i]);
-            DrawGlyph(canvas, QPoint(x, origin.y()), line.Text[i]);
+            x += Gap(line.Text, i);
+            face_.Draw(canvas, QPoint(x, origin.y()), line.Text[i]);
             if (bold_)
-                DrawGlyph(canvas, QPoint(x + 1, origin.y()), line.Text[i]);
+                face_.Draw(canvas, QPoint(x + 1, origin.y()), line.Text[i]);
             const int advance = Advance(line.Text[i]);
             if (i == line.Underlined)
                 canvas.fillRect(QRect(x, origin.y() + face_.Metrics.underlinePos(), advance, face_.Metrics.lineWidth()), canvas.pen().color());
@@ -181,15 +237,6 @@ public:
     int Ascent() const { return face_.Metrics.ascent(); }
 
 private:
-    // A character the face lacks is drawn as text, in a face that has it.
-    void DrawGlyph(QPainter& canvas, QPoint origin, QChar character) const
-    {
-        if (const std::optional<QGlyphRun>& glyph = face_.Glyph(character))
-            canvas.drawGlyphRun(origin, *glyph);
-        else
-            canvas.drawText(origin, QString(character));
-    }
-
     static QString WithoutMnemonic(const QString& text, int& underlined)
     {
         QString shown;
@@ -204,10 +251,10 @@ private:
         return shown;
     }
 
-    // The extra room before a glyph whose ink starts at its origin, after the first.
-    int Gap(int index, QChar glyph) const
+    // The extra room before the character at the index that keeps it apart from the one before.
+    int Gap(const QString& text, int index) const
     {
-        return index > 0 && !glyph.isSpace() && face_.Measured(glyph).LeftBearing <= 0 ? 1 : 0;
+        return index > 0 ? GapBetween(face_, text[index - 1], text[index], face_) : 0;
     }
 
     int Advance(QChar glyph) const
@@ -219,7 +266,7 @@ private:
     {
         int width = 0;
         for (int i = 0; i < text.size(); ++i)
-            width += Gap(i, text[i]) + Advance(text[i]);
+            width += Gap(text, i) + Advance(text[i]);
         return width;
     }
 
@@ -241,7 +288,7 @@ private:
         return lines;
     }
 
-    PixelFace& face_;
+    GlyphFace& face_;
     bool bold_;
     bool underline_;
     QList<Line> lines_;
@@ -273,67 +320,85 @@ bool IsPixelFace(const QFont& font)
 
 void DrawText(QPainter& canvas, const QRect& rect, int flags, const QString& text)
 {
-    if (IsPixelFace(canvas.font()))
-        PixelFaceLayout(canvas.font(), text, flags, rect.width()).Draw(canvas, rect, flags);
-    else
-        canvas.drawText(rect, flags, text);
+    GlyphLayout(canvas.font(), text, flags, rect.width()).Draw(canvas, rect, flags);
 }
 
 void DrawText(QPainter& canvas, const QPoint& baseline, const QString& text)
 {
-    if (IsPixelFace(canvas.font())) {
-        const PixelFaceLayout layout(canvas.font(), text, Qt::TextSingleLine, 0);
-        layout.DrawLine(canvas, baseline, layout.Lines().front());
-    } else {
-        canvas.drawText(baseline, text);
-    }
+    const GlyphLayout layout(canvas.font(), text, Qt::TextSingleLine, 0);
+    layout.DrawLine(canvas, baseline, layout.Lines().front());
 }
 
 QSize TextSize(const QFont& font, const QString& text, int flags)
 {
-    if (IsPixelFace(font))
-        return PixelFaceLayout(font, text, flags, 0).Size();
-    return QFontMetrics(font).size(flags, text);
+    return GlyphLayout(font, text, flags, 0).Size();
 }
 
 int LineHeight(const QFont& font)
 {
-    // a pixel face's bold is its regular glyphs struck twice: the regular face's line
-    return IsPixelFace(font) ? PixelFaceOf(font).Metrics.height() : QFontMetrics(font).height();
+    // bold is its regular glyphs struck twice: the regular face's line
+    return GlyphFaceOf(font).Metrics.height();
 }
 
 int TextWidth(const QFont& font, const QString& text)
 {
-    if (IsPixelFace(font))
-        return PixelFaceLayout(font, text, Qt::TextSingleLine, 0).Size().width();
-    return QFontMetrics(font).horizontalAdvance(text);
+    return GlyphLayout(font, text, Qt::TextSingleLine, 0).Size().width();
 }
 
 QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString& text)
 {
-    if (IsPixelFace(font))
-        return PixelFaceLayout(font, text, flags, rect.width()).Bounds(rect, flags);
-    return QFontMetrics(font).boundingRect(rect, flags, text);
+    return GlyphLayout(font, text, flags, rect.width()).Bounds(rect, flags);
 }
 
-void KeepLettersApart(QTextDocument& document)
+void ApplyTextRules(QTextDocument& document)
 {
+    // Each character's face and whether it is bold, then the changes, made in one edit: formats
+    // changed one by one outside it lay the document out again each time.
+    struct Run {
+        int Start, End;
+        QFont Font;
+    };
     QTextCursor cursor(&document);
+    cursor.beginEditBlock();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        std::vector<Run> runs;
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            runs.push_back({fragment.position(), fragment.position() + fragment.length(),
+                            fragment.charFormat().font().resolve(document.defaultFont())});
+        }
+        for (const Run& run : runs) {
+            QTextCharFormat rules;
+            rules.setFontKerning(false);  // the gaps below are measured between unkerned glyphs
+            if (run.Font.bold()) {
+                rules.setFontWeight(QFont::Normal);
+                rules.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+                rules.setFontLetterSpacing(1);
+                rules.setProperty(StruckTwiceProperty, true);
+            }
+            cursor.setPosition(run.Start);
+            cursor.setPosition(run.End, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(rules);
+        }
         const QString text = block.text();
+        std::size_t at = 0;
         for (int i = 0; i + 1 < text.size(); ++i) {
-            if (text[i].isSpace() || text[i + 1].isSpace())
+            if (text[i].isSpace())
+                continue;  // a blank's advance is the box's to keep: its line may break there
+            const int position = block.position() + i;
+            while (at + 1 < runs.size() && runs[at].End <= position)
+                ++at;
+            const std::size_t next = at + 1 < runs.size() && runs[at].End <= position + 1 ? at + 1 : at;
+            const int gap = GapBetween(GlyphFaceOf(runs[at].Font), text[i], text[i + 1], GlyphFaceOf(runs[next].Font));
+            if (gap == 0)
                 continue;
-            cursor.setPosition(block.position() + i + 2);
-            const QFont next = cursor.charFormat().font().resolve(document.defaultFont());
-            if (!IsPixelFace(next) || QFontMetrics(next).leftBearing(text[i + 1]) > 0)
-                continue;
-            cursor.setPosition(block.position() + i);
-            cursor.setPosition(block.position() + i + 1, QTextCursor::KeepAnchor);
+            cursor.setPosition(position);
+            cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
             QTextCharFormat wider;
             wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-            wider.setFontLetterSpacing(cursor.charFormat().fontLetterSpacing() + 1);
+            wider.setFontLetterSpacing((runs[at].Font.bold() ? 1 : 0) + gap);
             cursor.mergeCharFormat(wider);
         }
     }
+    cursor.endEditBlock();
 }

@@ -3,17 +3,18 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QTextFormat>
 
 class QPainter;
 class QTextDocument;
 
-// Text as the windows draw it. A pixel face, one without a bold face of its own (the free
-// "MS Sans Serif" has only its pixel strikes), is laid out glyph by glyph so that letters never
-// touch: bold is emboldened the classic way, every glyph struck twice, the second time one pixel to
-// the right, with an advance one pixel wider, so a bold text is as many pixels wider as it has
-// characters; and a glyph whose ink starts at its origin ("ł", "j") keeps a blank column from the
-// letter before it. Every text of the windows is measured and drawn through these functions, so
-// sizes and drawing agree.
+// Text as the windows draw it, laid out glyph by glyph so that letters never touch: bold is
+// emboldened the classic way, every regular glyph struck twice, the second time one pixel to the
+// right, with an advance one pixel wider, so a bold text is as many pixels wider as it has
+// characters (a pixel face, one without a bold face of its own as the free "MS Sans Serif", has no
+// other bold; Tahoma's own bold loses strokes of "ń", "ć", "ł" at these sizes); and a glyph whose ink
+// would meet the letter before it gets a blank column. Every text of the windows is measured and
+// drawn through these functions, so sizes and drawing agree.
 void DrawText(QPainter& canvas, const QRect& rect, int flags, const QString& text);
 void DrawText(QPainter& canvas, const QPoint& baseline, const QString& text);
 
@@ -27,6 +28,9 @@ QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString&
 
 bool IsPixelFace(const QFont& font);
 
-// The same rule for text a rich-text box lays out itself: in the pixel face, the character before a
-// glyph whose ink starts at its origin gets one more pixel of advance.
-void KeepLettersApart(QTextDocument& document);
+// The same rules for text a rich-text box lays out itself, in every face: a character whose ink
+// would meet the next one's gets the pixels of advance that keep a blank column between them; bold
+// text is set in the regular weight, a pixel wider per character and marked StruckTwiceProperty,
+// for the box to strike it a second time one pixel to the right (TRichEdit does).
+void ApplyTextRules(QTextDocument& document);
+inline constexpr int StruckTwiceProperty = QTextFormat::UserProperty + 1;

@@ -1,9 +1,9 @@
 #include "Memo.h"
 
 #include "Drawing.h"
+#include "RichEdit.h"
 #include "ScrollBar.h"
 #include "StyleResolution.h"
-#include "Text.h"
 #include "ThemeCatalog.h"
 
 #include <QPainter>
@@ -12,7 +12,6 @@
 #include <QStyleOptionSlider>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextEdit>
 
 namespace {
 
@@ -41,7 +40,7 @@ TsuiMemo::TsuiMemo(QWidget* parent)
     : QWidget(parent), skin_(GetFormStyle(parent), [this](const SkinLook& look, LookChange) { ApplyLook(look); })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    edit_ = new QTextEdit(this);
+    edit_ = new TRichEdit(this);
     edit_->setFrameStyle(QFrame::NoFrame);
     edit_->setAcceptRichText(false);
     edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -96,7 +95,7 @@ void TsuiMemo::SetLines(const QStringList& lines)
 {
     edit_->setPlainText(lines.join(QLatin1Char('\n')));
     SetAlignment(alignment_);
-    KeepLettersApart(*edit_->document());
+    edit_->ApplyTextRules();
 }
 
 void TsuiMemo::SetAlignment(Qt::Alignment alignment)

@@ -11,7 +11,7 @@
 #include <QWidget>
 
 class QScrollBar;
-class QTextEdit;
+class TRichEdit;
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -50,7 +50,7 @@ public:
     TsuiScrollBar* HScrollBar() const { return hBar_; }
     void SetHScrollBar(TsuiScrollBar* bar);
 
-    QTextEdit* Editor() const { return edit_; }
+    TRichEdit* Editor() const { return edit_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,7 +70,7 @@ private:
     void ScrollFromBar(bool vertical);
 
     SkinBinding skin_;
-    QTextEdit* edit_;
+    TRichEdit* edit_;
     TColor borderColor_ = clBlack;
     TColor color_ = clWindow;
     Qt::Alignment alignment_ = Qt::AlignLeft;
