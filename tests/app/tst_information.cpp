@@ -18,6 +18,7 @@
 #include "TableLayout.h"
 #include "TestFolder.h"
 #include "URLLabel.h"
+#include "WindowInput.h"
 #include "WindowSet.h"
 
 #include <QDir>
@@ -121,7 +122,7 @@ private slots:
         Program program;
         program.Start();
         ErrorRecorder errors;
-        QTest::mouseClick(AGlowne->Panel(TileAt(1, 3)), Qt::LeftButton, {}, QPoint(10, 10));
+        WindowInput::Click(AGlowne->Panel(TileAt(1, 3)), QPoint(10, 10));
         QVERIFY(errors.messages.isEmpty());
         QVERIFY(Informacje->isVisible());
         const QStringList shown = {Informacje->Label8->Caption(), Informacje->Label9->Caption(), Informacje->Label10->Caption(),
@@ -347,11 +348,13 @@ private slots:
         Program program;
         program.Start();
         AGlowne->Infoopire("Cl");
-        QTest::mouseClick(Informacje->suiButton1, Qt::LeftButton, {}, QPoint(10, 10));
+        WindowInput::Click(Informacje->suiButton1, QPoint(10, 10));
         QVERIFY(OknoA3D->isVisible());
         QCOMPARE(OknoA3D->Konfiguracja, QByteArray("+2+8+7"));
-        AGlowne->Infoopire("Na");
-        Informacje->activateWindow();
+        // the learner goes back to the table (the window manager activates it) and clicks sodium: the
+        // information window, active again, tells the 3D window
+        QVERIFY(WindowInput::Activate(AGlowne));
+        WindowInput::Click(AGlowne->Panel(TileAt(1, 3)), QPoint(10, 10));
         QTRY_COMPARE(OknoA3D->Konfiguracja, QByteArray("+2+8+1"));
     }
 
@@ -373,7 +376,7 @@ private slots:
         AGlowne->Informacjeoprogramie1->trigger();
         AGlowne->Informacjeoprogramie1->trigger();
         QVERIFY(InfooProgz->isVisible());
-        QTest::mouseClick(InfooProgz->suiButton1, Qt::LeftButton, {}, QPoint(10, 10));
+        WindowInput::Click(InfooProgz->suiButton1, QPoint(10, 10));
         QVERIFY(!InfooProgz->isVisible());
         QVERIFY(AGlowne->isVisible());
     }

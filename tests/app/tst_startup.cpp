@@ -11,6 +11,7 @@
 #include "TitleBar.h"
 #include "Translations.h"
 #include "UkladApplication.h"
+#include "WindowInput.h"
 #include "WindowSet.h"
 
 #include <QAbstractButton>
@@ -189,8 +190,8 @@ private slots:
             } else {
                 TsuiTitleBar* bar = AGlowne->suiForm1->TitleBar();
                 const QRect close = bar->ButtonRect(1);
-                QTest::mouseMove(bar, close.center());
-                QTest::mouseClick(bar, Qt::LeftButton, {}, close.center());
+                WindowInput::Move(bar, close.center());
+                WindowInput::Click(bar, close.center());
             }
             QVERIFY(!AGlowne->isVisible());
             *result = folder.Read("dane.dat");

@@ -1,10 +1,12 @@
 #include "AtomModel.h"
+#include "Button.h"
 #include "CheckBox.h"
 #include "Panel.h"
 #include "PictureDifference.h"
 #include "SceneObjects.h"
 #include "TOknoA3D.h"
 #include "TestFolder.h"
+#include "WindowInput.h"
 
 #include <QOpenGLFunctions>
 #include <QTimer>
@@ -230,33 +232,32 @@ private slots:
     {
         AtomWindow w("H +1\r\n");
         QVERIFY(!w.window->suiPanel1->isVisible());
-        QTest::keyClick(w.window.get(), Qt::Key_A);
+        WindowInput::Key(w.window.get(), Qt::Key_A);
         QVERIFY(w.window->suiCheckBox1->Checked());
         QVERIFY(w.window->Timer2->isActive());
-        QTest::keyClick(w.window.get(), Qt::Key_A);
+        WindowInput::Key(w.window.get(), Qt::Key_A);
         QVERIFY(!w.window->Timer2->isActive());
-        QTest::keyClick(w.window.get(), Qt::Key_O);
+        WindowInput::Key(w.window.get(), Qt::Key_O);
         QVERIFY(w.window->suiPanel1->isVisible());
-        QTest::mouseClick(w.window->suiPanel1->findChild<QWidget*>("", Qt::FindDirectChildrenOnly), Qt::NoButton);
-        w.window->suiButton1Click(nullptr);
+        WindowInput::Click(w.window->suiButton1);
         QVERIFY(!w.window->suiPanel1->isVisible());
     }
 
     void keysAControlOfTheOptionsDoesNotUseGoNowhere()
     {
         AtomWindow w("H +1\r\n");
-        QTest::keyClick(w.window.get(), Qt::Key_O);
+        WindowInput::Key(w.window.get(), Qt::Key_O);
         TsuiCheckBox* box = w.window->suiCheckBox2;
         QApplication::setActiveWindow(w.window.get());
         box->setFocus();
         QTRY_VERIFY(box->hasFocus());
         for (const Qt::Key key : {Qt::Key_A, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Down, Qt::Key_O, Qt::Key_X})
-            QTest::keyClick(box, key);
+            WindowInput::Key(box, key);
         QVERIFY(!w.window->suiCheckBox1->Checked() && !box->Checked());
         QCOMPARE(w.window->Odleglosc, -800);
         QCOMPARE(w.window->PrzesuniecieY, 0);
         QVERIFY(w.window->suiPanel1->isVisible());
-        QTest::keyClick(box, Qt::Key_Space);  // a key the check box uses
+        WindowInput::Key(box, Qt::Key_Space);  // a key the check box uses
         QVERIFY(box->Checked());
     }
 
@@ -314,10 +315,10 @@ private slots:
     void keysMoveAndScaleAndShowingResetsOnlyTheAngles()
     {
         AtomWindow w("H +1\r\n");
-        QTest::keyClick(w.window.get(), Qt::Key_Plus);
-        QTest::keyClick(w.window.get(), Qt::Key_Down);
-        QTest::keyClick(w.window.get(), Qt::Key_Down);
-        QTest::keyClick(w.window.get(), Qt::Key_Up);
+        WindowInput::Key(w.window.get(), Qt::Key_Plus);
+        WindowInput::Key(w.window.get(), Qt::Key_Down);
+        WindowInput::Key(w.window.get(), Qt::Key_Down);
+        WindowInput::Key(w.window.get(), Qt::Key_Up);
         QCOMPARE(w.window->Odleglosc, -790);
         QCOMPARE(w.window->PrzesuniecieY, 1);
         w.window->KatX = 40;

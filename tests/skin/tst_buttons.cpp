@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Text.h"
 #include "ThemeCatalog.h"
+#include "WindowInput.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -61,17 +62,17 @@ private slots:
         const QPoint middle(60, 13);
         const QImage normal = b->grab().toImage();
         QCOMPARE(normal.pixel(middle.x(), 2), Frame(1).pixel(37, 2));
-        QTest::mouseMove(b, QPoint(5, 5));
+        WindowInput::Move(b, QPoint(5, 5));
         QTRY_VERIFY(b->Hot());
         QCOMPARE(b->grab().toImage().pixel(middle.x(), 2), Frame(2).pixel(37, 2));
-        QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Press(b, QPoint(5, 5));
         QVERIFY(b->Pressed());
         const QImage pressed = b->grab().toImage();
         QCOMPARE(pressed.pixel(middle.x(), 2), Frame(3).pixel(37, 2));
         const QRect text = DarkPixels(normal, QRect(10, 4, 100, 19));
         QVERIFY(!text.isEmpty());
         QCOMPARE(DarkPixels(pressed, QRect(10, 4, 100, 19)), text.translated(1, 1));
-        QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Release(b, QPoint(5, 5));
         QVERIFY(!b->Pressed());
     }
 
@@ -96,22 +97,22 @@ private slots:
         int repeats = 0, clicks = 0;
         w.button->OnMouseContinuouslyDown = [&](QObject*) { ++repeats; };
         w.button->OnClick = [&](QObject*) { ++clicks; };
-        QTest::mousePress(w.button, Qt::LeftButton, {}, QPoint(10, 10));
+        WindowInput::Press(w.button, QPoint(10, 10));
         QTest::qWait(560);
         QVERIFY2(repeats >= 3 && repeats <= 7, qPrintable(QString::number(repeats)));
         QCOMPARE(clicks, 0);
-        QTest::mouseRelease(w.button, Qt::LeftButton, {}, QPoint(10, 10));
+        WindowInput::Release(w.button, QPoint(10, 10));
         QCOMPARE(clicks, 1);
         const int afterRelease = repeats;
         QTest::qWait(250);
         QCOMPARE(repeats, afterRelease);
 
-        QTest::mousePress(w.button, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseMove(w.button, QPoint(200, 10));
+        WindowInput::Press(w.button, QPoint(10, 10));
+        WindowInput::Move(w.button, QPoint(200, 10));
         QVERIFY(!w.button->Repeating());
         QTest::qWait(250);
         QCOMPARE(repeats, afterRelease);
-        QTest::mouseRelease(w.button, Qt::LeftButton, {}, QPoint(200, 10));
+        WindowInput::Release(w.button, QPoint(200, 10));
         QCOMPARE(clicks, 1);
     }
 
@@ -141,12 +142,12 @@ private slots:
         other->setFocus();
         QTRY_VERIFY(other->hasFocus());
         QVERIFY(other->IsDefaultNow() && !ok->IsDefaultNow());
-        QTest::keyClick(other, Qt::Key_Return);
+        WindowInput::Key(other, Qt::Key_Return);
         edit->setFocus();
         QTRY_VERIFY(edit->hasFocus());
         QVERIFY(ok->IsDefaultNow() && !other->IsDefaultNow());
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClick(edit, Qt::Key_Escape);
+        WindowInput::Key(edit, Qt::Key_Return);
+        WindowInput::Key(edit, Qt::Key_Escape);
         QCOMPARE(clicked, (QStringList{"Inny", "OK", "Anuluj"}));
     }
 
@@ -154,10 +155,10 @@ private slots:
     {
         Window w;
         w.window.setProperty("ModalResult", 7);
-        QTest::mouseClick(w.button, Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Click(w.button, QPoint(5, 5));
         QCOMPARE(ModalResultOf(&w.window), 0);
         w.button->SetModalResult(2);
-        QTest::mouseClick(w.button, Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Click(w.button, QPoint(5, 5));
         QCOMPARE(ModalResultOf(&w.window), 2);
     }
 
@@ -168,7 +169,7 @@ private slots:
         int clicks = 0;
         w.button->SetCaption("&Zamknij");
         w.button->OnClick = [&](QObject*) { ++clicks; };
-        QTest::keyClick(&w.window, Qt::Key_Z, Qt::AltModifier);
+        WindowInput::Key(&w.window, Qt::Key_Z, Qt::AltModifier);
         QCOMPARE(clicks, 1);
     }
 
@@ -224,12 +225,12 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(button->grab().toImage().pixel(5, 5), QRgb(0xFF112233));
-        QTest::mouseMove(button, QPoint(5, 5));
+        WindowInput::Move(button, QPoint(5, 5));
         QTRY_VERIFY(button->Hot());
         QCOMPARE(button->grab().toImage().pixel(5, 5), QRgb(0xFF445566));
-        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Press(button, QPoint(5, 5));
         QCOMPARE(button->grab().toImage().pixel(5, 5), QRgb(0xFF112233));  // no pressed picture: the normal one
-        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Release(button, QPoint(5, 5));
         button->setEnabled(false);
         QCOMPARE(button->grab().toImage().pixel(5, 5), QRgb(0xFF112233));
         QVERIFY(button->grab().toImage().pixel(0, 0) != 0xFFFF00FF);
@@ -256,10 +257,10 @@ private slots:
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QApplication::setActiveWindow(&box);
-        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Click(&box, QPoint(5, 5));
         QVERIFY(!box.Checked());
         QCOMPARE(clicks, 4);
-        QTest::keyClick(&box, Qt::Key_Space);
+        WindowInput::Key(&box, Qt::Key_Space);
         QVERIFY(box.Checked());
         QCOMPARE(clicks, 5);
     }

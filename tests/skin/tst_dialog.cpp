@@ -3,6 +3,7 @@
 #include "Image.h"
 #include "Label.h"
 #include "MessageDialog.h"
+#include "WindowInput.h"
 
 #include <QClipboard>
 #include <QTimer>
@@ -94,10 +95,10 @@ private slots:
         }
         QCOMPARE(ShowAndAct(dialog, [](TfrmMsg* w) {
                      QCOMPARE(w->focusWidget(), w->Buttons.last());  // button 1, "OK"
-                     QTest::keyClick(w, Qt::Key_Escape);
+                     WindowInput::Key(w, Qt::Key_Escape);
                  }),
                  mrCancel);
-        QCOMPARE(ShowAndAct(dialog, [](TfrmMsg* w) { QTest::keyClick(w->focusWidget(), Qt::Key_Return); }), mrOk);
+        QCOMPARE(ShowAndAct(dialog, [](TfrmMsg* w) { WindowInput::Key(w, Qt::Key_Return); }), mrOk);
     }
 
     void ctrlCCopiesTheMessage()
@@ -107,8 +108,8 @@ private slots:
         dialog.SetCaption(QStringLiteral("Info"));
         dialog.SetText(QStringLiteral("Done"));
         ShowAndAct(dialog, [](TfrmMsg* w) {
-            QTest::keyClick(w->focusWidget(), Qt::Key_C, Qt::ControlModifier);
-            QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+            WindowInput::Key(w, Qt::Key_C, Qt::ControlModifier);
+            WindowInput::Key(w, Qt::Key_Return);
         });
         const QString line(27, QLatin1Char('-'));
         QCOMPARE(QGuiApplication::clipboard()->text(),

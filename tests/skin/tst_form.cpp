@@ -151,7 +151,7 @@ private slots:
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         const QRect before = w.window.geometry();
-        QTest::mouseDClick(w.form->TitleBar(), Qt::LeftButton, {}, QPoint(200, 10));
+        WindowInput::DoubleClick(w.form->TitleBar(), QPoint(200, 10));
         QCOMPARE(w.window.geometry(), before);
         QVERIFY(w.window.isVisible());
         QVERIFY(!w.form->Maximised());
@@ -164,7 +164,7 @@ private slots:
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
         const QRect before = w.window.geometry();
-        QTest::mouseDClick(w.form->TitleBar(), Qt::LeftButton, {}, QPoint(150, 10));
+        WindowInput::DoubleClick(w.form->TitleBar(), QPoint(150, 10));
         QVERIFY(w.form->Maximised());
         QRect area = GetWorkArea();
         QTRY_COMPARE(w.window.geometry(), QRect(area.topLeft(), QSize(area.width(), area.height() - 1)));

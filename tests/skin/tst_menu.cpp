@@ -4,6 +4,7 @@
 #include "Menu.h"
 #include "MenuBar.h"
 #include "Text.h"
+#include "WindowInput.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -196,23 +197,22 @@ private slots:
         TsuiMenuBar* bar = w.form->MenuBar();
         int closes = 0;
         w.close->OnClick = [&](QObject*) { ++closes; };
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->ButtonRect(0).center());
+        WindowInput::Click(bar, bar->ButtonRect(0).center());
         QTRY_VERIFY(bar->OpenDropDown() && bar->OpenDropDown()->isVisible());
         QCOMPARE(bar->OpenButton(), 0);
         SkinnedMenuPopup* dropDown = bar->OpenDropDown();
         QCOMPARE(dropDown->actions().size(), 1);
         QCOMPARE(dropDown->actionGeometry(w.close).height(), 21);
         QCOMPARE(dropDown->activeAction(), nullptr);  // opened by the mouse: nothing highlighted yet
-        // moving over the next bar button switches to its drop-down
-        QMouseEvent move(QEvent::MouseMove, dropDown->mapFromGlobal(bar->mapToGlobal(bar->ButtonRect(1).center())),
-                         bar->mapToGlobal(bar->ButtonRect(1).center()), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(dropDown, &move);
+        // moving over another bar button switches to its drop-down (the open drop-down has the mouse)
+        QTest::mouseMove(dropDown->windowHandle(), dropDown->mapFromGlobal(bar->mapToGlobal(bar->ButtonRect(1).center())));
         QTRY_COMPARE(bar->OpenButton(), 1);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->ButtonRect(0).center());
+        dropDown = bar->OpenDropDown();
+        QTest::mouseMove(dropDown->windowHandle(), dropDown->mapFromGlobal(bar->mapToGlobal(bar->ButtonRect(0).center())));
         QTRY_COMPARE(bar->OpenButton(), 0);
         dropDown = bar->OpenDropDown();
-        QTest::keyClick(dropDown, Qt::Key_Down);
-        QTest::keyClick(dropDown, Qt::Key_Return);
+        WindowInput::Key(dropDown, Qt::Key_Down);
+        WindowInput::Key(dropDown, Qt::Key_Return);
         QTRY_COMPARE(closes, 1);
         QTRY_COMPARE(bar->OpenButton(), -1);
     }
@@ -226,20 +226,20 @@ private slots:
         TsuiMenuBar* bar = w.form->MenuBar();
         int wides = 0;
         w.wide->OnClick = [&](QObject*) { ++wides; };
-        QTest::keyClick(&w.window, Qt::Key_W, Qt::AltModifier);
+        WindowInput::Key(&w.window, Qt::Key_W, Qt::AltModifier);
         QTRY_VERIFY(bar->OpenDropDown() && bar->OpenDropDown()->isVisible());
         QCOMPARE(bar->OpenButton(), 1);
         SkinnedMenuPopup* dropDown = bar->OpenDropDown();
-        QTest::keyClick(dropDown, Qt::Key_Down);
+        WindowInput::Key(dropDown, Qt::Key_Down);
         QCOMPARE(dropDown->activeAction(), w.wide);
-        QTest::keyClick(dropDown, Qt::Key_Left);
+        WindowInput::Key(dropDown, Qt::Key_Left);
         QTRY_COMPARE(bar->OpenButton(), 0);
         SkinnedMenuPopup* fileMenu = bar->OpenDropDown();
-        QTest::keyClick(fileMenu, Qt::Key_Escape);
+        WindowInput::Key(fileMenu, Qt::Key_Escape);
         QTRY_COMPARE(bar->OpenButton(), -1);
-        QTest::keyClick(&w.window, Qt::Key_W, Qt::AltModifier);
+        WindowInput::Key(&w.window, Qt::Key_W, Qt::AltModifier);
         QTRY_VERIFY(bar->OpenDropDown() && bar->OpenDropDown()->isVisible());
-        QTest::keyClick(bar->OpenDropDown(), Qt::Key_R);  // first letter of "Rozwiń"
+        WindowInput::Key(bar->OpenDropDown(), Qt::Key_R);  // first letter of "Rozwiń"
         QTRY_COMPARE(wides, 1);
     }
 };

@@ -2,6 +2,7 @@
 #include "ImagePanel.h"
 #include "Panel.h"
 #include "PlainPanel.h"
+#include "WindowInput.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -86,13 +87,13 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QPoint button(200 - 1 - 13 / 2 - 4, 10);
-        QTest::mouseMove(&panel, button);
+        WindowInput::Move(&panel, button);
         QTRY_VERIFY(panel.ButtonHot());
-        QTest::mouseClick(&panel, Qt::LeftButton, {}, button);
+        WindowInput::Click(&panel, button);
         QCOMPARE(panel.height(), 20);
-        QTest::mouseClick(&panel, Qt::LeftButton, {}, button);
+        WindowInput::Click(&panel, button);
         QCOMPARE(panel.height(), 100);
-        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(50, 60));
+        WindowInput::Click(&panel, QPoint(50, 60));
         QCOMPARE(panel.height(), 100);
     }
 
@@ -130,8 +131,8 @@ private slots:
             QCOMPARE(QString(e.what()), QString("Can't push when Align is alClient, alLeft or alRight."));
         }
         QCOMPARE(panel.height(), height);
-        QTest::mouseMove(&panel, QPoint(panel.width() - 11, 10));
-        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(panel.width() - 11, 10));
+        WindowInput::Move(&panel, QPoint(panel.width() - 11, 10));
+        WindowInput::Click(&panel, QPoint(panel.width() - 11, 10));
         QVERIFY(!panel.ButtonHot());
         QVERIFY(panel.Expanded());
     }

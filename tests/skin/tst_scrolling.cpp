@@ -6,6 +6,7 @@
 #include "ScrollBar.h"
 #include "TrackBar.h"
 #include "URLLabel.h"
+#include "WindowInput.h"
 
 #include <QDesktopServices>
 #include <QScrollBar>
@@ -70,22 +71,23 @@ private slots:
         bar->resize(233, 20);
         bar->SetMax(100);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::keyClick(bar, Qt::Key_End);
+        QVERIFY(WindowInput::Activate(&window));
+        bar->setFocus();  // as the Tab key gives it
+        WindowInput::Key(bar, Qt::Key_End);
         QCOMPARE(bar->Position(), 100);
-        QTest::keyClick(bar, Qt::Key_PageUp);
-        QTest::keyClick(bar, Qt::Key_Left);
+        WindowInput::Key(bar, Qt::Key_PageUp);
+        WindowInput::Key(bar, Qt::Key_Left);
         QCOMPARE(bar->Position(), 97);
-        QTest::keyClick(bar, Qt::Key_Home);
+        WindowInput::Key(bar, Qt::Key_Home);
         QCOMPARE(bar->Position(), 0);
         // a press beyond the slider pages once at once, stopping at the point
-        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(200, 10));
+        WindowInput::Press(bar, QPoint(200, 10));
         QCOMPARE(bar->Position(), 2);
         QVERIFY(bar->Repeating());
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(200, 10));
+        WindowInput::Release(bar, QPoint(200, 10));
         QVERIFY(!bar->Repeating());
         // dragging the slider
-        QTest::mousePress(bar->Slider(), Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Press(bar->Slider(), QPoint(5, 5));
         QVERIFY(bar->Dragging());
         QMouseEvent move(QEvent::MouseMove, QPointF(5 + 111 - bar->Slider()->x(), 5), bar->Slider()->mapToGlobal(QPointF(5 + 111 - bar->Slider()->x(), 5)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
@@ -136,13 +138,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QPoint at(200, 10);
         QCursor::setPos(bar->mapToGlobal(at));
-        QTest::mousePress(bar, Qt::LeftButton, {}, at);
+        WindowInput::Press(bar, at);
         QCOMPARE(bar->Position(), 2);
         const int target = bar->ValueAtPoint(at);
         QTRY_COMPARE_WITH_TIMEOUT(bar->Position(), target, 5000);
         QTest::qWait(250);
         QCOMPARE(bar->Position(), target);
-        QTest::mouseMove(bar, QPoint(300, 10));
+        WindowInput::Move(bar, QPoint(300, 10));
         QMouseEvent away(QEvent::MouseMove, QPointF(300, 10), bar->mapToGlobal(QPointF(300, 10)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(bar, &away);
         QVERIFY(!bar->Repeating());
@@ -181,11 +183,11 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         bar->SetSmallChange(3);
-        QTest::mouseClick(bar->DownButton(), Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Click(bar->DownButton(), QPoint(5, 5));
         QCOMPARE(bar->Position(), 0);
-        QTest::mousePress(bar->DownButton(), Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Press(bar->DownButton(), QPoint(5, 5));
         QTRY_VERIFY_WITH_TIMEOUT(bar->Position() >= 6, 2000);
-        QTest::mouseRelease(bar->DownButton(), Qt::LeftButton, {}, QPoint(5, 5));
+        WindowInput::Release(bar->DownButton(), QPoint(5, 5));
         const int held = bar->Position();
         QTest::qWait(250);
         QCOMPARE(bar->Position(), held);

@@ -39,6 +39,11 @@ inline void Click(QWidget* widget)
     Click(widget, widget->rect().center());
 }
 
+inline void DoubleClick(QWidget* widget, QPoint at)
+{
+    QTest::mouseDClick(WindowOf(widget), Qt::LeftButton, {}, InWindow(widget, at));
+}
+
 inline void Press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mousePress(WindowOf(widget), button, {}, InWindow(widget, at));

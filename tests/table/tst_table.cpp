@@ -12,6 +12,7 @@
 #include "TableLayout.h"
 #include "TestFolder.h"
 #include "Text.h"
+#include "WindowInput.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -130,7 +131,7 @@ private slots:
         TsuiTitleBarPopupMenu* windowMenu = w.window.suiForm1->TitleBar()->PopupMenu();
         w.window.suiForm1->TitleBar()->OpenWindowMenu();
         QTRY_VERIFY(windowMenu->isVisible());
-        QTest::keyClick(windowMenu, Qt::Key_Escape);
+        WindowInput::Key(windowMenu, Qt::Key_Escape);
         QTRY_VERIFY(!windowMenu->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(bar->ButtonCaption(3), QString("Interakcje"));
@@ -296,9 +297,9 @@ private slots:
         MainWindow w;
         w.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-        QTest::mouseClick(w.window.Panel(110), Qt::LeftButton, {}, QPoint(10, 10));
+        WindowInput::Click(w.window.Panel(110), QPoint(10, 10));
         QCOMPARE(w.ColorOf("Ds"), TColor(0x0000C8));
-        QTest::mouseClick(w.window.Panel(94), Qt::LeftButton, {}, QPoint(10, 10));
+        WindowInput::Click(w.window.Panel(94), QPoint(10, 10));
         QCOMPARE(w.ColorOf("Lu"), TColor(0x0000C8));
         QCOMPARE(w.ColorOf("Ds"), Face);
     }
