@@ -12,9 +12,9 @@
 #include <QTextDocument>
 
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
-#include <unordered_map>
 
 namespace {
 

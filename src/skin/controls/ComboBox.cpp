@@ -29,6 +29,11 @@ private:
     const TsuiCustomComboBox* box_;
 };
 
+bool IsEnter(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
 } // namespace
 
 TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent)
@@ -222,8 +227,7 @@ QString TsuiCustomComboBox::TypedText() const
 // proxy.
 void TsuiCustomComboBox::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const QString typed = enter ? QStringLiteral("\r") : event->text();
+    const QString typed = IsEnter(*event) ? QStringLiteral("\r") : event->text();
     if (OnKeyPress && !typed.isEmpty())
         RunHandler([&] { OnKeyPress(this, typed[0]); });
     QComboBox::keyPressEvent(event);
@@ -250,8 +254,7 @@ bool TsuiCustomComboBox::eventFilter(QObject* watched, QEvent* event)
     // a click in the text places the cursor there, a name picked from the list is the one meant:
     // either way what then stands in the box is what the user wants
     const auto type = event->type();
-    const bool enter = type == QEvent::KeyPress && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                                                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    const bool enter = type == QEvent::KeyPress && IsEnter(*static_cast<QKeyEvent*>(event));
     if ((watched == lineEdit() && type == QEvent::MouseButtonPress) ||
         (watched == view()->viewport() && type == QEvent::MouseButtonRelease) || (watched == view() && enter))
         proposal_.reset();
