@@ -26,7 +26,7 @@ std::optional<QByteArray> ConfigurationInText(const QByteArray& text, const QByt
 
 std::optional<QByteArray> FindConfiguration(const DataFolder& folder, const QByteArray& symbol)
 {
-    return ConfigurationInText(ReadOnlyFile(folder.ConfigurationPath()).ReadAll(), symbol);
+    return ConfigurationInText(ReadOnlyFile(folder.ConfigurationPath()).ReadAll(MaxConfigurationBytes), symbol);
 }
 
 QByteArray Znajdz_konfiguracje(const DataFolder& folder, const QByteArray& symbol)

@@ -14,7 +14,9 @@
 std::optional<QByteArray> ConfigurationInText(const QByteArray& text, const QByteArray& symbol);
 
 // The same lookup in "Zbiory/!konfielekt.txt", read whole on every call. A missing or unreadable
-// file raises EInOutError.
+// file raises EInOutError; one larger than MaxConfigurationBytes (the shipped one is under 2 KB; a
+// link to an endless stream would fill the memory) raises EFOpenError ("File too large").
+inline constexpr qsizetype MaxConfigurationBytes = 1024 * 1024;
 std::optional<QByteArray> FindConfiguration(const DataFolder& folder, const QByteArray& symbol);
 
 // As FindConfiguration, with an empty text when no line carries the symbol.

@@ -133,13 +133,17 @@ private:
 } // namespace
 
 ReadOnlyFile::ReadOnlyFile(const QString& path)
-    : fd_(OpenOrThrow(QFile::encodeName(path), O_RDONLY))
+    : path_(path), fd_(OpenOrThrow(QFile::encodeName(path), O_RDONLY | O_NONBLOCK))
 {
+    // opened without waiting, as a named pipe would wait for a writer; anything but a file of data
+    // (a folder, a pipe, a device) is no file of ours
     struct stat st;
-    if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = errno;
         ::close(fd_);
-        throw EInOutError::FromErrno(EISDIR);
+        throw EInOutError::FromErrno(S_ISREG(st.st_mode) ? error : EISDIR);
     }
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
 }
 
 ReadOnlyFile::~ReadOnlyFile()
@@ -164,13 +168,15 @@ std::size_t ReadOnlyFile::Read(char* buffer, std::size_t size)
     return done;
 }
 
-QByteArray ReadOnlyFile::ReadAll()
+QByteArray ReadOnlyFile::ReadAll(qsizetype limit)
 {
     QByteArray all;
     char chunk[65536];
     for (;;) {
         const std::size_t n = Read(chunk, sizeof chunk);
         all.append(chunk, qsizetype(n));
+        if (all.size() > limit)
+            throw EFOpenError(QStringLiteral("Cannot open file \"%1\". File too large").arg(path_).toStdString());
         if (n < sizeof chunk)
             return all;
     }
@@ -178,22 +184,28 @@ QByteArray ReadOnlyFile::ReadAll()
 
 QByteArray ReadFileToShow(const QString& path, qsizetype limit)
 {
-    const auto refuse = [&](int error) -> QByteArray {
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, QString::fromLocal8Bit(std::strerror(error))).toStdString());
+    const auto refuseWith = [&](const QString& reason) -> QByteArray {
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
     };
+    const auto refuse = [&](int error) { return refuseWith(QString::fromLocal8Bit(std::strerror(error))); };
     const QByteArray name = QFile::encodeName(path);
     int fd;
     do {
-        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a named pipe would wait
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return refuse(errno);
     struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || st.st_size > limit) {
-        const int error = S_ISDIR(st.st_mode) ? EISDIR : st.st_size > limit ? EFBIG : errno;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit) {
+        const int error = errno;
         ::close(fd);
-        return refuse(error);
+        if (S_ISDIR(st.st_mode))
+            return refuse(EISDIR);
+        if (!S_ISREG(st.st_mode))
+            return refuseWith(QStringLiteral("Not a regular file"));
+        return refuse(st.st_size > limit ? EFBIG : error);
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QByteArray data(qsizetype(st.st_size) + 1, Qt::Uninitialized);
     qsizetype done = 0;
     while (done < data.size()) {
@@ -256,9 +268,16 @@ void RemoveStaleTemporaryFiles(const QString& path)
 void ReplaceFileAtomically(const QString& path, const QByteArray& data)
 {
     const QByteArray target = ResolvedTarget(QFile::encodeName(path));
-    TemporaryFile temporary(target);
     struct stat old;
-    if (::stat(target.constData(), &old) == 0)
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    // the rename would replace what the user could not write: a write-protected file (for the
+    // superuser, who may write anything, one without any write bit), or a pipe or device
+    if (exists && !S_ISREG(old.st_mode))
+        throw EInOutError(EInOutError::InvalidFilename);
+    if (exists && (::geteuid() == 0 ? (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 : ::access(target.constData(), W_OK) != 0))
+        throw EInOutError(EInOutError::AccessDenied);
+    TemporaryFile temporary(target);
+    if (exists)
         ::fchmod(temporary.Fd(), old.st_mode & 07777);
     else {
         const mode_t mask = ::umask(0);

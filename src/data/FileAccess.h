@@ -8,7 +8,8 @@
 #include <stdexcept>
 
 // Thin wrappers over the system's file calls: every step is checked and a failure is raised as
-// EInOutError carrying the system's reason.
+// EInOutError carrying the system's reason. Only regular files are read: a folder, a named pipe or
+// a device is refused ("Invalid filename"), and opening never waits on one.
 class ReadOnlyFile {
 public:
     explicit ReadOnlyFile(const QString& path);
@@ -18,9 +19,11 @@ public:
 
     // Reads until the buffer is full or the file ends; returns the bytes read.
     std::size_t Read(char* buffer, std::size_t size);
-    QByteArray ReadAll();
+    // The whole file; one of more than limit bytes is refused ("File too large", EFOpenError).
+    QByteArray ReadAll(qsizetype limit);
 
 private:
+    QString path_;
     int fd_;
 };
 
@@ -31,8 +34,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The whole file, to be shown; a file of more than limit bytes is refused ("File too large").
-// Raises EFOpenError.
+// The whole file, to be shown; a file of more than limit bytes is refused ("File too large"), and
+// anything but a regular file too ("Not a regular file"). Raises EFOpenError.
 QByteArray ReadFileToShow(const QString& path, qsizetype limit);
 
 // The whole file, or none when it cannot be read for any reason. At most limit bytes are read.
@@ -41,7 +44,9 @@ std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit);
 // Replaces the file with the data so that, whatever happens meanwhile (a full disk, a killed
 // process, a power cut after the call), the file holds either its old or its new content in full:
 // the data go to a temporary file in the same folder, are flushed to the disk, and the temporary
-// file is renamed over the old one. A symbolic link is followed, so the link itself stays.
+// file is renamed over the old one. A symbolic link is followed, so the link itself stays. A file
+// the user could not write is refused as a read-only folder is ("File access denied"), and one
+// that is no regular file as an invalid name.
 void ReplaceFileAtomically(const QString& path, const QByteArray& data);
 
 // Removes what an interrupted replacement of the file left behind: regular files of this user named

@@ -6,6 +6,11 @@
 
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 class TestLookups : public QObject {
     Q_OBJECT
 
@@ -62,15 +67,51 @@ private slots:
         QCOMPARE(Znajdz_konfiguracje(folder.Data(), symbol), expected.value_or(QByteArray()));
     }
 
-    void missingConfigurationFileIsFileNotFound()
+    // What stands for the configuration file that cannot be one is refused at once: a missing file,
+    // a link to an endless stream (which was read until the memory ran out), a named pipe (which was
+    // waited on for ever), and a file far larger than any configuration.
+    void configurationFilesThatCannotBeRead_data()
     {
+        QTest::addColumn<QString>("stands");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing") << "" << "File not found";
+        QTest::newRow("a link to /dev/zero") << "/dev/zero" << "Invalid filename";
+        QTest::newRow("a named pipe") << "pipe" << "Invalid filename";
+        QTest::newRow("2 MB of text") << "large" << "Cannot open file \"%1\". File too large";
+    }
+
+    void configurationFilesThatCannotBeRead()
+    {
+        QFETCH(QString, stands);
+        QFETCH(QString, error);
         TestFolder folder;
-        try {
-            Znajdz_konfiguracje(folder.Data(), "Na");
-            QFAIL("no error raised");
-        } catch (const EInOutError& e) {
-            QCOMPARE(QString(e.what()), QString("File not found"));
+        QDir().mkpath(folder.Path("Zbiory"));
+        const QString path = folder.Data().ConfigurationPath();
+        if (stands == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (stands == "large")
+            folder.Write("Zbiory/!konfielekt.txt", QByteArray(2 * 1024 * 1024, 'H'));
+        else if (!stands.isEmpty())
+            QVERIFY(QFile::link(stands, path));
+        QString raised;
+        // a child process, so that a read that waits or fills the memory fails the test instead of
+        // hanging it
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::alarm(10);
+            const rlimit memory{1ull << 30, 1ull << 30};
+            ::setrlimit(RLIMIT_AS, &memory);
+            try {
+                Znajdz_konfiguracje(folder.Data(), "Na");
+            } catch (const std::exception& e) {
+                ::_exit(QString::fromUtf8(e.what()) == error.arg(path) ? 0 : 1);
+            }
+            ::_exit(2);
         }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QVERIFY2(WIFEXITED(status), "the read did not end");
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
     void pathsCarryTheDoubledSeparator()

@@ -9,6 +9,8 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <jerror.h>
 
 namespace {
@@ -215,6 +217,13 @@ private slots:
         QCOMPARE(ErrorOf([&] { ReadFileToShow(folder.Path("opis.rtf"), 100); }),
                  QString("Cannot open file \"%1\". File too large").arg(folder.Path("opis.rtf")));
         QCOMPARE(ReadFileToShow(folder.Path("opis.rtf"), 101).size(), 101);
+        // a named pipe or a device is refused at once: opening a pipe waited for a writer for ever
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.Path("rura.rtf")).constData(), 0600), 0);
+        QCOMPARE(ErrorOf([&] { ReadFileToShow(folder.Path("rura.rtf"), 100); }),
+                 QString("Cannot open file \"%1\". Not a regular file").arg(folder.Path("rura.rtf")));
+        QVERIFY(QFile::link("/dev/zero", folder.Path("zera.jpg")));
+        QCOMPARE(ErrorOf([&] { LoadPictureFile(folder.Path("zera.jpg")); }),
+                 QString("Cannot open file \"%1\". Not a regular file").arg(folder.Path("zera.jpg")));
         // the extension in any letter case, and the doubled separator of the program's paths
         folder.Write("x.BMP", SampleBitmap(24, 4, 4));
         QCOMPARE(LoadPictureFile(folder.Path("/x.BMP")).size(), QSize(4, 4));

@@ -75,11 +75,16 @@ TsuiCustomButton::TsuiCustomButton(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     resize(80, 27);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { UpdateDefaultState(now); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { UpdateDefaultState(now); });
     InstallDialogKeys();
 }
 
-TsuiCustomButton::~TsuiCustomButton() = default;
+// A button with the focus hands it on as QWidget's destructor runs, when the button is a button no
+// more: the application's report of that change must not reach it.
+TsuiCustomButton::~TsuiCustomButton()
+{
+    QObject::disconnect(focusWatch_);
+}
 
 void TsuiCustomButton::InstallDialogKeys()
 {

@@ -103,6 +103,7 @@ private:
     bool pressed_ = false;
     bool isDefaultNow_ = false;
     QTimer* repeatTimer_ = nullptr;
+    QMetaObject::Connection focusWatch_;  // cut as the button goes: its own destruction moves the focus
 };
 
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
