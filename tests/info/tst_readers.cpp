@@ -192,6 +192,16 @@ private slots:
         QTest::newRow("a bitmap of 100,000 × 100,000") << "a.bmp" << huge << notValid;
         QTest::newRow("a JPEG of 34,464 × 34,464") << "a.jpg" << hugeJpeg << QString("JPEG error #%1").arg(JERR_IMAGE_TOO_BIG);
         QTest::newRow("empty file") << "a.jpeg" << QByteArray() << QString("JPEG error #%1").arg(JERR_INPUT_EMPTY);
+        // no bitmaps, whose bytes where a header would stand made an overflowing row count (the
+        // sanitizer build stopped on them)
+        QTest::newRow("text named .bmp") << "a.bmp" << QByteArray("Sód jest metalem lekkim, miękkim i srebrzystobiałym; reaguje z wodą.") << notValid;
+        QTest::newRow("GIF named .bmp") << "a.bmp" << QByteArray("GIF89a\x10\x00\x10\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00,").append(40, '\xff') << notValid;
+        QTest::newRow("empty .bmp") << "a.bmp" << QByteArray() << notValid;
+        QByteArray wide = SampleBitmap(24, 2, 2);
+        wide[18] = wide[19] = wide[20] = char(0xff), wide[21] = char(0x7f);  // 2^31 - 1 wide
+        wide[22] = wide[23] = wide[24] = char(0xff), wide[25] = char(0x7f);  // as high
+        wide[28] = wide[29] = char(0xff);                                    // 65,535 bits a pixel
+        QTest::newRow("a header of extremes") << "a.bmp" << wide << notValid;
         QTest::newRow("unknown extension") << "a.gif" << QByteArray("GIF89a") << "Unknown picture file extension (.gif)";
         QTest::newRow("no extension") << "obraz" << SampleBitmap(24, 4, 4) << "Unknown picture file extension (.)";
     }

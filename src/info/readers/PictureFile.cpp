@@ -34,30 +34,38 @@ std::uint32_t Le(const QByteArray& bytes, qsizetype at, int size)
     return value;
 }
 
-// Whether the file holds all the rows its header promises (for bitmaps not compressed by runs, whose
-// length the header does not fix): the platform's reader fills a short file with black instead.
+// Whether the file is a bitmap that holds all the rows its header promises (for bitmaps not
+// compressed by runs, whose length the header does not fix): the platform's reader fills a short
+// file with black instead. Any file may carry the name: the "BM" signature comes first, and every
+// field is bounded before it takes part in any arithmetic.
 bool HoldsItsRows(const QByteArray& bytes)
 {
-    if (bytes.size() < 14 + 12 || Le(bytes, 14, 4) < 12)
+    constexpr qsizetype FileHeader = 14;
+    if (bytes.size() < FileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M')
         return false;
     const std::uint32_t offset = Le(bytes, 10, 4), header = Le(bytes, 14, 4);
-    qint64 width, height, bits, compression = 0;
+    if (header < 12 || header > std::uint64_t(bytes.size() - FileHeader) || offset > std::uint64_t(bytes.size()))
+        return false;
+    std::int64_t width, height;
+    std::uint32_t bits, compression = 0;
     if (header == 12) {
         width = Le(bytes, 18, 2);
         height = Le(bytes, 20, 2);
         bits = Le(bytes, 24, 2);
     } else {
-        if (bytes.size() < 14 + 20)
+        if (header < 40)
             return false;
         width = std::int32_t(Le(bytes, 18, 4));
-        height = std::abs(qint64(std::int32_t(Le(bytes, 22, 4))));
+        height = std::abs(std::int64_t(std::int32_t(Le(bytes, 22, 4))));
         bits = Le(bytes, 28, 2);
         compression = Le(bytes, 30, 4);
     }
+    if (!Fits(width, height) || bits == 0 || bits > 32)
+        return false;
     if (compression == 1 || compression == 2)
         return true;
-    const qint64 stride = (width * bits + 31) / 32 * 4;
-    return width > 0 && stride > 0 && offset + stride * height <= bytes.size();
+    const std::int64_t stride = (width * bits + 31) / 32 * 4;  // at most 8192 × 32 bits a row
+    return stride * height <= std::int64_t(bytes.size()) - std::int64_t(offset);
 }
 
 [[noreturn]] void JpegError(int code)
