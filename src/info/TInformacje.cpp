@@ -160,9 +160,8 @@ void TInformacje::Wypelnij(const TElementRecord& record)
     const QString description = Cp1250ToString(record.DescriptionFile.Text());
     if (!description.isEmpty()) {
         const QString path = FileOfRecord(folder_.DescriptionPath(description), description);
-        LoadDescription(*RichEdit1->document(), ReadFileToShow(path, MaxDescriptionBytes));
-        RichEdit1->ApplyTextRules();
-        RichEdit1->moveCursor(QTextCursor::Start);  // the text went in before the box's cursor
+        const QByteArray bytes = ReadFileToShow(path, MaxDescriptionBytes);
+        RichEdit1->ShowContent([&](QTextDocument& document) { LoadDescription(document, bytes); });
         suiTabSheet4->SetTabVisible(true);
     } else {
         RichEdit1->clear();

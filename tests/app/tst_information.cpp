@@ -219,6 +219,53 @@ private slots:
         QCOMPARE(Informacje->RichEdit1->verticalScrollBar()->value(), 0);
     }
 
+    // A long description is read, laid out and shown in one go, whatever its length or the number
+    // of its formatting runs: the box's text changes a few times, not once per run or letter (a
+    // megabyte of text, or a paragraph of many runs, froze the window for minutes); it opens at
+    // its start with nothing selected, and paragraphs brought into sight by scrolling follow the
+    // text rules too.
+    void longDescriptionsAreLaidOutInOneGo_data()
+    {
+        QTest::addColumn<QByteArray>("description");
+        const QByteArray sentence = "Sod jest metalem lekkim, reaguje z woda i barwi plomien na zolto. ";
+        QTest::newRow("plain text of 1 MB") << (sentence.repeated(8) + "\r\n").repeated(2000);
+        QTest::newRow("10,000 runs in a paragraph") << "{\\rtf1\\ansi " + QByteArray("{\\b S\\'f3d} {\\i wod\\'f3r} ").repeated(5000) + "\\par}";
+        QTest::newRow("3,000 paragraphs") << "{\\rtf1\\ansi " + QByteArray("{\\b S\\'f3d} jest metalem.\\par ").repeated(3000) + "}";
+    }
+
+    void longDescriptionsAreLaidOutInOneGo()
+    {
+        QFETCH(QByteArray, description);
+        Program program;
+        program.Files(11, "sod.rtf", "", "");
+        program.Write("Zbiory/sod.rtf", "{\\rtf1\\ansi S\\'f3d\\par}");
+        program.Start();
+        AGlowne->Infoopire("Na");
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet4);
+        program.Write("Zbiory/sod.rtf", description);
+        TRichEdit* box = Informacje->RichEdit1;
+        int changes = 0;
+        connect(box, &QTextEdit::textChanged, box, [&] { ++changes; });
+        AGlowne->Infoopire("Na");
+        QVERIFY2(changes <= 4, qPrintable(QString::number(changes)));
+        QCOMPARE(box->textCursor().position(), 0);
+        QVERIFY(!box->textCursor().hasSelection());
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        // scrolled to the end (the box lays a long text out in steps, the scroll bar growing)
+        const auto lastParagraphStruck = [box] {
+            box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+            QTextBlock last = box->document()->lastBlock();
+            if (last.text().isEmpty() && last.previous().isValid())
+                last = last.previous();
+            for (QTextBlock::iterator it = last.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().boolProperty(StruckTwiceProperty))
+                    return true;
+            return false;
+        };
+        if (description.contains("\\b "))
+            QTRY_VERIFY(lastParagraphStruck());
+    }
+
     void leavingAHiddenPage_data()
     {
         QTest::addColumn<bool>("bothHaveIsotopes");

@@ -397,7 +397,10 @@ void LoadDescription(QTextDocument& document, const QByteArray& bytes)
         document.setPlainText(Cp1250ToString(bytes));
         return;
     }
+    // one edit: a box showing the document lays it out again after every insertion otherwise, which
+    // grows with the square of a paragraph's runs
     QTextCursor cursor(&document);
+    cursor.beginEditBlock();
     bool first = true;
     for (const RtfParagraph& paragraph : ParseRtf(bytes)) {
         QTextBlockFormat block;
@@ -424,4 +427,5 @@ void LoadDescription(QTextDocument& document, const QByteArray& bytes)
             cursor.insertText(run.Text, format);
         }
     }
+    cursor.endEditBlock();
 }

@@ -350,55 +350,52 @@ QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString&
     return GlyphLayout(font, text, flags, rect.width()).Bounds(rect, flags);
 }
 
-void ApplyTextRules(QTextDocument& document)
+void ApplyTextRules(const QTextBlock& block)
 {
-    // Each character's face and whether it is bold, then the changes, made in one edit: formats
-    // changed one by one outside it lay the document out again each time.
+    // each run's face and weight first, then the changes
     struct Run {
         int Start, End;
-        QFont Font;
+        bool Bold;
+        GlyphFace* Face;
     };
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        std::vector<Run> runs;
-        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            runs.push_back({fragment.position(), fragment.position() + fragment.length(),
-                            fragment.charFormat().font().resolve(document.defaultFont())});
-        }
-        for (const Run& run : runs) {
-            QTextCharFormat rules;
-            rules.setFontKerning(false);  // the gaps below are measured between unkerned glyphs
-            if (run.Font.bold()) {
-                rules.setFontWeight(QFont::Normal);
-                rules.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-                rules.setFontLetterSpacing(1);
-                rules.setProperty(StruckTwiceProperty, true);
-            }
-            cursor.setPosition(run.Start);
-            cursor.setPosition(run.End, QTextCursor::KeepAnchor);
-            cursor.mergeCharFormat(rules);
-        }
-        const QString text = block.text();
-        std::size_t at = 0;
-        for (int i = 0; i + 1 < text.size(); ++i) {
-            if (text[i].isSpace())
-                continue;  // a blank's advance is the box's to keep: its line may break there
-            const int position = block.position() + i;
-            while (at + 1 < runs.size() && runs[at].End <= position)
-                ++at;
-            const std::size_t next = at + 1 < runs.size() && runs[at].End <= position + 1 ? at + 1 : at;
-            const int gap = GapBetween(GlyphFaceOf(runs[at].Font), text[i], text[i + 1], GlyphFaceOf(runs[next].Font));
-            if (gap == 0)
-                continue;
-            cursor.setPosition(position);
-            cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
-            QTextCharFormat wider;
-            wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-            wider.setFontLetterSpacing((runs[at].Font.bold() ? 1 : 0) + gap);
-            cursor.mergeCharFormat(wider);
-        }
+    const QFont base = block.document()->defaultFont();
+    std::vector<Run> runs;
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QFont font = fragment.charFormat().font().resolve(base);
+        runs.push_back({fragment.position(), fragment.position() + fragment.length(), font.bold(), &GlyphFaceOf(font)});
     }
-    cursor.endEditBlock();
+    QTextCursor cursor(block);
+    for (const Run& run : runs) {
+        QTextCharFormat rules;
+        rules.setFontKerning(false);  // the gaps below are measured between unkerned glyphs
+        if (run.Bold) {
+            rules.setFontWeight(QFont::Normal);
+            rules.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+            rules.setFontLetterSpacing(1);
+            rules.setProperty(StruckTwiceProperty, true);
+        }
+        cursor.setPosition(run.Start);
+        cursor.setPosition(run.End, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(rules);
+    }
+    const QString text = block.text();
+    std::size_t at = 0;
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i].isSpace())
+            continue;  // a blank's advance is the box's to keep: its line may break there
+        const int position = block.position() + i;
+        while (at + 1 < runs.size() && runs[at].End <= position)
+            ++at;
+        const std::size_t next = at + 1 < runs.size() && runs[at].End <= position + 1 ? at + 1 : at;
+        const int gap = GapBetween(*runs[at].Face, text[i], text[i + 1], *runs[next].Face);
+        if (gap == 0)
+            continue;
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        QTextCharFormat wider;
+        wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+        wider.setFontLetterSpacing((runs[at].Bold ? 1 : 0) + gap);
+        cursor.mergeCharFormat(wider);
+    }
 }

@@ -6,7 +6,7 @@
 #include <QTextFormat>
 
 class QPainter;
-class QTextDocument;
+class QTextBlock;
 
 // Text as the windows draw it, laid out glyph by glyph so that letters never touch: bold is
 // emboldened the classic way, every regular glyph struck twice, the second time one pixel to the
@@ -28,9 +28,11 @@ QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString&
 
 bool IsPixelFace(const QFont& font);
 
-// The same rules for text a rich-text box lays out itself, in every face: a character whose ink
-// would meet the next one's gets the pixels of advance that keep a blank column between them; bold
-// text is set in the regular weight, a pixel wider per character and marked StruckTwiceProperty,
-// for the box to strike it a second time one pixel to the right (TRichEdit does).
-void ApplyTextRules(QTextDocument& document);
+// The same rules for a paragraph a rich-text box lays out itself, in every face: a character whose
+// ink would meet the next one's gets the pixels of advance that keep a blank column between them;
+// bold text is set in the regular weight, a pixel wider per character and marked
+// StruckTwiceProperty, for the box to strike it a second time one pixel to the right (TRichEdit
+// does). Many paragraphs are best changed in one edit (QTextCursor::beginEditBlock): a box lays its
+// document out again after every change otherwise.
+void ApplyTextRules(const QTextBlock& block);
 inline constexpr int StruckTwiceProperty = QTextFormat::UserProperty + 1;
