@@ -87,6 +87,38 @@ private slots:
         QCOMPARE(positionOf("3+"), RtfRun::Script::Super);
     }
 
+    // What RTF from elsewhere carries: the document's code page and each font's charset, binary
+    // data, fields, hidden text, tables, and control characters written as "\\u".
+    void rtfFromOtherWriters_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        const QByteArray fonts = "{\\fonttbl{\\f0\\fcharset238 Tahoma;}{\\f1\\fcharset0 Arial;}{\\f2\\fcharset204 Arial;}"
+                                 "{\\f3\\fcharset161 Arial;}{\\f4\\fcharset186 Arial;}}";
+        QTest::newRow("a Windows-1252 document") << QByteArray("{\\rtf1\\ansi\\ansicpg1252 na\\'efve caf\\'e9}")
+                                                 << QString::fromUtf8("naïve café");
+        QTest::newRow("fonts of five charsets") << "{\\rtf1\\ansi\\ansicpg1250\\deff0" + fonts +
+                                                       "\\f0 \\'b3\\'b9 \\f1 \\'ef \\f2 \\'e6\\'e8 \\f3 \\'e1\\'e2 \\f4 \\'e0\\'e8 \\f0 \\'9c}"
+                                                << QString::fromUtf8("łą ï жи αβ ąč ś");
+        QTest::newRow("an unknown code page reads as Windows-1250") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'b3\\u12354?}")
+                                                                     << QString::fromUtf8("ł\u3042");
+        QTest::newRow("binary data with braces and backslashes") << QByteArray("{\\rtf1 a{\\*\\blipuid x}\\bin5 \\}{x\\b}") << QString("ab");
+        QTest::newRow("a field shows its result") << QByteArray("{\\rtf1 zob. {\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt IUPAC}}.}")
+                                                  << QString("zob. IUPAC.");
+        QTest::newRow("hidden text") << QByteArray("{\\rtf1 jawny{\\v ukryty} {\\v\\b ukryty\\v0 widoczny}\\plain\\v x\\plain  koniec}")
+                                     << QString("jawny widoczny koniec");
+        QTest::newRow("a table") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000 H\\cell 1\\cell\\row\\trowd He\\cell 2\\cell\\row}")
+                                 << QString("H\t1\nHe\t2");
+        QTest::newRow("control characters from \\u") << QByteArray("{\\rtf1 a\\u26?b\\u9?c\\u10?d\\u0?e\\'1af}")
+                                                    << QString::fromUtf8("ab\tc\u2028def");
+    }
+
+    void rtfFromOtherWriters()
+    {
+        QFETCH(QByteArray, rtf);
+        QTEST(Text(ParseRtf(rtf)), "text");
+    }
+
     void rtfDamagedInputKeepsWhatItCan_data()
     {
         QTest::addColumn<QByteArray>("rtf");

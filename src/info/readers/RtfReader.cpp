@@ -1,5 +1,6 @@
 #include "RtfReader.h"
 
+#include "CodePages.h"
 #include "Cp1250.h"
 
 #include <QTextBlockFormat>
@@ -8,6 +9,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -23,8 +25,23 @@ enum class Destination { Text, Skip, FontTable, ColourTable };
 struct GroupState {
     Destination Where = Destination::Text;
     RtfRun Format;          // the character format (its text unused)
+    bool Hidden = false;    // "\v": text not shown
+    int CodePage = 0;       // of the "\'hh" bytes, by the current font's charset; 0 the document's
     int SkipAfterUnicode = 1;
 };
+
+// The code page of a font's "\fcharset"; 0 where the document's own applies.
+int CodePageOfCharset(int charset)
+{
+    switch (charset) {
+    case 0: return 1252;    // ANSI
+    case 161: return 1253;  // Greek
+    case 186: return 1257;  // Baltic
+    case 204: return 1251;  // Cyrillic
+    case 238: return 1250;  // central European
+    default: return 0;
+    }
+}
 
 class Parser {
 public:
@@ -144,6 +161,12 @@ private:
             s.Where = Destination::Skip;
         } else if (word == "f" && hasParameter) {
             FontWord(value);
+        } else if (word == "fcharset" && hasParameter) {
+            fontCodePage_ = CodePageOfCharset(value);
+        } else if (word == "ansicpg" && hasParameter) {
+            documentCodePage_ = IsKnownCodePage(value) ? value : documentCodePage_;
+        } else if (word == "bin") {
+            at_ = std::min(rtf_.size(), at_ + std::max(0, value));  // binary data, never text
         } else if (word == "deff" && hasParameter) {
             defaultFont_ = value;
         } else if (s.Where == Destination::ColourTable) {
@@ -164,6 +187,9 @@ private:
             f.Color = value > 0 && value < colours_.size() ? colours_[value] : QColor();
         } else if (word == "plain") {
             f = RtfRun();
+            s.Hidden = false;
+        } else if (word == "v") {
+            s.Hidden = on;
         } else if (word == "pard" || word == "ql") {
             paragraph_.Alignment = Qt::AlignLeft;
         } else if (word == "qc") {
@@ -174,6 +200,10 @@ private:
             paragraph_.Alignment = Qt::AlignJustify;
         } else if (word == "par" || word == "sect") {
             Paragraph();
+        } else if (word == "cell" || word == "nestcell") {
+            Character(QLatin1Char('\t'));  // the cells of a table row, a tab apart
+        } else if (word == "row" || word == "nestrow") {
+            EndRow();
         } else if (word == "uc" && hasParameter) {
             s.SkipAfterUnicode = std::clamp(value, 0, 16);
         } else if (word == "u" && hasParameter) {
@@ -200,7 +230,11 @@ private:
     {
         // a signed 16-bit code; anything outside it stands for a character that cannot be shown
         const bool valid = value >= -32768 && value <= 65535;
-        Character(valid ? QChar(char16_t(value < 0 ? value + 65536 : value)) : QChar(QChar::ReplacementCharacter));
+        const QChar character = valid ? QChar(char16_t(value < 0 ? value + 65536 : value)) : QChar(QChar::ReplacementCharacter);
+        if (character == QLatin1Char('\n') || character == QLatin1Char('\r'))
+            Character(QChar::LineSeparator);
+        else if (character.unicode() >= 0x20 || character == QLatin1Char('\t'))
+            Character(character);  // other control characters would show as boxes
         for (int skip = State().SkipAfterUnicode; skip > 0 && at_ < rtf_.size(); --skip) {
             const char c = rtf_[at_];
             if (c == '{' || c == '}')
@@ -226,17 +260,20 @@ private:
             EndFontEntry();
             fontIndex_ = value;
             fontName_.clear();
+            fontCodePage_ = 0;
             return;
         }
-        const auto found = std::find_if(fonts_.cbegin(), fonts_.cend(), [&](const auto& font) { return font.first == value; });
-        s.Format.Family = found != fonts_.cend() ? found->second : QString();
+        FlushText();  // the bytes so far are in the code page of the font they were written in
+        const auto found = std::find_if(fonts_.cbegin(), fonts_.cend(), [&](const Font& font) { return font.Index == value; });
+        s.Format.Family = found != fonts_.cend() ? found->Name : QString();
+        s.CodePage = found != fonts_.cend() ? found->CodePage : 0;
     }
 
     // Text without a font of its own is in the document's default font.
     QString DefaultFamily() const
     {
-        const auto found = std::find_if(fonts_.cbegin(), fonts_.cend(), [&](const auto& font) { return font.first == defaultFont_; });
-        return found != fonts_.cend() ? found->second : QString();
+        const auto found = std::find_if(fonts_.cbegin(), fonts_.cend(), [&](const Font& font) { return font.Index == defaultFont_; });
+        return found != fonts_.cend() ? found->Name : QString();
     }
 
     void EndFontEntry()
@@ -247,7 +284,7 @@ private:
         if (name.endsWith(QLatin1Char(';')))
             name.chop(1);
         if (fonts_.size() < 1000)
-            fonts_.append({fontIndex_, name.trimmed()});
+            fonts_.append({fontIndex_, name.trimmed(), fontCodePage_});
         fontIndex_ = -1;
         fontName_.clear();
     }
@@ -270,7 +307,7 @@ private:
                                               "themedata", "colorschememapping", "datastore", "latentstyles",
                                               "listtable", "listoverridetable", "rsidtbl", "generator", "xmlnstbl",
                                               "mmathPr", "filetbl", "revtbl", "pgdsctbl", "bkmkstart", "bkmkend",
-                                              "field", "fldinst", "shp", "nonshppict", "template"};
+                                              "fldinst", "shp", "nonshppict", "template"};
         for (const char* name : skipped)
             if (word == name)
                 return true;
@@ -295,23 +332,32 @@ private:
                 colour_ = QColor(0, 0, 0);
             }
             return;
-        case Destination::Text: pending_ += c; return;
+        case Destination::Text:
+            if (!State().Hidden && (std::uint8_t(c) >= 0x20 || c == '\t'))
+                pending_ += c;
+            return;
         }
     }
 
     void Character(QChar c)
     {
-        if (State().Where != Destination::Text)
+        if (State().Where != Destination::Text || State().Hidden)
             return;
         FlushText();
         Append(QString(c));
     }
 
+    // The bytes of text so far, in the code page of their font or else of the document.
     void FlushText()
     {
         if (pending_.isEmpty())
             return;
-        Append(Cp1250ToString(pending_));
+        int codePage = State().CodePage;
+        if (codePage == 0) {  // text without a font of its own: the default font's, or the document's
+            const auto found = std::find_if(fonts_.cbegin(), fonts_.cend(), [&](const Font& font) { return font.Index == defaultFont_; });
+            codePage = found != fonts_.cend() && found->CodePage != 0 ? found->CodePage : documentCodePage_;
+        }
+        Append(CodePageToString(pending_, codePage));
         pending_.clear();
     }
 
@@ -339,6 +385,17 @@ private:
         if (State().Where != Destination::Text)
             return;
         FlushText();
+        FinishParagraph(true);
+    }
+
+    // A table row ends its line, without the tab after its last cell.
+    void EndRow()
+    {
+        if (State().Where != Destination::Text)
+            return;
+        FlushText();
+        if (!paragraph_.Runs.isEmpty() && paragraph_.Runs.back().Text.endsWith(QLatin1Char('\t')))
+            paragraph_.Runs.back().Text.chop(1);
         FinishParagraph(true);
     }
 
@@ -370,8 +427,15 @@ private:
     QByteArray pending_;
     RtfParagraph paragraph_;
     QList<RtfParagraph> paragraphs_;
-    QList<std::pair<int, QString>> fonts_;
+    struct Font {
+        int Index;
+        QString Name;
+        int CodePage;
+    };
+    QList<Font> fonts_;
     int fontIndex_ = -1;
+    int fontCodePage_ = 0;
+    int documentCodePage_ = 1250;
     int defaultFont_ = -1;
     QByteArray fontName_;
     QList<QColor> colours_;

@@ -24,12 +24,15 @@ struct RtfParagraph {
     QList<RtfRun> Runs;
 };
 
-// Reads the text of an RTF file: groups and control words, "\'hh" escapes in Windows-1250, "\u"
-// with its fallback characters skipped, bold, italic, underline, subscript and superscript (the
-// digits of chemical formulas), font sizes, the faces and colours of the font and colour tables,
-// paragraphs, line breaks, alignment and tabs. Destinations
+// Reads the text of an RTF file: groups and control words, "\'hh" escapes in the code page of their
+// font's charset or else of the document ("\ansicpg"; Windows-1250 when it names none or one not
+// known, CodePages.h), "\u" with its fallback characters skipped (control characters dropped but
+// for tabs and line breaks), bold, italic, underline, subscript and superscript (the digits of
+// chemical formulas), font sizes, the faces and colours of the font and colour tables, paragraphs,
+// line breaks, alignment and tabs, table cells a tab apart and rows on lines of their own, the
+// results of fields (a link's text). Hidden text ("\v"), binary data ("\binN") and destinations
 // that hold no text of their own (fonts, colours, styles, document information, pictures, headers,
-// anything marked "\*") are skipped. Any input is read to its end without failing: a brace or an
+// field instructions, anything marked "\*") are skipped. Any input is read to its end without failing: a brace or an
 // escape that does not close, or groups nested deeper than the reader keeps, lose only their own
 // formatting.
 QList<RtfParagraph> ParseRtf(const QByteArray& rtf);
