@@ -99,8 +99,10 @@ private slots:
         const pid_t child = ::fork();
         if (child == 0) {
             ::alarm(10);
+#if !defined(__SANITIZE_ADDRESS__)  // whose shadow memory alone is larger
             const rlimit memory{1ull << 30, 1ull << 30};
             ::setrlimit(RLIMIT_AS, &memory);
+#endif
             try {
                 Znajdz_konfiguracje(folder.Data(), "Na");
             } catch (const std::exception& e) {
