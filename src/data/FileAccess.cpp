@@ -137,11 +137,12 @@ ReadOnlyFile::ReadOnlyFile(const QString& path)
 {
     // opened without waiting, as a named pipe would wait for a writer; anything but a file of data
     // (a folder, a pipe, a device) is no file of ours
-    struct stat st;
-    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int error = errno;
+    struct stat st {};
+    const bool stated = ::fstat(fd_, &st) == 0;
+    if (!stated || !S_ISREG(st.st_mode)) {
+        const int error = stated ? EISDIR : errno;
         ::close(fd_);
-        throw EInOutError::FromErrno(S_ISREG(st.st_mode) ? error : EISDIR);
+        throw EInOutError::FromErrno(error);
     }
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
 }
@@ -195,15 +196,19 @@ QByteArray ReadFileToShow(const QString& path, qsizetype limit)
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return refuse(errno);
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
         const int error = errno;
+        ::close(fd);
+        return refuse(error);
+    }
+    if (!S_ISREG(st.st_mode) || st.st_size > limit) {
         ::close(fd);
         if (S_ISDIR(st.st_mode))
             return refuse(EISDIR);
         if (!S_ISREG(st.st_mode))
             return refuseWith(QStringLiteral("Not a regular file"));
-        return refuse(st.st_size > limit ? EFBIG : error);
+        return refuse(EFBIG);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QByteArray data(qsizetype(st.st_size) + 1, Qt::Uninitialized);
