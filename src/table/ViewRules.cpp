@@ -56,11 +56,11 @@ const std::vector<LegendEntry>& DiscoveryLegend()
 std::optional<MatterState> StateAt(double meltingPoint, double boilingPoint, int temperature)
 {
     const double t = temperature;
-    if (meltingPoint == 0.0 || boilingPoint == 0.0)
+    if (boilingPoint == 0.0)
         return std::nullopt;
     if (t > boilingPoint)
         return MatterState::Gas;
-    return t > meltingPoint ? MatterState::Liquid : MatterState::Solid;
+    return meltingPoint == 0.0 || t > meltingPoint ? MatterState::Liquid : MatterState::Solid;
 }
 
 TColor StateColor(MatterState state)

@@ -28,7 +28,9 @@ const std::vector<LegendEntry>& DiscoveryLegend();
 
 // States of matter at a whole-degree temperature T, from the melting and boiling points (0.0 for a
 // missing one): solid below the melting point, liquid above it, gas above the boiling point; no
-// state when a point is missing. At exactly the melting point the element is still solid.
+// state without a boiling point. An element with a boiling point and no melting point is one that
+// never solidifies at normal pressure (helium): liquid up to its boiling point. At exactly the
+// melting point the element is still solid.
 enum class MatterState { Solid, Liquid, Gas };
 constexpr int LowestTemperature = -273;
 constexpr int HighestTemperature = 5700;

@@ -128,7 +128,7 @@ private slots:
         const QStringList shown = {Informacje->Label8->Caption(), Informacje->Label9->Caption(), Informacje->Label10->Caption(),
                                    Informacje->Label11->Caption(), Informacje->Label12->Caption(), Informacje->Label13->Caption(),
                                    Informacje->Label14->Caption(), Informacje->Label16->Caption()};
-        QCOMPARE(shown, (QStringList{"Na", QString::fromUtf8("Sód"), "Natrium", "11", "1807", "97,85", "882,85", "K-2 L-8 M-1 "}));
+        QCOMPARE(shown, (QStringList{"Na", QString::fromUtf8("Sód"), "Natrium", "11", "1807", "97,794", "882,94", "K-2 L-8 M-1 "}));
         QCOMPARE(Program::VisibleTabs(), QStringList{"Podstawowe informacje"});
         QCOMPARE(Informacje->width(), TInformacje::BasicWidth);
         QCOMPARE(Program::TileColour("Na"), TColor(0x0000C8));

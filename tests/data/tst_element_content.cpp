@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -145,20 +146,76 @@ private slots:
         }
     }
 
-    void isotopeAbundancesAddUpToAHundred()
+    // Our isotope table lists the isotopes the repository lists, and sets right the markings the
+    // repository got wrong: the slow emitters found in nature marked with their half-lives, the
+    // nuclides never seen to decay not marked.
+    void isotopeTableAgreesWithTheRepository()
     {
-        const auto isotopes = ReadNaturalIsotopes(Repository + QStringLiteral("/isotopes.xml"));
-        QCOMPARE(isotopes.size(), 84);
-        for (auto it = isotopes.cbegin(); it != isotopes.cend(); ++it) {
-            double sum = 0.0;
+        const auto ours = ReadNaturalIsotopes(Tables + QStringLiteral("/isotopes.tsv"));
+        const auto repository = RepositoryNaturalIsotopes(Repository + QStringLiteral("/isotopes.xml"));
+        QCOMPARE(ours.keys(), repository.keys());
+        QCOMPARE(ours.size(), 84);
+        for (auto it = ours.cbegin(); it != ours.cend(); ++it) {
+            QList<int> massNumbers;
             for (const NaturalIsotope& isotope : *it)
-                sum += isotope.Abundance;
-            QVERIFY2(std::abs(sum - 100.0) <= 0.05, qPrintable(it.key()));
+                massNumbers.append(isotope.MassNumber);
+            // IUPAC lists thorium-230 of the uranium series beside thorium-232; the repository does not
+            const QList<int> expected = it.key() == QLatin1String("Th") ? QList<int>{230, 232} : repository[it.key()];
+            QVERIFY2(massNumbers == expected, qPrintable(it.key()));
         }
-        const QList<NaturalIsotope> uranium = isotopes.value(QStringLiteral("U"));
-        QCOMPARE(uranium.size(), 3);
-        QVERIFY(uranium[2].MassNumber == 238 && uranium[2].Radioactive);
-        QVERIFY(!isotopes.value(QStringLiteral("Fe"))[1].Radioactive);
+        const auto halfLife = [&](const char* symbol, int massNumber) {
+            for (const NaturalIsotope& isotope : ours.value(QString::fromLatin1(symbol)))
+                if (isotope.MassNumber == massNumber)
+                    return isotope.Radioactive() ? isotope.HalfLife : QStringLiteral("stable");
+            return QStringLiteral("missing");
+        };
+        QCOMPARE(halfLife("Lu", 176), QStringLiteral("3.701e10"));
+        QCOMPARE(halfLife("Bi", 209), QStringLiteral("2.01e19"));
+        QCOMPARE(halfLife("In", 115), QStringLiteral("4.41e14"));
+        QCOMPARE(halfLife("U", 238), QStringLiteral("4.463e9"));
+        QCOMPARE(halfLife("Ta", 180), QStringLiteral("stable"));
+        QCOMPARE(halfLife("Sm", 149), QStringLiteral("stable"));
+        QCOMPARE(halfLife("Fe", 56), QStringLiteral("stable"));
+        const NaturalIsotope helium3 = ours.value(QStringLiteral("He")).first();
+        QVERIFY(helium3.MassNumber == 3 && helium3.Abundance == 0.000134 && helium3.Decimals == 6);
+    }
+
+    void damagedIsotopeTablesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("table");
+        QTest::newRow("abundance not a number") << QByteArray("H\t1\tmost\t-\t-\n");
+        QTest::newRow("half-life in hours") << QByteArray("H\t1\t100\t8 h\t-\n");
+        QTest::newRow("mass numbers out of order") << QByteArray("H\t2\t50\t-\t-\nH\t1\t50\t-\t-\n");
+        QTest::newRow("not a hundred per cent") << QByteArray("H\t1\t99.9\t-\t-\n");
+        QTest::newRow("a column missing") << QByteArray("H\t1\t100\t-\n");
+    }
+
+    void damagedIsotopeTablesAreRefused()
+    {
+        QFETCH(QByteArray, table);
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("isotopes.tsv")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(table) == table.size());
+        file.close();
+        QVERIFY_THROWS_EXCEPTION(SourceError, ReadNaturalIsotopes(file.fileName()));
+    }
+
+    // Nothing of a picture is cut off at its edges: no ink in the outer three pixels.
+    void picturesKeepClearOfTheirEdges()
+    {
+        const ElementTable table = ShippedTable();
+        for (int z = 1; z <= ElementTable::Count; ++z)
+            for (const auto* field : {&table[z].IsotopeImage, &table[z].DrawingImage}) {
+                const QString file = Cp1250ToString(field->Text());
+                if (file.isEmpty())
+                    continue;
+                const QImage picture = LoadPictureFile(Assets + QStringLiteral("/Zbiory/Rysunki/") + file);
+                for (int y = 0; y < picture.height(); ++y)
+                    for (int x = 0; x < picture.width(); ++x) {
+                        const bool edge = x < 3 || y < 3 || x >= picture.width() - 3 || y >= picture.height() - 3;
+                        QVERIFY2(!edge || qGray(picture.pixel(x, y)) >= 0xF0, qPrintable(QStringLiteral("%1 at %2,%3").arg(file).arg(x).arg(y)));
+                    }
+            }
     }
 
     // The structures checked by hand: atoms in the cell and the shortest distance between two
@@ -183,7 +240,17 @@ private slots:
         QTest::newRow("La dhcp") << 4 << 373.0;
         QTest::newRow("Te chains") << 3 << 283.5;
         QTest::newRow("U alpha") << 4 << 275.4;
-        QTest::newRow("I molecules") << 8 << 271.5;
+        QTest::newRow("I molecules") << 8 << 272.0;
+        QTest::newRow("Cl molecules") << 8 << 200.0;
+        QTest::newRow("O molecules") << 4 << 120.8;
+        QTest::newRow("N molecules") << 8 << 109.8;
+        QTest::newRow("H molecules as balls") << 2 << 377.6;
+        QTest::newRow("He hcp") << 2 << 353.0;
+        QTest::newRow("B icosahedra") << 12 << 171.0;
+        QTest::newRow("P black") << 8 << 222.4;
+        QTest::newRow("Se chains") << 3 << 237.3;
+        QTest::newRow("Ga pairs") << 8 << 248.5;
+        QTest::newRow("Pu alpha") << 16 << 257.0;
         QTest::newRow("Mn not drawn") << 0 << 0.0;
     }
 
@@ -200,6 +267,28 @@ private slots:
         QVERIFY2(std::abs(NearestNeighbourDistance(crystals[symbol]) - nearest) < 3.0,
                  qPrintable(QString::number(NearestNeighbourDistance(crystals[symbol]))));
         QCOMPARE(crystals.size(), 94);
+    }
+
+    // Every drawn cell holds the handbook's density recorded beside it: the mass of its atoms over
+    // its volume, within 1 %, so that a wrong edge, a wrong count of atoms or the cell of another
+    // form shows.
+    void cellsHoldTheHandbookDensity()
+    {
+        const QMap<QString, Crystal> crystals = SettleCrystals(Repository + QStringLiteral("/crystalstructures.xml"),
+                                                               Repository + QStringLiteral("/space-groups.xml"),
+                                                               Tables + QStringLiteral("/crystals.tsv"));
+        QMap<QString, double> masses;
+        for (const RepositoryElement& element : ReadRepository(Repository + QStringLiteral("/elements.xml")))
+            masses.insert(element.Symbol, element.AtomicMass);
+        QStringList off;
+        for (auto it = crystals.cbegin(); it != crystals.cend(); ++it) {
+            constexpr double Avogadro = 6.02214076e23, CubicCentimetresPerCubicPicometre = 1e-30;
+            const double mass = it->DensityNuclide > 0 ? it->DensityNuclide : masses.value(it.key());
+            const double density = it->AtomsPerCell * mass / (Avogadro * CellVolume(it->Cell) * CubicCentimetresPerCubicPicometre);
+            if (!(std::abs(density / it->Density - 1.0) <= 0.01) && !it->DensityDiffers)
+                off.append(QStringLiteral("%1 %2 (handbook %3)").arg(it.key()).arg(density, 0, 'f', 3).arg(it->Density));
+        }
+        QVERIFY2(off.isEmpty(), qPrintable(off.join(QStringLiteral(", "))));
     }
 
     void symmetryOperationsAreReadStrictly()

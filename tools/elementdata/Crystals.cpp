@@ -89,6 +89,20 @@ CellShape ReadCell(const QString& text, const QString& where)
     return cell;
 }
 
+// "-", "142" (picometres, bonds between the atoms of the cell) or "275 whole".
+BondStyle ReadBonds(const QString& text, const QString& where)
+{
+    BondStyle bonds;
+    if (text == QLatin1String("-"))
+        return bonds;
+    const QStringList parts = text.split(QLatin1Char(' '));
+    if (parts.size() > 2 || (parts.size() == 2 && parts[1] != QLatin1String("whole")))
+        Fault(QStringLiteral("%1: bonds are a length, \"whole\" after it or not: %2").arg(where, text));
+    bonds.Length = ReadFraction(parts[0], where);
+    bonds.Whole = parts.size() == 2;
+    return bonds;
+}
+
 QMap<QString, CellShape> ReadRepositoryCells(const QString& crystalsXml)
 {
     QMap<QString, CellShape> cells;
@@ -218,8 +232,8 @@ QMap<QString, Crystal> SettleCrystals(const QString& crystalsXml, const QString&
             continue;
         const QString where = QStringLiteral("%1:%2").arg(crystalsTsv).arg(i + 1);
         const QStringList cells = lines[i].split(QLatin1Char('\t'));
-        if (cells.size() != 7)
-            Fault(where + QStringLiteral(": expected 7 columns"));
+        if (cells.size() != 10)
+            Fault(where + QStringLiteral(": expected 10 columns"));
         const QString symbol = cells[0];
         if (crystals.contains(symbol))
             Fault(QStringLiteral("%1: %2 is settled twice").arg(where, symbol));
@@ -243,7 +257,16 @@ QMap<QString, Crystal> SettleCrystals(const QString& crystalsXml, const QString&
                 for (int axis = 0; axis < 3; ++axis)
                     atom[axis] = IntoCell(atom[axis] - origin[0][axis]);
         }
-        crystal.Note = cells[5] == QLatin1String("-") ? QString() : cells[5];
+        crystal.AtomsPerCell = int(ReadFraction(cells[5], where));
+        if (!crystal.Atoms.isEmpty() && crystal.AtomsPerCell != crystal.Atoms.size() && !crystal.BallsAreMolecules())
+            Fault(QStringLiteral("%1: the sites expand to %2 atoms, not %3").arg(where).arg(crystal.Atoms.size()).arg(crystal.AtomsPerCell));
+        crystal.Bonds = ReadBonds(cells[6], where);
+        crystal.Density = ReadFraction(cells[7].section(QLatin1Char(' '), 0, 0), where);
+        static const QRegularExpression nuclide(QStringLiteral(" for ([0-9]+)[A-Z][a-z]?$"));
+        if (const auto m = nuclide.match(cells[7]); m.hasMatch())
+            crystal.DensityNuclide = m.captured(1).toInt();
+        crystal.DensityDiffers = cells[7].contains(QLatin1String(" differs: "));
+        crystal.Note = cells[8] == QLatin1String("-") ? QString() : cells[8];
         crystals.insert(symbol, crystal);
     }
     if (!repository.isEmpty())
@@ -269,6 +292,12 @@ Point3 Cartesian(const std::array<Point3, 3>& axes, const Point3& f)
         for (int i = 0; i < 3; ++i)
             r[i] += f[axis] * axes[axis][i];
     return r;
+}
+
+double CellVolume(const CellShape& cell)
+{
+    const auto axes = CellAxes(cell);
+    return axes[0][0] * axes[1][1] * axes[2][2];
 }
 
 double NearestNeighbourDistance(const Crystal& crystal)

@@ -31,14 +31,29 @@ struct SpaceGroup {
     QList<SymmetryOperation> Operations;
 };
 
+// Bonds drawn between the atoms of a covalent or molecular solid.
+struct BondStyle {
+    double Length = 0.0;  // picometres; atoms at most this far apart are joined, none when 0
+    bool Whole = false;   // the bonded atoms outside the cell are drawn too, so that molecules and
+                          // chains show whole
+};
+
 // The solid of one element as the picture shows it.
 struct Crystal {
     CellShape Cell;
     SpaceGroup Group;
     QString StructureName;     // its common Polish name: "regularna przestrzennie centrowana"
-    QList<Point3> Atoms;    // every atom of the cell, each once, in [0, 1) from the point the cell
-                            // is drawn from; empty when not drawn
+    QList<Point3> Atoms;       // every ball of the cell, each once, in [0, 1) from the point the cell
+                               // is drawn from; empty when not drawn
+    int AtomsPerCell = 0;      // twice the balls where each ball stands for a diatomic molecule
+    BondStyle Bonds;
+    double Density = 0.0;      // the handbook's, g/cm³, to check the cell against
+    int DensityNuclide = 0;    // for an element without a stable isotope, the mass number of the
+                               // one the density was measured on
+    bool DensityDiffers = false;  // the table explains why the cell's density differs by more than 1 %
     QString Note;              // printed under the figures, may be empty
+
+    bool BallsAreMolecules() const { return !Atoms.isEmpty() && AtomsPerCell == 2 * Atoms.size(); }
 };
 
 // "1/2-x,y+1/2,-z" as an operation. Raises SourceError on anything else.
@@ -51,14 +66,18 @@ SpaceGroup ReadSpaceGroup(const QString& spaceGroupsXml, int number, bool rhombo
 // The images of the sites under every operation, brought into the cell, each point once.
 QList<Point3> ExpandSites(const QList<SymmetryOperation>& operations, const QList<Point3>& sites);
 
-// The crystals of the repository with our table of structures (names, atom sites, corrected cells)
-// applied, by symbol. Raises SourceError when the two do not match (an element of the repository our
-// table does not settle, or the reverse) or when a site or cell cannot be read.
+// The crystals of the repository with our table of structures (names, atom sites, corrected cells,
+// atoms per cell, bonds, densities) applied, by symbol. Raises SourceError when the two do not match
+// (an element of the repository our table does not settle, or the reverse), when a site, cell or
+// figure cannot be read, or when the sites expand to another number of atoms than the table gives.
 QMap<QString, Crystal> SettleCrystals(const QString& crystalsXml, const QString& spaceGroupsXml, const QString& crystalsTsv);
 
 // The cell's edge vectors in picometres, a along x and b in the xy plane.
 std::array<Point3, 3> CellAxes(const CellShape& cell);
 Point3 Cartesian(const std::array<Point3, 3>& axes, const Point3& fractions);
+
+// The cell's volume in cubic picometres.
+double CellVolume(const CellShape& cell);
 
 // The shortest distance in picometres between two atoms of the crystal, images in neighbouring
 // cells included; 0 when the crystal has no atoms drawn.

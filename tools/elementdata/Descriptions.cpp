@@ -30,28 +30,37 @@ int HeadingOrder(const QString& name)
     throw SourceError(QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(what).toStdString());
 }
 
-// Text as RTF in Windows-1250: the RTF specials escaped, letters beyond ASCII as "\'hh", and the
-// formula marks turned into lowered and raised runs.
+// Text as RTF in Windows-1250: the RTF specials escaped, letters beyond ASCII as "\'hh", letters
+// the code page lacks ("è" of Segrè) as "\uN" followed by their base letter for readers that do not
+// know "\u", and the formula marks turned into lowered and raised runs.
 QByteArray RtfText(const QString& text, const QString& fileName, int line)
 {
     static const QRegularExpression mark(QStringLiteral("_([0-9]+)|\\^([0-9]*[+-])|\\^([0-9]+)"));
     QByteArray out;
+    const auto byte = [&](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '{' || c == '}') {
+            out += '\\';
+            out += c;
+        } else if (u >= 0x80) {
+            out += "\\'" + QByteArray::number(u, 16).rightJustified(2, '0');
+        } else if (c == '_' || c == '^') {
+            Fault(fileName, line, QStringLiteral("\"_\" and \"^\" only mark the digits and charges of formulas"));
+        } else {
+            out += c;
+        }
+    };
     const auto plain = [&](const QString& part) {
-        const std::optional<QByteArray> bytes = StringToCp1250(part);
-        if (!bytes)
-            Fault(fileName, line, QStringLiteral("a character outside Windows-1250"));
-        for (const char c : *bytes) {
-            const auto u = static_cast<unsigned char>(c);
-            if (c == '\\' || c == '{' || c == '}') {
-                out += '\\';
-                out += c;
-            } else if (u >= 0x80) {
-                out += "\\'" + QByteArray::number(u, 16).rightJustified(2, '0');
-            } else if (c == '_' || c == '^') {
-                Fault(fileName, line, QStringLiteral("\"_\" and \"^\" only mark the digits and charges of formulas"));
-            } else {
-                out += c;
+        for (const QChar c : part) {
+            if (const std::optional<QByteArray> bytes = StringToCp1250(QString(c))) {
+                byte(bytes->at(0));
+                continue;
             }
+            const std::optional<QByteArray> base = StringToCp1250(QString(c).normalized(QString::NormalizationForm_D).left(1));
+            if (c.isSurrogate() || !base || static_cast<unsigned char>(base->at(0)) >= 0x80)
+                Fault(fileName, line, QStringLiteral("a character neither in Windows-1250 nor a Latin letter with a mark"));
+            out += "\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + ' ';
+            byte(base->at(0));
         }
     };
     qsizetype at = 0;

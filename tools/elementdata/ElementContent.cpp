@@ -26,7 +26,7 @@ QString DescriptionSource(const ShippedElement& element)
 QMap<QString, QByteArray> SettleContent(QList<ShippedElement>& elements, const QString& repositoryFolder,
                                         const QString& tablesFolder)
 {
-    const QMap<QString, QList<NaturalIsotope>> isotopes = ReadNaturalIsotopes(repositoryFolder + QStringLiteral("/isotopes.xml"));
+    const QMap<QString, QList<NaturalIsotope>> isotopes = ReadNaturalIsotopes(tablesFolder + QStringLiteral("/isotopes.tsv"));
     const QMap<QString, Crystal> crystals = SettleCrystals(repositoryFolder + QStringLiteral("/crystalstructures.xml"),
                                                            repositoryFolder + QStringLiteral("/space-groups.xml"),
                                                            tablesFolder + QStringLiteral("/crystals.tsv"));

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -17,23 +18,6 @@ QByteArray ReadSource(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw SourceError("cannot read " + path.toStdString() + ": " + file.errorString().toStdString());
     return file.readAll();
-}
-
-// Lines of a tab-separated table, without comments and blank lines.
-QList<QStringList> ReadTable(const QString& path, int columns)
-{
-    QList<QStringList> rows;
-    const QStringList lines = QString::fromUtf8(ReadSource(path)).split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList cells = line.split(QLatin1Char('\t'));
-        if (cells.size() != columns)
-            throw SourceError(QStringLiteral("%1:%2: expected %3 columns").arg(path).arg(i + 1).arg(columns).toStdString());
-        rows.append(cells);
-    }
-    return rows;
 }
 
 int ToInt(const QString& text, const QString& what)
@@ -54,24 +38,19 @@ double ToDouble(const QString& text, const QString& what)
     return value;
 }
 
-// Kelvin to degrees Celsius, rounded to the thousandths the sources are given in, so that the
-// stored double is the one nearest to the exact decimal result.
-double CelsiusFromKelvin(double kelvin)
-{
-    return std::round((kelvin - 273.15) * 1000.0) / 1000.0;
-}
-
-// A settled temperature: "2469 C", "4489 K" or "unknown".
+// A settled temperature: "1538 C", or "unknown" for no value. Only degrees Celsius as the handbook
+// prints them: a figure converted from kelvin would carry digits no handbook gives ("1534.85").
 double SettledCelsius(const QString& value, const QString& what)
 {
     if (value == QLatin1String("unknown"))
         return 0.0;
     const QStringList parts = value.split(QLatin1Char(' '));
-    if (parts.size() == 2 && parts[1] == QLatin1String("C"))
-        return ToDouble(parts[0], what);
-    if (parts.size() == 2 && parts[1] == QLatin1String("K"))
-        return CelsiusFromKelvin(ToDouble(parts[0], what));
-    throw SourceError(QStringLiteral("%1: temperature must end in C or K: %2").arg(what, value).toStdString());
+    if (parts.size() != 2 || parts[1] != QLatin1String("C"))
+        throw SourceError(QStringLiteral("%1: a temperature is degrees Celsius (\"1538 C\") or \"unknown\": %2").arg(what, value).toStdString());
+    const double celsius = ToDouble(parts[0], what);
+    if (celsius == 0.0)
+        throw SourceError(QStringLiteral("%1: 0 °C cannot be stored, the table reads it as no value").arg(what).toStdString());
+    return celsius;
 }
 
 // Electrons per shell of a configuration such as "Xe 4f14 5d10 6s2", the core taken from the
@@ -110,6 +89,22 @@ QByteArray InCodePage(const QString& text)
 
 } // namespace
 
+QList<QStringList> ReadTable(const QString& path, int columns)
+{
+    QList<QStringList> rows;
+    const QStringList lines = QString::fromUtf8(ReadSource(path)).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList cells = line.split(QLatin1Char('\t'));
+        if (cells.size() != columns)
+            throw SourceError(QStringLiteral("%1:%2: expected %3 columns").arg(path).arg(i + 1).arg(columns).toStdString());
+        rows.append(cells);
+    }
+    return rows;
+}
+
 QMap<int, RepositoryElement> ReadRepository(const QString& elementsXml)
 {
     QMap<int, RepositoryElement> elements;
@@ -135,10 +130,8 @@ QMap<int, RepositoryElement> ReadRepository(const QString& elementsXml)
             const QString text = xml.readElementText().trimmed();
             if (ref == QLatin1String("bo:atomicNumber"))
                 current.AtomicNumber = ToInt(text, ref);
-            else if (ref == QLatin1String("bo:meltingpoint"))
-                current.MeltingKelvin = ToDouble(text, ref);
-            else if (ref == QLatin1String("bo:boilingpoint"))
-                current.BoilingKelvin = ToDouble(text, ref);
+            else if (ref == QLatin1String("bo:mass"))
+                current.AtomicMass = ToDouble(text, ref);
             else if (ref == QLatin1String("bo:discoveryDate"))
                 current.DiscoveryYear = ToInt(text, ref);
             else if (ref == QLatin1String("bo:electronicConfiguration"))
@@ -200,13 +193,12 @@ QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& 
             throw SourceError("the repository has no element " + element.Symbol.toStdString());
         TableCell(element.AtomicNumber, element.TableRow, element.TableColumn);
         element.DiscoveryYear = found->DiscoveryYear;
-        element.MeltingPoint = found->MeltingKelvin ? CelsiusFromKelvin(*found->MeltingKelvin) : 0.0;
-        element.BoilingPoint = found->BoilingKelvin ? CelsiusFromKelvin(*found->BoilingKelvin) : 0.0;
         elements.append(element);
     }
     if (elements.size() != ElementTable::Count)
         throw SourceError("names.tsv must list 111 elements");
 
+    QSet<QString> temperatures;
     for (const Correction& c : ReadCorrections(tablesFolder + QStringLiteral("/corrections.tsv"))) {
         if (c.AtomicNumber < 1 || c.AtomicNumber > ElementTable::Count)
             throw SourceError("correction of an element outside 1 to 111");
@@ -214,15 +206,20 @@ QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& 
         const QString what = element.Symbol + QLatin1Char(' ') + c.Field;
         if (c.Field == QLatin1String("year"))
             element.DiscoveryYear = ToInt(c.Value, what);
-        else if (c.Field == QLatin1String("melting"))
-            element.MeltingPoint = SettledCelsius(c.Value, what);
-        else if (c.Field == QLatin1String("boiling"))
-            element.BoilingPoint = SettledCelsius(c.Value, what);
+        else if (c.Field == QLatin1String("melting") || c.Field == QLatin1String("boiling"))
+            (c.Field == QLatin1String("melting") ? element.MeltingPoint : element.BoilingPoint) = SettledCelsius(c.Value, what);
         else if (c.Field == QLatin1String("configuration"))
             configurationBySymbol[element.Symbol] = c.Value;
         else
             throw SourceError("unknown field in corrections: " + c.Field.toStdString());
+        if (c.Field == QLatin1String("melting") || c.Field == QLatin1String("boiling")) {
+            if (temperatures.contains(what))
+                throw SourceError("corrections settle " + what.toStdString() + " twice");
+            temperatures.insert(what);
+        }
     }
+    if (temperatures.size() != 2 * ElementTable::Count)
+        throw SourceError("corrections must settle the melting and the boiling point of every element, from the handbook");
 
     for (ShippedElement& element : elements) {
         element.Shells = ShellsOf(configurationBySymbol[element.Symbol], configurationBySymbol);

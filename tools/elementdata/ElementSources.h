@@ -5,15 +5,13 @@
 #include <QMap>
 #include <QString>
 
-#include <optional>
 #include <stdexcept>
 
 // What the Blue Obelisk repository says of one element.
 struct RepositoryElement {
     int AtomicNumber = 0;
     QString Symbol;
-    std::optional<double> MeltingKelvin;
-    std::optional<double> BoilingKelvin;
+    double AtomicMass = 0.0;  // grams per mole
     int DiscoveryYear = 0;  // the repository writes 0 for every element known before modern times
     QString Configuration;  // "Xe 4f14 5d10 6s2": a noble-gas core, then subshells
 };
@@ -21,7 +19,8 @@ struct RepositoryElement {
 // One settled decision of our own table.
 struct Correction {
     int AtomicNumber = 0;
-    QString Field;   // "year", "melting", "boiling" or "configuration"
+    QString Field;   // "year", "melting", "boiling" or "configuration"; every element's melting and
+                     // boiling points are settled here, in degrees Celsius from the handbook
     QString Value;
     QString Reason;
 };
@@ -47,6 +46,10 @@ class SourceError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The rows of one of our tab-separated tables, without comment and blank lines. Raises SourceError
+// when the file cannot be read or a row has another number of columns.
+QList<QStringList> ReadTable(const QString& path, int columns);
 
 QMap<int, RepositoryElement> ReadRepository(const QString& elementsXml);
 QList<Correction> ReadCorrections(const QString& correctionsTsv);
