@@ -1,6 +1,6 @@
 #include "WindowSet.h"
 
-#include "Drawing.h"
+#include "Desktop.h"
 #include "ErrorReport.h"
 #include "Menu.h"
 #include "TAGlowne.h"

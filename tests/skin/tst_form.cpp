@@ -1,4 +1,4 @@
-#include "Drawing.h"
+#include "Desktop.h"
 #include "ErrorRecorder.h"
 #include "Fonts.h"
 #include "Form.h"

@@ -1,8 +1,5 @@
 #include "Drawing.h"
 
-#include <QApplication>
-#include <QPointer>
-#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -129,12 +126,6 @@ QImage Rotated(const QImage& bitmap, int turn)
     return result;
 }
 
-QPointer<QWidget>& MainForm()
-{
-    static QPointer<QWidget> form;
-    return form;
-}
-
 } // namespace
 
 void RotateLeft(QImage& bitmap)
@@ -178,25 +169,4 @@ void DrawFocusRect(QPainter& canvas, const QRect& rect)
         canvas.drawPoint(rect.right(), y);
     }
     canvas.restore();
-}
-
-void SetApplicationMainForm(QWidget* mainForm)
-{
-    MainForm() = mainForm;
-}
-
-QRect GetWorkArea()
-{
-    if (const QWidget* form = MainForm(); form && form->screen())
-        return form->screen()->availableGeometry();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
-
-bool MenuFont(QFont& font, QColor* textColor)
-{
-    font = QApplication::font("QMenu");
-    if (textColor)
-        *textColor = QApplication::palette("QMenu").color(QPalette::WindowText);
-    return true;
 }

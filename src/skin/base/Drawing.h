@@ -2,7 +2,6 @@
 
 #include "Colors.h"
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -47,10 +46,3 @@ void DrawControlBorder(QPainter& canvas, const QRect& rect, TColor border, TColo
 
 // The platform's dotted focus frame: every other pixel of the rectangle's edge.
 void DrawFocusRect(QPainter& canvas, const QRect& rect);
-
-// The work area of the screen that shows the application's main window (or the primary screen).
-QRect GetWorkArea();
-void SetApplicationMainForm(QWidget* mainForm);
-
-// The desktop's menu font and menu text colour; returns whether the platform gave them.
-bool MenuFont(QFont& font, QColor* textColor = nullptr);

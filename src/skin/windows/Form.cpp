@@ -2,7 +2,7 @@
 
 #include "Align.h"
 #include "BuiltInBitmaps.h"
-#include "Drawing.h"
+#include "Desktop.h"
 #include "ErrorReport.h"
 #include "ImagePanel.h"
 #include "Menu.h"

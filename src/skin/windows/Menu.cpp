@@ -1,6 +1,7 @@
 #include "Menu.h"
 
 #include "BuiltInBitmaps.h"
+#include "Desktop.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
 #include "StyleResolution.h"

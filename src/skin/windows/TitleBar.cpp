@@ -2,6 +2,7 @@
 
 #include "Align.h"
 #include "BuiltInBitmaps.h"
+#include "Desktop.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
 #include "Fonts.h"

@@ -1,0 +1,37 @@
+#include "Desktop.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+QPointer<QWidget>& MainForm()
+{
+    static QPointer<QWidget> form;
+    return form;
+}
+
+} // namespace
+
+void SetApplicationMainForm(QWidget* mainForm)
+{
+    MainForm() = mainForm;
+}
+
+QRect GetWorkArea()
+{
+    if (const QWidget* form = MainForm(); form && form->screen())
+        return form->screen()->availableGeometry();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+bool MenuFont(QFont& font, QColor* textColor)
+{
+    font = QApplication::font("QMenu");
+    if (textColor)
+        *textColor = QApplication::palette("QMenu").color(QPalette::WindowText);
+    return true;
+}

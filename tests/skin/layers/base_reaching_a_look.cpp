@@ -1,0 +1,3 @@
+// The drawing and text layer may not know the looks built on it: this must not compile.
+#include "Drawing.h"
+#include "SkinLook.h"

@@ -1,0 +1,3 @@
+// A control may not know the windows it is placed on: this must not compile.
+#include "Button.h"
+#include "Form.h"
