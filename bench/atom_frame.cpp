@@ -8,7 +8,7 @@
 #include "CheckBox.h"
 #include "PictureDifference.h"
 #include "SceneObjects.h"
-#include "TOknoA3D.h"
+#include "AtomWindow.h"
 #include "UkladApplication.h"
 
 #include <GL/gl.h>

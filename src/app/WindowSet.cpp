@@ -5,8 +5,8 @@
 #include "Menu.h"
 #include "TAGlowne.h"
 #include "TInformacje.h"
-#include "TInfooProgz.h"
-#include "TOknoA3D.h"
+#include "AboutWindow.h"
+#include "AtomWindow.h"
 
 TAGlowne* AGlowne = nullptr;
 TInformacje* Informacje = nullptr;

@@ -1,3 +1,4 @@
+// TAGlowne: the legend, the colourings of "Kolorowanie", the group of check marks and the mark of the chosen element.
 #include "TAGlowne.h"
 
 #include "CheckBox.h"
@@ -10,8 +11,6 @@
 #include "PlainPanel.h"
 
 #include <QTimer>
-
-// The colour legend, the colourings of the menu "Kolorowanie" and the mark of the chosen element.
 
 void TAGlowne::BuildLegend()
 {

@@ -4,57 +4,65 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <span>
 #include <string_view>
 
 namespace {
 
 constexpr TColor MarkColor = 0x0000C8;
 
+// The symbols of the elements a class names; empty where the class is decided by the cells.
+using Symbols = std::span<const std::string_view>;
+
+constexpr std::string_view NonMetals[] = {"H", "He", "C", "N", "O", "F", "Ne", "P", "S", "Cl", "Ar", "Se", "Br", "Kr", "I", "Xe", "At", "Rn"};
+// the semimetals, which one colouring calls semiconductors and the other metalloids
+constexpr std::string_view Semimetals[] = {"B", "Si", "Ge", "As", "Sb", "Te", "Po"};
+constexpr std::string_view AlkaliMetals[] = {"Li", "Na", "K", "Rb", "Cs", "Fr"};
+constexpr std::string_view AlkalineEarthMetals[] = {"Be", "Mg", "Ca", "Sr", "Ba", "Ra"};
+constexpr std::string_view PostTransitionMetals[] = {"Al", "Ga", "In", "Sn", "Tl", "Pb", "Bi"};
+constexpr std::string_view OtherNonMetals[] = {"H", "C", "N", "O", "P", "S", "Se"};
+constexpr std::string_view Halogens[] = {"F", "Cl", "Br", "I", "At"};
+constexpr std::string_view NobleGases[] = {"He", "Ne", "Ar", "Kr", "Xe", "Rn"};
+
 struct ElementClass {
     TColor Color;
-    const char* Legend;   // empty: the class has no legend entry
-    const char* Symbols;  // space-separated; empty: decided by the cells
+    const char* Legend;  // empty: the class has no legend entry
+    Symbols Members;
 };
 
 const ElementClass MetalsAndNonMetals[] = {
-    {0xE97501, "Metale", ""},  // every tile the next two leave
-    {0x53D771, "Niemetale", "H He C N O F Ne P S Cl Ar Se Br Kr I Xe At Rn"},
-    {0x45C4FA, "Półprzewodniki", "B Si Ge As Sb Te Po"},
+    {0xE97501, "Metale", {}},  // every tile the next two leave
+    {0x53D771, "Niemetale", NonMetals},
+    {0x45C4FA, "Półprzewodniki", Semimetals},
 };
 
 const ElementClass MetalKinds[] = {
-    {0x82B0FD, "Metale alkaliczne", "Li Na K Rb Cs Fr"},
-    {0x82EEFD, "Metale ziem alkalicznych", "Be Mg Ca Sr Ba Ra"},
-    {0xD0F18D, "Metale przejściowe", ""},  // columns 3 to 12 of rows 4 to 7
-    {0xCCB9B0, "Metale grup głównych", "Al Ga In Sn Tl Pb Bi"},
-    {0x6DB6B6, "Metaloidy", "B Si Ge As Sb Te Po"},
+    {0x82B0FD, "Metale alkaliczne", AlkaliMetals},
+    {0x82EEFD, "Metale ziem alkalicznych", AlkalineEarthMetals},
+    {0xD0F18D, "Metale przejściowe", {}},  // columns 3 to 12 of rows 4 to 7
+    {0xCCB9B0, "Metale grup głównych", PostTransitionMetals},
+    {0x6DB6B6, "Metaloidy", Semimetals},
 };
 const ElementClass& TransitionMetals = MetalKinds[2];
-const ElementClass LanthanideRow = {0xFD82E8, "", ""};
-const ElementClass ActinideRow = {0xFC3DDB, "", ""};
+const ElementClass LanthanideRow = {0xFD82E8, "", {}};
+const ElementClass ActinideRow = {0xFC3DDB, "", {}};
 
 const ElementClass NonMetalKinds[] = {
-    {0x99FFCA, "Niemetale", "H C N O P S Se"},
-    {0x9AEAFE, "Halogeny", "F Cl Br I At"},
-    {0xFEDB9A, "Gazy szlachetne", "He Ne Ar Kr Xe Rn"},
+    {0x99FFCA, "Niemetale", OtherNonMetals},
+    {0x9AEAFE, "Halogeny", Halogens},
+    {0xFEDB9A, "Gazy szlachetne", NobleGases},
 };
 
 // The legend of "Liczba atomów": the table itself has one shade per element.
 const ElementClass AtomCountLegend[] = {
-    {0x0000FE, "Liczebność atomów = 1", ""}, {0x0000E5, ".", ""}, {0x0000CD, "..", ""},
-    {0x0000B5, "...", ""}, {0x0000A3, "....", ""}, {0x000092, "Liczebność atomów = 109", ""},
+    {0x0000FE, "Liczebność atomów = 1", {}}, {0x0000E5, ".", {}}, {0x0000CD, "..", {}},
+    {0x0000B5, "...", {}}, {0x0000A3, "....", {}}, {0x000092, "Liczebność atomów = 109", {}},
 };
 
-// Whether the tile's symbol is one of the class's space-separated words.
 bool IsIn(const ElementClass& kind, const TileCell& cell)
 {
-    const std::string_view symbols(kind.Symbols), symbol(cell.Symbol);
-    for (std::size_t at = symbols.find(symbol); at != std::string_view::npos; at = symbols.find(symbol, at + 1)) {
-        const std::size_t end = at + symbol.size();
-        if ((at == 0 || symbols[at - 1] == ' ') && (end == symbols.size() || symbols[end] == ' '))
-            return true;
-    }
-    return false;
+    return std::ranges::find(kind.Members, std::string_view(cell.Symbol)) != kind.Members.end();
 }
 
 template <std::size_t N>

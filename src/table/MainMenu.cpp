@@ -1,3 +1,4 @@
+// TAGlowne: building the skinned frame and the menu.
 #include "TAGlowne.h"
 
 #include "Form.h"

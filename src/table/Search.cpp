@@ -1,3 +1,4 @@
+// TAGlowne: the search below the table, by Polish name, Latin name or symbol, with "Szukaj" or Enter.
 #include "TAGlowne.h"
 
 #include "Button.h"
@@ -6,9 +7,6 @@
 #include "Fonts.h"
 #include "Form.h"
 #include "MessageDialog.h"
-
-// The search below the table: an element's Polish name, Latin name or symbol typed or picked in the
-// combo box, found by "Szukaj" or the Enter key.
 
 namespace {
 

@@ -1,3 +1,4 @@
+// TAGlowne: creation, closing, the companion windows, the menus "Plik", "Widok" and "Pomoc", and showing an element.
 #include "TAGlowne.h"
 
 #include "Cp1250.h"

@@ -1,5 +1,18 @@
 #pragma once
 
+// The main window, TAGlowne, is one class in several files, one concern each:
+//   TAGlowne.cpp    creation, writing the element table back on close, the companion windows, the
+//                   menus "Plik", "Widok" and "Pomoc", and showing an element (Infoopire)
+//   MainMenu.cpp    building the skinned frame and the menu
+//   Tiles.cpp       the 111 tiles and the group and period labels, a tile's click, Koloruj and the
+//                   plain table
+//   Colouring.cpp   the legend, the colourings of "Kolorowanie", the check marks of colourings and
+//                   views, and the mark of the chosen element
+//   Views.cpp       the three views of "Interakcje" (atom count, discovery dates, states of matter)
+//   Search.cpp      the search box and "Szukaj"
+// The rules the colourings and views paint by, apart from any widget, are in ColouringRules and
+// ViewRules; where every tile and label stands is in TableLayout.
+
 #include "Colors.h"
 #include "ColouringRules.h"
 #include "DataFolder.h"
@@ -154,9 +167,29 @@ private:
     void FillLegend(const std::vector<LegendEntry>& legend);
     // The legend hidden and filled again, as one step.
     void ReplaceLegend(const std::vector<LegendEntry>& legend);
-    // Shows the view's panel in the expanded window with its legend, every other view hidden and
-    // its timer off, the tiles plain.
-    void OpenView(TsuiPanel* panel, const std::vector<LegendEntry>& legend);
+    // One of the three views of the menu "Interakcje": its menu item, panel, slider, animation
+    // check box and timer, its legend, and what it shows for a position of its slider.
+    struct View {
+        TMenuItem* Item = nullptr;
+        TsuiPanel* Panel = nullptr;
+        TsuiTrackBar* Slider = nullptr;
+        TsuiCheckBox* Animation = nullptr;
+        QTimer* Timer = nullptr;
+        std::vector<LegendEntry> Legend;
+        std::function<void(int position)> Show;
+        bool StopsTableAnimation = true;  // the states view stops only its own animation
+    };
+    void DescribeViews();
+    // The menu item of a view: the expanded window with the item checked; an open panel is closed
+    // with its timer; otherwise the panel is shown with its legend, every other view hidden and its
+    // timer off, the tiles plain.
+    void ToggleView(const View& view);
+    // The timer runs exactly while the view's check box is checked.
+    void SwitchAnimation(const View& view);
+    // What the view shows for its slider's new position.
+    void SliderMoved(const View& view);
+    // The tiles plain, then painted.
+    void ShowPaints(const std::vector<TilePaint>& paints);
     // The colourings with their menu items, in the order the check marks are read.
     std::array<std::pair<Colouring, TMenuItem*>, 5> ColouringItems() const;
 
@@ -170,4 +203,5 @@ private:
     InformationWindow information_;
     QWidget* about_ = nullptr;
     QWidget* atom3d_ = nullptr;
+    std::array<View, 3> views_;
 };

@@ -1,43 +1,43 @@
 #include "TableLayout.h"
 
+#include <initializer_list>
+
 namespace {
 
 struct RowRun {
     int Row;
     int FirstColumn;
-    const char* Symbols;  // space-separated, one per column from the first
+    std::initializer_list<const char*> Symbols;  // one per column from the first
 };
 
 // The table row by row, in the order the tiles are numbered; Ds and Rg close the numbering.
-constexpr RowRun Runs[] = {
-    {1, 1, "H"}, {1, 18, "He"},
-    {2, 1, "Li Be"}, {2, 13, "B C N O F Ne"},
-    {3, 1, "Na Mg"}, {3, 13, "Al Si P S Cl Ar"},
-    {4, 1, "K Ca Sc Ti V Cr Mn Fe Co Ni Cu Zn Ga Ge As Se Br Kr"},
-    {5, 1, "Rb Sr Y Zr Nb Mo Tc Ru Rh Pd Ag Cd In Sn Sb Te I Xe"},
-    {6, 1, "Cs Ba"}, {6, 4, "Hf Ta W Re Os Ir Pt Au Hg Tl Pb Bi Po At Rn"},
-    {7, 1, "Fr Ra"}, {7, 4, "Rf Db Sg Bh Hs Mt"},
-    {8, 4, "La Ce Pr Nd Pm Sm Eu Gd Tb Dy Ho Er Tm Yb Lu"},
-    {9, 4, "Ac Th Pa U Np Pu Am Cm Bk Cf Es Fm Md No Lr"},
-    {7, 10, "Ds Rg"},
+const RowRun Runs[] = {
+    {1, 1, {"H"}},
+    {1, 18, {"He"}},
+    {2, 1, {"Li", "Be"}},
+    {2, 13, {"B", "C", "N", "O", "F", "Ne"}},
+    {3, 1, {"Na", "Mg"}},
+    {3, 13, {"Al", "Si", "P", "S", "Cl", "Ar"}},
+    {4, 1, {"K", "Ca", "Sc", "Ti", "V", "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr"}},
+    {5, 1, {"Rb", "Sr", "Y", "Zr", "Nb", "Mo", "Tc", "Ru", "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I", "Xe"}},
+    {6, 1, {"Cs", "Ba"}},
+    {6, 4, {"Hf", "Ta", "W", "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn"}},
+    {7, 1, {"Fr", "Ra"}},
+    {7, 4, {"Rf", "Db", "Sg", "Bh", "Hs", "Mt"}},
+    {8, 4, {"La", "Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu"}},
+    {9, 4, {"Ac", "Th", "Pa", "U", "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"}},
+    {7, 10, {"Ds", "Rg"}},
 };
 
 std::array<TileCell, TileCount> BuildCells()
 {
-    static std::array<std::string, TileCount> symbols;
     std::array<TileCell, TileCount> cells{};
     int number = 0;
     for (const RowRun& run : Runs) {
-        const std::string text = run.Symbols;
-        std::size_t start = 0;
         int column = run.FirstColumn;
-        while (start < text.size()) {
-            const std::size_t end = std::min(text.find(' ', start), text.size());
-            symbols[std::size_t(number)] = text.substr(start, end - start);
-            cells[std::size_t(number)] = {number + 1, symbols[std::size_t(number)].c_str(), column, run.Row};
+        for (const char* symbol : run.Symbols) {
+            cells[std::size_t(number)] = {number + 1, symbol, column++, run.Row};
             ++number;
-            ++column;
-            start = end + 1;
         }
     }
     return cells;
@@ -72,33 +72,34 @@ QPoint TileOrigin(int column, int row)
 
 const std::array<LabelPlace, 27>& LabelPlaces()
 {
-    static const std::array<LabelPlace, 27> labels = [] {
-        std::array<LabelPlace, 27> places{};
-        static std::array<std::string, 27> names, captions;
-        std::size_t i = 0;
-        const auto add = [&](int number, const std::string& caption, QRect geometry, bool right) {
-            names[i] = "Label" + std::to_string(number);
-            captions[i] = caption;
-            places[i] = {names[i].c_str(), captions[i].c_str(), geometry, right};
-            ++i;
-        };
-        add(1, "1", QRect(32, 104, 32, 13), false);
-        add(2, "2", QRect(64, 144, 32, 13), false);
-        for (int column = 3; column <= 12; ++column)
-            add(column, std::to_string(column), QRect(32 * column, 224, 32, 13), false);
-        for (int column = 13; column <= 17; ++column)
-            add(column, std::to_string(column), QRect(32 * column, 144, 32, 13), false);
-        add(18, "18", QRect(576, 104, 32, 13), false);
-        add(19, "1", QRect(0, 136, 24, 13), true);
-        add(20, "2", QRect(0, 176, 24, 13), true);
-        add(22, "3", QRect(0, 216, 24, 13), true);
-        add(21, "4", QRect(0, 256, 24, 13), true);
-        add(24, "5", QRect(0, 296, 24, 13), true);
-        add(23, "6", QRect(0, 336, 24, 13), true);
-        add(25, "7", QRect(0, 376, 24, 13), true);
-        add(26, "Lantanowce", QRect(24, 424, 96, 13), true);
-        add(27, "Aktynowce", QRect(16, 464, 104, 13), true);
-        return places;
-    }();
+    static const std::array<LabelPlace, 27> labels = {{
+        {"Label1", "1", QRect(32, 104, 32, 13), false},
+        {"Label2", "2", QRect(64, 144, 32, 13), false},
+        {"Label3", "3", QRect(96, 224, 32, 13), false},
+        {"Label4", "4", QRect(128, 224, 32, 13), false},
+        {"Label5", "5", QRect(160, 224, 32, 13), false},
+        {"Label6", "6", QRect(192, 224, 32, 13), false},
+        {"Label7", "7", QRect(224, 224, 32, 13), false},
+        {"Label8", "8", QRect(256, 224, 32, 13), false},
+        {"Label9", "9", QRect(288, 224, 32, 13), false},
+        {"Label10", "10", QRect(320, 224, 32, 13), false},
+        {"Label11", "11", QRect(352, 224, 32, 13), false},
+        {"Label12", "12", QRect(384, 224, 32, 13), false},
+        {"Label13", "13", QRect(416, 144, 32, 13), false},
+        {"Label14", "14", QRect(448, 144, 32, 13), false},
+        {"Label15", "15", QRect(480, 144, 32, 13), false},
+        {"Label16", "16", QRect(512, 144, 32, 13), false},
+        {"Label17", "17", QRect(544, 144, 32, 13), false},
+        {"Label18", "18", QRect(576, 104, 32, 13), false},
+        {"Label19", "1", QRect(0, 136, 24, 13), true},
+        {"Label20", "2", QRect(0, 176, 24, 13), true},
+        {"Label22", "3", QRect(0, 216, 24, 13), true},
+        {"Label21", "4", QRect(0, 256, 24, 13), true},
+        {"Label24", "5", QRect(0, 296, 24, 13), true},
+        {"Label23", "6", QRect(0, 336, 24, 13), true},
+        {"Label25", "7", QRect(0, 376, 24, 13), true},
+        {"Label26", "Lantanowce", QRect(24, 424, 96, 13), true},
+        {"Label27", "Aktynowce", QRect(16, 464, 104, 13), true},
+    }};
     return labels;
 }

@@ -1,3 +1,4 @@
+// TAGlowne: the tiles and the group and period labels, a tile's click, Koloruj and the plain table.
 #include "TAGlowne.h"
 
 #include "Fonts.h"

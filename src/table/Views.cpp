@@ -1,3 +1,4 @@
+// TAGlowne: the three views of the menu "Interakcje", described once and toggled, animated and painted alike.
 #include "TAGlowne.h"
 
 #include "CheckBox.h"
@@ -15,9 +16,6 @@
 #include <QTimer>
 
 #include <stdexcept>
-
-// The three views of the menu "Interakcje": the atom count, the discovery dates and the states of
-// matter, each a panel beside the table with a slider and an animation.
 
 namespace {
 
@@ -106,65 +104,65 @@ void TAGlowne::BuildViews()
         (*timer)->setInterval(AnimationInterval);
         connect(*timer, &QTimer::timeout, this, [this, step = step] { RunHandler([this, step] { (this->*step)(nullptr); }); });
     }
+    DescribeViews();
 }
 
-void TAGlowne::OpenView(TsuiPanel* panel, const std::vector<LegendEntry>& legend)
+void TAGlowne::DescribeViews()
 {
-    const std::pair<TsuiPanel*, QTimer*> views[] = {{suiPanel2, Timer1}, {suiPanel3, Timer2}, {suiPanel4, Timer3}};
-    for (const auto& [other, timer] : views)
-        if (other != panel) {
-            other->hide();
-            timer->stop();
+    const auto showAtomCount = [this](int position) { suiSpinEdit1->SetText(QString::number(position)); };
+    const auto showDiscoveries = [this](int position) {
+        Label30->SetCaption(DiscoveryLabel(position));
+        ShowPaints(DiscoveryPaints(ElementTable_, position));
+    };
+    const auto showStates = [this](int temperature) {
+        Label32->SetCaption(TemperatureLabel(temperature));
+        ShowPaints(StatePaints(ElementTable_, temperature));
+    };
+    views_ = {View{Liczbaatomw2, suiPanel2, suiTrackBar1, suiCheckBox1, Timer1, RulesOf(Colouring::AtomCount).Legend, showAtomCount, true},
+              View{Datyodkry1, suiPanel3, suiTrackBar2, suiCheckBox2, Timer2, DiscoveryLegend(), showDiscoveries, true},
+              View{Stanyskupienia1, suiPanel4, suiTrackBar3, suiCheckBox3, Timer3, StateLegend(), showStates, false}};
+}
+
+void TAGlowne::ToggleView(const View& view)
+{
+    Podstawowy1->SetChecked(false);
+    Rozwi1->SetChecked(true);
+    CheckInGroup(view.Item);
+    if (view.StopsTableAnimation)
+        Zatrzymaj_animacje_tablicy();
+    if (!view.Panel->isHidden()) {
+        view.Timer->stop();
+        view.Panel->hide();
+        return;
+    }
+    for (const View& other : views_)
+        if (&other != &view) {
+            other.Panel->hide();
+            other.Timer->stop();
         }
     Wyczysc_tablice();
-    if (panel != suiPanel2)
+    if (view.Panel != suiPanel2)
         Ukryj_legende();
-    FillLegend(legend);
+    FillLegend(view.Legend);
     setFixedWidth(ExpandedWidth);
-    panel->show();
+    view.Panel->show();
 }
 
-void TAGlowne::Liczbaatomw2Click(QObject*)
+void TAGlowne::SwitchAnimation(const View& view)
 {
-    Podstawowy1->SetChecked(false);
-    Rozwi1->SetChecked(true);
-    CheckInGroup(Liczbaatomw2);
-    Zatrzymaj_animacje_tablicy();
-    if (!suiPanel2->isHidden()) {
-        suiPanel2->hide();
-        Timer1->stop();
-        return;
-    }
-    OpenView(suiPanel2, RulesOf(Colouring::AtomCount).Legend);
+    view.Animation->Checked() ? view.Timer->start() : view.Timer->stop();
 }
 
-void TAGlowne::Datyodkry1Click(QObject*)
+void TAGlowne::ShowPaints(const std::vector<TilePaint>& paints)
 {
-    Podstawowy1->SetChecked(false);
-    Rozwi1->SetChecked(true);
-    CheckInGroup(Datyodkry1);
-    Zatrzymaj_animacje_tablicy();
-    if (!suiPanel3->isHidden()) {
-        suiPanel3->hide();
-        Timer2->stop();
-        return;
-    }
-    OpenView(suiPanel3, DiscoveryLegend());
+    Wyczysc_tablice();
+    for (const TilePaint& paint : paints)
+        Koloruj(paint.Column, paint.Row, paint.Color);
 }
 
-void TAGlowne::Stanyskupienia1Click(QObject*)
-{
-    Podstawowy1->SetChecked(false);
-    Rozwi1->SetChecked(true);
-    CheckInGroup(Stanyskupienia1);
-    // this view stops only its own animation, and leaves every check box as it is
-    if (!suiPanel4->isHidden()) {
-        Timer3->stop();
-        suiPanel4->hide();
-        return;
-    }
-    OpenView(suiPanel4, StateLegend());
-}
+void TAGlowne::Liczbaatomw2Click(QObject*) { ToggleView(views_[0]); }
+void TAGlowne::Datyodkry1Click(QObject*) { ToggleView(views_[1]); }
+void TAGlowne::Stanyskupienia1Click(QObject*) { ToggleView(views_[2]); }
 
 void TAGlowne::suiSpinEdit1Change(QObject*)
 {
@@ -177,48 +175,21 @@ void TAGlowne::suiSpinEdit1Change(QObject*)
     };
     // the slider writes its clamped position back, which may run this handler again first
     suiTrackBar1->SetPosition(count());
-    Wyczysc_tablice();
-    for (const TilePaint& paint : AtomCountPaints(ElementTable_, count()))
-        Koloruj(paint.Column, paint.Row, paint.Color);
+    ShowPaints(AtomCountPaints(ElementTable_, count()));
 }
 
-void TAGlowne::suiTrackBar1Change(QObject*)
+void TAGlowne::SliderMoved(const View& view)
 {
-    suiSpinEdit1->SetText(QString::number(suiTrackBar1->Position()));
+    view.Show(view.Slider->Position());
 }
 
-void TAGlowne::suiTrackBar2Change(QObject*)
-{
-    const int position = suiTrackBar2->Position();
-    Label30->SetCaption(DiscoveryLabel(position));
-    Wyczysc_tablice();
-    for (const TilePaint& paint : DiscoveryPaints(ElementTable_, position))
-        Koloruj(paint.Column, paint.Row, paint.Color);
-}
+void TAGlowne::suiTrackBar1Change(QObject*) { SliderMoved(views_[0]); }
+void TAGlowne::suiTrackBar2Change(QObject*) { SliderMoved(views_[1]); }
+void TAGlowne::suiTrackBar3Change(QObject*) { SliderMoved(views_[2]); }
 
-void TAGlowne::suiTrackBar3Change(QObject*)
-{
-    const int temperature = suiTrackBar3->Position();
-    Label32->SetCaption(TemperatureLabel(temperature));
-    Wyczysc_tablice();
-    for (const TilePaint& paint : StatePaints(ElementTable_, temperature))
-        Koloruj(paint.Column, paint.Row, paint.Color);
-}
-
-void TAGlowne::suiCheckBox1Click(QObject*)
-{
-    suiCheckBox1->Checked() ? Timer1->start() : Timer1->stop();
-}
-
-void TAGlowne::suiCheckBox2Click(QObject*)
-{
-    suiCheckBox2->Checked() ? Timer2->start() : Timer2->stop();
-}
-
-void TAGlowne::suiCheckBox3Click(QObject*)
-{
-    suiCheckBox3->Checked() ? Timer3->start() : Timer3->stop();
-}
+void TAGlowne::suiCheckBox1Click(QObject*) { SwitchAnimation(views_[0]); }
+void TAGlowne::suiCheckBox2Click(QObject*) { SwitchAnimation(views_[1]); }
+void TAGlowne::suiCheckBox3Click(QObject*) { SwitchAnimation(views_[2]); }
 
 void TAGlowne::Timer1Timer(QObject*)
 {

@@ -4,7 +4,7 @@
 #include "Panel.h"
 #include "PictureDifference.h"
 #include "SceneObjects.h"
-#include "TOknoA3D.h"
+#include "AtomWindow.h"
 #include "TestFolder.h"
 #include "WindowInput.h"
 

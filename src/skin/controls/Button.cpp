@@ -465,7 +465,7 @@ void TsuiButton::DrawFocus(QPainter& canvas)
 {
     if (!Focused())
         return;
-    if (UIStyle() == TsuiUIStyle::MacOS || UIStyle() == TsuiUIStyle::BlueGlass)
+    if (const SkinLook look = skin_.Look(); look.Is(TsuiUIStyle::MacOS) || look.Is(TsuiUIStyle::BlueGlass))
         boldOnce_ = true;
     else
         TsuiCustomButton::DrawFocus(canvas);

@@ -66,13 +66,10 @@ void TsuiCustomComboBox::ApplyLook(const SkinLook& look)
     arrowColor_ = clBlack;
     borderColor_ = look.Color(ThemeItems::ControlBorderColor);
     buttonColor_ = look.Color(ThemeItems::FormBackgroundColor);
-    TsuiUIStyle style = TsuiUIStyle::DeepBlue;
-    if (ResolveStyle(FileTheme(), UIStyle(), style))
-        style = TsuiUIStyle::FromThemeFile;
-    drawnStyle_ = style;
-    if (style == TsuiUIStyle::MacOS)
+    drawnStyle_ = look.Style();
+    if (look.Is(TsuiUIStyle::MacOS))
         buttonPicture_ = LoadBitmapResource(QStringLiteral("MACOS_COMBOBOX_BUTTON"));
-    else if (style == TsuiUIStyle::WinXP)
+    else if (look.Is(TsuiUIStyle::WinXP))
         buttonPicture_ = LoadBitmapResource(QStringLiteral("WINXP_COMBOBOX_BUTTON"));
     else
         buttonPicture_ = QImage();

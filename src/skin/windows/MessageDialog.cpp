@@ -25,26 +25,16 @@ constexpr int IconFrames = 4;
 } // namespace
 
 TsuiDialog::TsuiDialog(QWidget* owner)
-    : QObject(owner), owner_(owner), style_(GetFormStyle(owner)), font_(QApplication::font()), captionFont_(TitleFont())
+    : QObject(owner),
+      owner_(owner),
+      skin_(GetFormStyle(owner),
+            [this](const SkinLook&, LookChange change) {
+                if (change == LookChange::Style && skin_.Style() == TsuiUIStyle::MacOS)
+                    captionColor_ = clBlack;
+            }),
+      font_(QApplication::font()),
+      captionFont_(TitleFont())
 {
-}
-
-void TsuiDialog::SetUIStyle(TsuiUIStyle style)
-{
-    style_ = style;
-    if (style == TsuiUIStyle::MacOS)
-        captionColor_ = clBlack;
-}
-
-void TsuiDialog::SetFileTheme(TsuiFileTheme* theme)
-{
-    disconnect(themeRemoval_);
-    theme_ = theme;
-    if (theme)
-        themeRemoval_ = connect(theme, &QObject::destroyed, this, [this] {
-            theme_ = nullptr;
-            style_ = TsuiUIStyle::DeepBlue;
-        });
 }
 
 TfrmMsg::TfrmMsg(QWidget* parent)

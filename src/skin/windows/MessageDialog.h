@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colors.h"
+#include "SkinBinding.h"
 #include "ThemeFile.h"
 #include "UIStyle.h"
 
@@ -36,12 +37,12 @@ public:
     void SetCaption(const QString& caption) { caption_ = caption; }
     TDialogPosition Position() const { return position_; }
     void SetPosition(TDialogPosition position) { position_ = position; }
-    TsuiUIStyle UIStyle() const { return style_; }
+    TsuiUIStyle UIStyle() const { return skin_.Style(); }
     // MacOS writes its titles in black.
-    void SetUIStyle(TsuiUIStyle style);
-    TsuiFileTheme* FileTheme() const { return theme_; }
+    void SetUIStyle(TsuiUIStyle style) { skin_.SetStyle(style); }
+    TsuiFileTheme* FileTheme() const { return skin_.FileTheme(); }
     // When the file theme goes away, the dialog forgets it and takes DeepBlue.
-    void SetFileTheme(TsuiFileTheme* theme);
+    void SetFileTheme(TsuiFileTheme* theme) { skin_.SetFileTheme(theme); }
     const QFont& Font() const { return font_; }
     void SetFont(const QFont& font) { font_ = font; }
     const QFont& CaptionFont() const { return captionFont_; }
@@ -57,9 +58,7 @@ private:
     QWidget* owner_;
     QString caption_ = QStringLiteral("suiDialog");
     TDialogPosition position_ = TDialogPosition::poScreenCenter;
-    TsuiUIStyle style_;
-    QPointer<TsuiFileTheme> theme_;
-    QMetaObject::Connection themeRemoval_;
+    SkinBinding skin_;
     QFont font_;
     QFont captionFont_;
     TColor captionColor_ = clWhite;

@@ -1,4 +1,4 @@
-#include "TInfooProgz.h"
+#include "AboutWindow.h"
 
 #include "Button.h"
 #include "Fonts.h"

@@ -1,4 +1,4 @@
-#include "TOknoA3D.h"
+#include "AtomWindow.h"
 
 #include "AtomModel.h"
 #include "Configuration.h"
