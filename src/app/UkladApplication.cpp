@@ -10,13 +10,44 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
+
+// The windows are drawn at whole multiples of their 100 % size only: the skin's bitmaps, its
+// one-pixel lines and the pixel face's glyphs have no sound picture at 1.25 or 1.5 of a pixel, where
+// they would blur or double unevenly. A desktop scale (Xft.dpi, QT_SCREEN_SCALE_FACTORS) is rounded
+// to the nearest whole one, halves up (1.25 → 1, 1.5 and 1.75 → 2, 2.5 → 3), and so is a scale
+// asked for with QT_SCALE_FACTOR, which Qt would otherwise take as it stands. Runs before the
+// application reads either.
+int& AtWholeScales(int& argc)
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // "1.5", or per screen "1.5;2" or "HDMI-1=1.5;DP-1=2": every factor to its nearest whole one
+    static const QRegularExpression factor(QStringLiteral("(^|[;=])([0-9]*\\.?[0-9]+)"));
+    for (const char* variable : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"}) {
+        const QString asked = qEnvironmentVariable(variable);
+        QString whole;
+        qsizetype at = 0;
+        for (auto it = factor.globalMatch(asked); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            whole += asked.mid(at, m.capturedStart(2) - at) + QString::number(std::max(1.0, std::round(m.captured(2).toDouble())));
+            at = m.capturedEnd(2);
+        }
+        whole += asked.mid(at);
+        if (whole != asked)
+            qputenv(variable, whole.toLocal8Bit());
+    }
+    return argc;
+}
+
 
 int signalSocket[2] = {-1, -1};
 
@@ -29,7 +60,7 @@ void OnTerminationSignal(int)
 } // namespace
 
 UkladApplication::UkladApplication(int& argc, char** argv)
-    : QApplication(argc, argv)
+    : QApplication(AtWholeScales(argc), argv)
 {
     setApplicationName(QStringLiteral("UkladOkresowy"));
     setApplicationDisplayName(Title);

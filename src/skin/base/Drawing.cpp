@@ -170,3 +170,23 @@ void DrawFocusRect(QPainter& canvas, const QRect& rect)
     }
     canvas.restore();
 }
+
+void PaintAtOneToOne(QPainter& canvas, const QRect& rect, const std::function<void(QPainter&)>& paint)
+{
+    if (!canvas.device() || canvas.device()->devicePixelRatio() <= 1.0) {
+        paint(canvas);
+        return;
+    }
+    QImage picture(rect.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter atOneToOne(&picture);
+    atOneToOne.setFont(canvas.font());
+    atOneToOne.setPen(canvas.pen());
+    atOneToOne.translate(-rect.topLeft());
+    paint(atOneToOne);
+    atOneToOne.end();
+    canvas.save();
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    canvas.drawImage(rect.topLeft(), picture);
+    canvas.restore();
+}

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QRect>
 
+#include <functional>
+
 class QWidget;
 
 // The drawing operations the skinned controls share.
@@ -46,3 +48,8 @@ void DrawControlBorder(QPainter& canvas, const QRect& rect, TColor border, TColo
 
 // The platform's dotted focus frame: every other pixel of the rectangle's edge.
 void DrawFocusRect(QPainter& canvas, const QRect& rect);
+
+// Paints as on a device of one pixel per point and magnifies the picture onto the canvas's device,
+// each pixel a block of the device's: for drawing done by Qt that has no larger picture of its own
+// (the pixel face's glyphs as Qt lays them out). Paints straight onto a canvas of one pixel per point.
+void PaintAtOneToOne(QPainter& canvas, const QRect& rect, const std::function<void(QPainter&)>& paint);

@@ -70,13 +70,48 @@ struct GlyphFace {
         return known.Glyph;
     }
 
-    // Draws the face's glyph, or the character as text in a face that has it.
+    // Draws the face's glyph, or the character as text in a face that has it. A pixel face has no
+    // glyphs larger than its own: on a device of more pixels than points its glyph is drawn as at
+    // 100 %, each pixel a block of the device's, so that letters and their advances grow alike.
     void Draw(QPainter& canvas, QPoint origin, QChar character)
+    {
+        if (Pixel && canvas.device() && canvas.device()->devicePixelRatio() > 1.0) {
+            const int margin = Metrics.height();
+            canvas.save();
+            canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            canvas.drawImage(origin - QPoint(margin, Metrics.ascent() + margin / 2), AtOneToOne(character, canvas.pen().color().rgba()));
+            canvas.restore();
+            return;
+        }
+        DrawAtOneToOne(canvas, origin, character);
+    }
+
+    void DrawAtOneToOne(QPainter& canvas, QPoint origin, QChar character)
     {
         if (const std::optional<QGlyphRun>& glyph = Glyph(character))
             canvas.drawGlyphRun(origin, *glyph);
         else
             canvas.drawText(origin, QString(character));
+    }
+
+    // The glyph in the colour as drawn on a device of one pixel per point, with a margin of a line's
+    // height round its origin.
+    const QImage& AtOneToOne(QChar character, QRgb colour)
+    {
+        const auto key = std::pair(character.unicode(), colour);
+        auto found = oneToOne_.find(key);
+        if (found == oneToOne_.end()) {
+            const int margin = Metrics.height();
+            QImage drawn(Measured(character).Advance + 2 * margin, 2 * margin, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter canvas(&drawn);
+            canvas.setFont(Regular);
+            canvas.setPen(QColor::fromRgba(colour));
+            DrawAtOneToOne(canvas, QPoint(margin, Metrics.ascent() + margin / 2), character);
+            canvas.end();
+            found = oneToOne_.insert(key, drawn);
+        }
+        return *found;
     }
 
     // The columns the character inks, from its origin, as it is drawn: a face's bearings are those
@@ -113,6 +148,7 @@ struct GlyphFace {
 
 private:
     QHash<char16_t, Character> characters_;
+    QHash<std::pair<char16_t, QRgb>, QImage> oneToOne_;
 };
 
 GlyphFace& GlyphFaceOf(const QFont& font)

@@ -15,10 +15,16 @@
 
 namespace {
 
-// List rows of the box's item height.
+// List rows of the box's item height, drawn as at 100 % and magnified on a device of more pixels
+// than points: Qt sets them in the pixel face, which has no larger glyphs.
 class ItemHeightDelegate : public QStyledItemDelegate {
 public:
     ItemHeightDelegate(const TsuiCustomComboBox* box, QObject* parent) : QStyledItemDelegate(parent), box_(box) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        PaintAtOneToOne(*painter, option.rect, [&](QPainter& canvas) { QStyledItemDelegate::paint(&canvas, option, index); });
+    }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {

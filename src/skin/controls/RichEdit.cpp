@@ -79,6 +79,36 @@ void TRichEdit::RuleParagraphsInSight()
 
 void TRichEdit::paintEvent(QPaintEvent* event)
 {
+    if (viewport()->devicePixelRatio() > 1.0) {
+        // drawn as at 100 % and magnified, each pixel a block of the device's: the box lays out and
+        // hints its text at the size of its points then, so its lines break as at 100 % and its
+        // letters keep their shapes
+        const QRect area = event->rect();
+        QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(viewport()->palette().color(viewport()->backgroundRole()));
+        QPainter atOneToOne(&picture);
+        atOneToOne.translate(-area.topLeft());
+        const QPoint scrolled(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+        atOneToOne.translate(scrolled);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(area.translated(-scrolled));
+        context.palette = palette();
+        if (textCursor().hasSelection()) {
+            QAbstractTextDocumentLayout::Selection selection;
+            selection.cursor = textCursor();
+            selection.format.setBackground(palette().brush(QPalette::Highlight));
+            selection.format.setForeground(palette().brush(QPalette::HighlightedText));
+            context.selections.append(selection);
+        }
+        document()->documentLayout()->draw(&atOneToOne, context);
+        atOneToOne.translate(-scrolled);
+        StrikeBoldAgain(atOneToOne, area);
+        atOneToOne.end();
+        QPainter canvas(viewport());
+        canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        canvas.drawImage(area.topLeft(), picture);
+        return;
+    }
     QTextEdit::paintEvent(event);
     QPainter canvas(viewport());
     canvas.setClipRegion(event->region());

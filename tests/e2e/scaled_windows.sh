@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The windows at twice their size read as their 100 % pictures made larger: every screenshot of the
+# screenshot tool taken at ratio 2, sampled at every second pixel, equals the one taken at ratio 1
+# in at least 95 % of its pixels; every tile's symbol is at least 1.9 times as tall, its letters
+# apart; and a ratio of 1.5 is drawn at 2, pixel for pixel. Run under an X server of its own.
+#   scaled_windows.sh <window_screenshots executable>
+set -euo pipefail
+shots=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() { echo "FAIL: $*" >&2; failed=1; }
+
+for ratio in 1 2 1.5; do
+  QT_SCALE_FACTOR=$ratio "$shots" "$work/$ratio" >/dev/null 2>&1
+done
+
+for one in "$work"/1/*.png; do
+  name=$(basename "$one")
+  two="$work/2/$name"
+  [ -f "$two" ] || { fail "$name: no picture at ratio 2"; continue; }
+  if [ "$(identify -format '%wx%h' "$one")" != "$(convert "$two" -sample 50% -format '%wx%h' info:)" ]; then
+    fail "$name: $(identify -format '%wx%h' "$two") at ratio 2 is not twice $(identify -format '%wx%h' "$one")"
+    continue
+  fi
+  same=$(convert "$two" -sample 50% "$one" -compose difference -composite -threshold 0 -format '%[fx:1-mean]' info:)
+  awk -v s="$same" 'BEGIN { exit !(s >= 0.95) }' || fail "$name: only $same of the pixels as at 100 %"
+  echo "$name: $same of the pixels as at 100 %"
+done
+
+# every tile of the basic window: its ink at ratio 2 against ratio 1, and its letters apart
+rows=(
+  "H . . . . . . . . . . . . . . . . He"
+  "Li Be . . . . . . . . . . B C N O F Ne"
+  "Na Mg . . . . . . . . . . Al Si P S Cl Ar"
+  "K Ca Sc Ti V Cr Mn Fe Co Ni Cu Zn Ga Ge As Se Br Kr"
+  "Rb Sr Y Zr Nb Mo Tc Ru Rh Pd Ag Cd In Sn Sb Te I Xe"
+  "Cs Ba . Hf Ta W Re Os Ir Pt Au Hg Tl Pb Bi Po At Rn"
+  "Fr Ra . Rf Db Sg Bh Hs Mt Ds Rg . . . . . . ."
+  ". . . La Ce Pr Nd Pm Sm Eu Gd Tb Dy Ho Er Tm Yb Lu"
+  ". . . Ac Th Pa U Np Pu Am Cm Bk Cf Es Fm Md No Lr"
+)
+# the symbol's ink inside a tile: the red channel below a quarter (black letters on any tile colour)
+ink() { convert "$1" -crop "$2" +repage -channel R -separate +channel -threshold 25% -negate "$3"; }
+tiles=0
+for r in "${!rows[@]}"; do
+  read -ra cells <<< "${rows[$r]}"
+  row=$((r + 1))
+  top=$(( row <= 7 ? 80 + 40 * row : (row == 8 ? 408 : 448) ))
+  for c in "${!cells[@]}"; do
+    symbol=${cells[$c]}
+    [ "$symbol" = "." ] && continue
+    x=$((3 + 32 * (c + 1) + 3)); y=$((3 + top + 3))
+    ink "$work/1/scheme-bez-kolorow.png" "26x34+$x+$y" "$work/one.png"
+    ink "$work/2/scheme-bez-kolorow.png" "52x68+$((2 * x))+$((2 * y))" "$work/two.png"
+    h1=$(convert "$work/one.png" -trim -format '%h' info: 2>/dev/null)
+    h2=$(convert "$work/two.png" -trim -format '%h' info: 2>/dev/null)
+    awk -v a="$h1" -v b="$h2" 'BEGIN { exit !(b >= 1.9 * a) }' || fail "$symbol: ink $h2 pixels tall at ratio 2, $h1 at 1"
+    # the columns with ink, left to right: one run per letter
+    runs=$(convert "$work/two.png" -scale 52x1! -threshold 0 txt:- | awk 'NR > 1 { ink = ($0 ~ /#FFFFFF/); if (ink && !was) n++; was = ink } END { print n + 0 }')
+    [ "$runs" -eq "${#symbol}" ] || fail "$symbol: $runs runs of ink for ${#symbol} letters at ratio 2"
+    tiles=$((tiles + 1))
+  done
+done
+[ "$tiles" -eq 111 ] || fail "$tiles tiles looked at, not 111"
+echo "tiles: $tiles looked at"
+
+# a ratio of 1.5 is drawn at 2
+for name in main-window-expanded.png information-suiTabSheet4.png about.png; do
+  differ=$(compare -metric AE "$work/1.5/$name" "$work/2/$name" null: 2>&1 || true)
+  [ "$differ" = "0" ] || fail "$name: at ratio 1.5 $differ pixels differ from ratio 2"
+done
+
+[ "$failed" -eq 0 ] && echo "PASS"
+exit "$failed"
