@@ -190,3 +190,13 @@ void PaintAtOneToOne(QPainter& canvas, const QRect& rect, const std::function<vo
     canvas.drawImage(rect.topLeft(), picture);
     canvas.restore();
 }
+
+void AtOneToOneEffect::draw(QPainter* painter)
+{
+    if (!painter->device() || painter->device()->devicePixelRatio() <= 1.0) {
+        drawSource(painter);
+        return;
+    }
+    const QRect area = sourceBoundingRect(Qt::LogicalCoordinates).toAlignedRect();
+    PaintAtOneToOne(*painter, area, [this](QPainter& canvas) { drawSource(&canvas); });
+}

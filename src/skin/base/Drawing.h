@@ -2,6 +2,7 @@
 
 #include "Colors.h"
 
+#include <QGraphicsEffect>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -53,3 +54,13 @@ void DrawFocusRect(QPainter& canvas, const QRect& rect);
 // each pixel a block of the device's: for drawing done by Qt that has no larger picture of its own
 // (the pixel face's glyphs as Qt lays them out). Paints straight onto a canvas of one pixel per point.
 void PaintAtOneToOne(QPainter& canvas, const QRect& rect, const std::function<void(QPainter&)>& paint);
+
+// For a widget Qt draws in the pixel face (a line edit): on a device of more pixels than points the
+// widget is drawn as at 100 % and magnified, each pixel a block; otherwise as it draws itself.
+class AtOneToOneEffect : public QGraphicsEffect {
+public:
+    using QGraphicsEffect::QGraphicsEffect;
+
+protected:
+    void draw(QPainter* painter) override;
+};

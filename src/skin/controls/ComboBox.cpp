@@ -51,6 +51,7 @@ TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent)
     setMaxVisibleItems(8);
     setItemDelegate(new ItemHeightDelegate(this, this));
     lineEdit()->setFrame(false);
+    lineEdit()->setGraphicsEffect(new AtOneToOneEffect(lineEdit()));
     lineEdit()->installEventFilter(this);
     connect(this, &QComboBox::editTextChanged, this, [this](const QString& text) {
         // leaving the box writes the listed name's own capitals over the proposal: the same proposal

@@ -11,6 +11,7 @@
 TsuiEdit::TsuiEdit(QWidget* parent)
     : QLineEdit(parent), skin_(GetFormStyle(parent), [this](const SkinLook& look, LookChange) { ApplyLook(look); })
 {
+    setGraphicsEffect(new AtOneToOneEffect(this));
     setFrame(false);
     setTextMargins(2, 2, 2, 2);
     SetColor(clWindow);
