@@ -83,8 +83,10 @@ int main(int argc, char** argv)
     const QByteArray renderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     window.View()->doneCurrent();
 
-    std::printf("roentgenium frame at %dx%d (%s): %.1f ms, with full 30 x 30 spheres %.1f ms, ratio %.2f\n",
-                window.View()->width(), window.View()->height(), renderer.constData(), fastFrame, fullFrame, fastFrame / fullFrame);
+    const qreal ratio = window.View()->devicePixelRatioF();
+    std::printf("roentgenium frame at %dx%d device pixels (%s): %.1f ms, with full 30 x 30 spheres %.1f ms, ratio %.2f\n",
+                int(window.View()->width() * ratio), int(window.View()->height() * ratio), renderer.constData(), fastFrame, fullFrame,
+                fastFrame / fullFrame);
     std::printf("processor use, 3D window hidden: %.1f %%; shown with roentgenium turning: %.1f %%\n", hidden * 100, shown * 100);
 
     if (!folder.isEmpty()) {
