@@ -3,8 +3,9 @@
 // The X server reports damage on a newly mapped top-level window twice: first for its own fill of
 // the window's background when it maps it, then for the program's first frame; the second report
 // is the one timed. Runs the program and a
-// bare Qt window in turn and prints each pair's times and the median ratio.
-// Usage: startup_time <program> <bare window program> [rounds]
+// bare Qt window in turn and prints each pair's times and the median ratio; given a screen scale,
+// also the program at that scale against itself at 100 %, in turn.
+// Usage: startup_time <program> <bare window program> [rounds [screen scale]]
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
@@ -51,7 +52,9 @@ double ResidentMegabytes(pid_t process)
     return kilobytes / 1024.0;
 }
 
-Start StartOnce(Display* display, int damageEvent, const char* program, bool idleMemory)
+// The program started with the screen scale asked for (QT_SCALE_FACTOR), or as the environment has
+// it when scale is null.
+Start StartOnce(Display* display, int damageEvent, const char* program, bool idleMemory, const char* scale = nullptr)
 {
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
@@ -59,6 +62,8 @@ Start StartOnce(Display* display, int damageEvent, const char* program, bool idl
     const auto start = Clock::now();
     const pid_t child = fork();
     if (child == 0) {
+        if (scale)
+            setenv("QT_SCALE_FACTOR", scale, 1);
         execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -96,7 +101,7 @@ double Median(std::vector<double> values)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startup_time <program> <bare window program> [rounds]\n");
+        std::fprintf(stderr, "usage: startup_time <program> <bare window program> [rounds [screen scale]]\n");
         return 2;
     }
     const int rounds = argc > 3 ? std::atoi(argv[3]) : 9;
@@ -127,6 +132,17 @@ int main(int argc, char** argv)
     }
     std::printf("idle memory (median of 5): program %.2f MB, bare window %.2f MB, ratio %.3f\n",
                 Median(programMemory), Median(bareMemory), Median(programMemory) / Median(bareMemory));
+    if (argc > 4) {
+        // the program at the screen scale asked for against itself at 100 %, in turn
+        std::vector<double> scaledTimes, plainTimes, scaledRatios;
+        for (int i = 0; i < rounds; ++i) {
+            scaledTimes.push_back(StartOnce(display, damageEvent, argv[1], false, argv[4]).Milliseconds);
+            plainTimes.push_back(StartOnce(display, damageEvent, argv[1], false, "1").Milliseconds);
+            scaledRatios.push_back(scaledTimes.back() / plainTimes.back());
+        }
+        std::printf("median at scale %s: %.1f ms, at 1: %.1f ms, median ratio %.2f\n", argv[4], Median(scaledTimes),
+                    Median(plainTimes), Median(scaledRatios));
+    }
     XCloseDisplay(display);
     return 0;
 }
