@@ -206,15 +206,14 @@ QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& 
         const QString what = element.Symbol + QLatin1Char(' ') + c.Field;
         if (c.Field == QLatin1String("year"))
             element.DiscoveryYear = ToInt(c.Value, what);
-        else if (c.Field == QLatin1String("melting") || c.Field == QLatin1String("boiling"))
-            (c.Field == QLatin1String("melting") ? element.MeltingPoint : element.BoilingPoint) = SettledCelsius(c.Value, what);
         else if (c.Field == QLatin1String("configuration"))
             configurationBySymbol[element.Symbol] = c.Value;
-        else
+        else if (c.Field != QLatin1String("melting") && c.Field != QLatin1String("boiling"))
             throw SourceError("unknown field in corrections: " + c.Field.toStdString());
-        if (c.Field == QLatin1String("melting") || c.Field == QLatin1String("boiling")) {
-            if (temperatures.contains(what))
-                throw SourceError("corrections settle " + what.toStdString() + " twice");
+        else if (temperatures.contains(what))
+            throw SourceError("corrections settle " + what.toStdString() + " twice");
+        else {
+            (c.Field == QLatin1String("melting") ? element.MeltingPoint : element.BoilingPoint) = SettledCelsius(c.Value, what);
             temperatures.insert(what);
         }
     }

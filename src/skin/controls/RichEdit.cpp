@@ -1,5 +1,6 @@
 #include "RichEdit.h"
 
+#include "Drawing.h"
 #include "Text.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -84,29 +85,25 @@ void TRichEdit::paintEvent(QPaintEvent* event)
         // hints its text at the size of its points then, so its lines break as at 100 % and its
         // letters keep their shapes
         const QRect area = event->rect();
-        QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
-        picture.fill(viewport()->palette().color(viewport()->backgroundRole()));
-        QPainter atOneToOne(&picture);
-        atOneToOne.translate(-area.topLeft());
-        const QPoint scrolled(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-        atOneToOne.translate(scrolled);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(area.translated(-scrolled));
-        context.palette = palette();
-        if (textCursor().hasSelection()) {
-            QAbstractTextDocumentLayout::Selection selection;
-            selection.cursor = textCursor();
-            selection.format.setBackground(palette().brush(QPalette::Highlight));
-            selection.format.setForeground(palette().brush(QPalette::HighlightedText));
-            context.selections.append(selection);
-        }
-        document()->documentLayout()->draw(&atOneToOne, context);
-        atOneToOne.translate(-scrolled);
-        StrikeBoldAgain(atOneToOne, area);
-        atOneToOne.end();
         QPainter canvas(viewport());
-        canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        canvas.drawImage(area.topLeft(), picture);
+        PaintAtOneToOne(canvas, area, [&](QPainter& atOneToOne) {
+            atOneToOne.fillRect(area, viewport()->palette().color(viewport()->backgroundRole()));
+            const QPoint scrolled(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+            atOneToOne.translate(scrolled);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = QRectF(area.translated(-scrolled));
+            context.palette = palette();
+            if (textCursor().hasSelection()) {
+                QAbstractTextDocumentLayout::Selection selection;
+                selection.cursor = textCursor();
+                selection.format.setBackground(palette().brush(QPalette::Highlight));
+                selection.format.setForeground(palette().brush(QPalette::HighlightedText));
+                context.selections.append(selection);
+            }
+            document()->documentLayout()->draw(&atOneToOne, context);
+            atOneToOne.translate(-scrolled);
+            StrikeBoldAgain(atOneToOne, area);
+        });
         return;
     }
     QTextEdit::paintEvent(event);
