@@ -7,10 +7,12 @@
 #include <QHash>
 #include <QPainter>
 #include <QRawFont>
+#include <QtMath>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <climits>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -27,6 +29,36 @@ QFont RegularOf(const QFont& font)
     return regular;
 }
 
+// The smallest rectangles holding every pixel of the image that is touched at all, and every one
+// that is at least half covered.
+std::pair<QRect, QRect> InkBounds(const QImage& image)
+{
+    struct Bounds {
+        int Left = INT_MAX, Right = -1, Top = INT_MAX, Bottom = -1;
+        void Add(int x, int y)
+        {
+            Left = std::min(Left, x);
+            Right = std::max(Right, x);
+            Top = std::min(Top, y);
+            Bottom = std::max(Bottom, y);
+        }
+        QRect Rect() const { return Right < 0 ? QRect() : QRect(QPoint(Left, Top), QPoint(Right, Bottom)); }
+    } touched, covered;
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int alpha = qAlpha(row[x]);
+            if (alpha == 0)
+                continue;
+            touched.Add(x, y);
+            if (alpha >= 128)
+                covered.Add(x, y);
+        }
+    }
+    return {touched.Rect(), covered.Rect()};
+}
+
 // What text laid out glyph by glyph is measured and drawn from, kept for each font asked for: a font
 // made anew (the regular copy of a bold one) looks its face up again on every use, and a character's
 // metrics, glyph and ink are asked for each time a text holding it is laid out.
@@ -36,7 +68,9 @@ struct GlyphFace {
         int LeftBearing = 0;
         bool Shaped = false;            // whether Glyph has been looked for
         std::optional<QGlyphRun> Glyph; // none: the face lacks the character
-        std::optional<std::pair<int, int>> Ink;  // its first inked column and the one after its last
+        bool Inked = false;  // whether the two boxes below have been measured
+        QRect InkBox;        // every pixel it touches, from its origin; empty for a blank
+        QRect InkColumns;    // the pixels at least half covered, from its origin
     };
 
     explicit GlyphFace(const QFont& font) : Regular(RegularOf(font)), Metrics(Regular), Pixel(IsPixelFace(font)) {}
@@ -75,12 +109,11 @@ struct GlyphFace {
     // 100 %, each pixel a block of the device's, so that letters and their advances grow alike.
     void Draw(QPainter& canvas, QPoint origin, QChar character)
     {
-        if (Pixel && canvas.device() && canvas.device()->devicePixelRatio() > 1.0) {
-            const int margin = Metrics.height();
-            canvas.save();
-            canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            canvas.drawImage(origin - QPoint(margin, Metrics.ascent() + margin / 2), AtOneToOne(character, canvas.pen().color().rgba()));
-            canvas.restore();
+        const qreal ratio = canvas.device() ? canvas.device()->devicePixelRatio() : 1.0;
+        if (Pixel && ratio > 1.0) {
+            const Magnified& glyph = MagnifiedGlyph(character, canvas.pen().color().rgba(), qCeil(ratio));
+            if (!glyph.Image.isNull())
+                canvas.drawImage(origin + glyph.Offset, glyph.Image);
             return;
         }
         DrawAtOneToOne(canvas, origin, character);
@@ -94,52 +127,68 @@ struct GlyphFace {
             canvas.drawText(origin, QString(character));
     }
 
-    // The glyph in the colour as drawn on a device of one pixel per point, with a margin of a line's
-    // height round its origin.
-    const QImage& AtOneToOne(QChar character, QRgb colour)
-    {
-        const auto key = std::pair(character.unicode(), colour);
-        auto found = oneToOne_.find(key);
-        if (found == oneToOne_.end()) {
-            const int margin = Metrics.height();
-            QImage drawn(Measured(character).Advance + 2 * margin, 2 * margin, QImage::Format_ARGB32_Premultiplied);
-            drawn.fill(Qt::transparent);
-            QPainter canvas(&drawn);
-            canvas.setFont(Regular);
-            canvas.setPen(QColor::fromRgba(colour));
-            DrawAtOneToOne(canvas, QPoint(margin, Metrics.ascent() + margin / 2), character);
-            canvas.end();
-            found = oneToOne_.insert(key, drawn);
-        }
-        return *found;
-    }
-
-    // The columns the character inks, from its origin, as it is drawn: a face's bearings are those
-    // of its outlines, which its hinted or pixel glyphs need not keep to. A blank has none.
-    std::pair<int, int> Ink(QChar character)
+    Character& Inked(QChar character)
     {
         Character& known = Measured(character);
-        if (!known.Ink) {
+        if (!known.Inked) {
             const int margin = Metrics.height();
+            const QPoint origin(margin, Metrics.ascent() + margin / 2);
             QImage drawn(known.Advance + 2 * margin, 2 * margin, QImage::Format_ARGB32_Premultiplied);
             drawn.fill(Qt::transparent);
             QPainter canvas(&drawn);
             canvas.setFont(Regular);
             canvas.setPen(Qt::black);
-            Draw(canvas, QPoint(margin, Metrics.ascent() + margin / 2), character);
+            DrawAtOneToOne(canvas, origin, character);
             canvas.end();
-            int first = drawn.width(), last = -1;
-            for (int y = 0; y < drawn.height(); ++y) {
-                const auto* row = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
-                for (int x = 0; x < drawn.width(); ++x)
-                    if (qAlpha(row[x]) >= 128) {
-                        first = std::min(first, x);
-                        last = std::max(last, x);
-                    }
-            }
-            known.Ink = last < 0 ? std::pair(0, 0) : std::pair(first - margin, last + 1 - margin);
+            known.Inked = true;
+            const auto [touched, covered] = InkBounds(drawn);
+            known.InkBox = touched.translated(-origin);
+            known.InkColumns = covered.translated(-origin);
         }
-        return *known.Ink;
+        return known;
+    }
+
+    // A glyph in a colour as drawn on a device of one pixel per point, cut to its ink and each pixel
+    // made a block of scale × scale, marked as an image for a device of that ratio: drawn on such a
+    // device it is copied as it stands. Offset runs from the glyph's origin to the ink's corner.
+    struct Magnified {
+        QImage Image;  // null for a glyph without ink
+        QPoint Offset;
+    };
+
+    const Magnified& MagnifiedGlyph(QChar character, QRgb colour, int scale)
+    {
+        const MagnifiedKey key{character.unicode(), colour, scale};
+        auto found = magnified_.find(key);
+        if (found == magnified_.end()) {
+            Magnified glyph;
+            const QRect ink = InkBox(character);
+            if (!ink.isEmpty()) {
+                QImage drawn(ink.size(), QImage::Format_ARGB32_Premultiplied);
+                drawn.fill(Qt::transparent);
+                QPainter canvas(&drawn);
+                canvas.setFont(Regular);
+                canvas.setPen(QColor::fromRgba(colour));
+                DrawAtOneToOne(canvas, -ink.topLeft(), character);
+                canvas.end();
+                glyph.Image = drawn.scaled(ink.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                glyph.Image.setDevicePixelRatio(scale);
+                glyph.Offset = ink.topLeft();
+            }
+            found = magnified_.insert(key, glyph);
+        }
+        return *found;
+    }
+
+    // The pixels the character touches as drawn on a device of one pixel per point, from its origin.
+    QRect InkBox(QChar character) { return Inked(character).InkBox; }
+
+    // The columns the character inks, from its origin, as it is drawn: a face's bearings are those
+    // of its outlines, which its hinted or pixel glyphs need not keep to. A blank has none.
+    std::pair<int, int> Ink(QChar character)
+    {
+        const QRect& inked = Inked(character).InkColumns;
+        return inked.isEmpty() ? std::pair(0, 0) : std::pair(inked.left(), inked.right() + 1);
     }
 
     const QFont Regular;
@@ -147,8 +196,16 @@ struct GlyphFace {
     const bool Pixel;  // a pixel face, whose glyphs keep their blank column on the left
 
 private:
+    struct MagnifiedKey {
+        char16_t Character;
+        QRgb Colour;
+        int Scale;
+        bool operator==(const MagnifiedKey&) const = default;
+        friend size_t qHash(const MagnifiedKey& key, size_t seed = 0) { return qHashMulti(seed, key.Character, key.Colour, key.Scale); }
+    };
+
     QHash<char16_t, Character> characters_;
-    QHash<std::pair<char16_t, QRgb>, QImage> oneToOne_;
+    QHash<MagnifiedKey, Magnified> magnified_;
 };
 
 GlyphFace& GlyphFaceOf(const QFont& font)
