@@ -1,8 +1,8 @@
 // Screenshots of every window for review, and for checking that a change left the look alone: the
 // program's windows (each drop-down of the main menu, the window menu, the table under every
-// colouring and each interactive view, the search's list and message, the information, about and
-// 3D windows) and a sample window of the toolkit in each built-in style and from skin files of
-// every colour family.
+// colouring and each interactive view, the search's tooltip, list and message, the information,
+// about and 3D windows) and a sample window of the toolkit in each built-in style and from skin
+// files of every colour family.
 // Usage (needs an X display, for example under xvfb-run):
 //   window_screenshots <output folder> [data folder, by default the program's own]
 
@@ -28,7 +28,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -100,7 +102,23 @@ void ShootMainWindow()
     }
     AGlowne->Stanyskupienia1->trigger();
     AGlowne->Bezkolorw1->trigger();
-    // the search's list dropped down, and its message when nothing is found
+    // the search's tooltip, its list dropped down, and its message when nothing is found
+    QTest::qWait(300);
+    QToolTip::showText(AGlowne->suiComboBox1->mapToGlobal(QPoint(20, 30)), AGlowne->suiComboBox1->toolTip(), AGlowne->suiComboBox1);
+    QTest::qWait(200);
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    const auto tip = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->objectName() == QLatin1String("qtooltip_label") && window->isVisible();
+    });
+    if (tip != windows.end()) {
+        // the tooltip alone: Qt places it below the pointer, which keeps its size at any scale
+        const QRect area = (*tip)->geometry();
+        Save(QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()),
+             QStringLiteral("search-tooltip"));
+    }
+    else
+        AllSaved = false;
+    QToolTip::hideText();
     AGlowne->suiComboBox1->showPopup();
     QTest::qWait(200);
     Save(GrabWithMenu(AGlowne, AGlowne->suiComboBox1->view()->window()), QStringLiteral("search-list"));

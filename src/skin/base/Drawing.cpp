@@ -1,5 +1,9 @@
 #include "Drawing.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -199,4 +203,61 @@ void AtOneToOneEffect::draw(QPainter* painter)
     }
     const QRect area = sourceBoundingRect(Qt::LogicalCoordinates).toAlignedRect();
     PaintAtOneToOne(*painter, area, [this](QPainter& canvas) { drawSource(&canvas); });
+}
+
+namespace {
+
+// Paints each widget it watches into a picture of one pixel per point through the widget's own
+// painting, finishes the picture as asked, then magnifies it onto the widget.
+class OneToOnePainter : public QObject {
+public:
+    using QObject::QObject;
+
+    void Watch(QWidget* widget, const std::function<void(QPainter&, const QWidget&)>& finish)
+    {
+        if (!finishes_.contains(widget)) {
+            connect(widget, &QObject::destroyed, this, [this, widget] { finishes_.remove(widget); });
+            widget->installEventFilter(this);
+        }
+        finishes_.insert(widget, finish);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint || painting_ || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->devicePixelRatioF() <= 1.0)
+            return false;
+        QPainter canvas(widget);  // before rendering, which takes the widget's way to its window
+        QImage picture(widget->size(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        {
+            QPainter onPicture(&picture);
+            // Qt refuses to render a widget in its paint event: it is not, until the picture is made
+            painting_ = true;
+            widget->setAttribute(Qt::WA_WState_InPaintEvent, false);
+            widget->render(&onPicture, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            widget->setAttribute(Qt::WA_WState_InPaintEvent, true);
+            painting_ = false;
+            if (const auto finish = finishes_.value(widget))
+                finish(onPicture, *widget);
+        }
+        canvas.drawImage(0, 0, picture);
+        return true;
+    }
+
+private:
+    bool painting_ = false;  // the widget is painting into the picture, as itself
+    QHash<const QWidget*, std::function<void(QPainter&, const QWidget&)>> finishes_;
+};
+
+} // namespace
+
+void PaintAtOneToOneFromNowOn(QWidget* widget, const std::function<void(QPainter&, const QWidget&)>& finish)
+{
+    static QPointer<OneToOnePainter> painter;  // gone with the application that held it
+    if (!painter)
+        painter = new OneToOnePainter(qApp);
+    painter->Watch(widget, finish);
 }

@@ -64,3 +64,10 @@ public:
 protected:
     void draw(QPainter* painter) override;
 };
+
+// The same for a window of Qt's own that takes no graphics effect (a tooltip, a top-level label):
+// from now on the widget is painted as at 100 % and magnified whenever its device has more pixels
+// than points; finish, when given, draws over the 100 % picture before it is magnified (what the
+// widget's style draws otherwise at the device's ratio). Asking again for the same widget replaces
+// the finish.
+void PaintAtOneToOneFromNowOn(QWidget* widget, const std::function<void(QPainter&, const QWidget&)>& finish = {});

@@ -3,6 +3,7 @@
 #include "Align.h"
 #include "BuiltInBitmaps.h"
 #include "Desktop.h"
+#include "Drawing.h"
 #include "ErrorReport.h"
 #include "ImagePanel.h"
 #include "Menu.h"
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <qdrawutil.h>
 #include <QWindow>
 
 namespace {
@@ -404,6 +406,12 @@ bool TsuiForm::event(QEvent* event)
 
 bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
 {
+    // Qt's tooltip sets its text in the pixel face, which has no larger glyphs; its frame, a line
+    // in the tooltip's text colour, comes out grey when the style draws it for a larger ratio
+    if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("qtooltip_label"))
+        PaintAtOneToOneFromNowOn(static_cast<QWidget*>(watched), [](QPainter& canvas, const QWidget& tip) {
+            qDrawPlainRect(&canvas, tip.rect(), tip.palette().color(QPalette::ToolTipText));
+        });
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window_) {
         bool handled = false;
         RunHandler([&] { handled = HandleKey(static_cast<QKeyEvent*>(event)); });
