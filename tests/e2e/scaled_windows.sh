@@ -2,7 +2,9 @@
 # The windows at twice their size read as their 100 % pictures made larger: every screenshot of the
 # screenshot tool taken at ratio 2, sampled at every second pixel, equals the one taken at ratio 1
 # in at least 95 % of its pixels; every tile's symbol is at least 1.9 times as tall, its letters
-# apart; and a ratio of 1.5 is drawn at 2, pixel for pixel. Run under an X server of its own.
+# apart; and a ratio of 1.5 or 1.75 is drawn at 2, pixel for pixel, whether asked for by
+# QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS or the X resource Xft.dpi. Run under an X server of its
+# own that keeps its root window's properties between clients (-noreset).
 #   scaled_windows.sh <window_screenshots executable>
 set -euo pipefail
 shots=$1
@@ -14,6 +16,11 @@ fail() { echo "FAIL: $*" >&2; failed=1; }
 for ratio in 1 2 1.5; do
   QT_SCALE_FACTOR=$ratio "$shots" "$work/$ratio" >/dev/null 2>&1
 done
+# the scale as desktops give it: per screen, and as the X resource Xft.dpi (144 dots per inch: 150 %)
+QT_SCREEN_SCALE_FACTORS=1.75 "$shots" "$work/screen-1.75" >/dev/null 2>&1
+xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t144\n')"
+"$shots" "$work/xft-144" >/dev/null 2>&1
+xprop -root -remove RESOURCE_MANAGER
 
 for one in "$work"/1/*.png; do
   name=$(basename "$one")
@@ -65,10 +72,12 @@ done
 [ "$tiles" -eq 111 ] || fail "$tiles tiles looked at, not 111"
 echo "tiles: $tiles looked at"
 
-# a ratio of 1.5 is drawn at 2
-for name in main-window-expanded.png information-suiTabSheet4.png about.png; do
-  differ=$(compare -metric AE "$work/1.5/$name" "$work/2/$name" null: 2>&1 || true)
-  [ "$differ" = "0" ] || fail "$name: at ratio 1.5 $differ pixels differ from ratio 2"
+# a ratio of 1.5 or 1.75 is drawn at 2, however it is asked for
+for asked in 1.5 screen-1.75 xft-144; do
+  for name in main-window-expanded.png information-suiTabSheet4.png about.png; do
+    differ=$(compare -metric AE "$work/$asked/$name" "$work/2/$name" null: 2>&1 || true)
+    [ "$differ" = "0" ] || fail "$name: at $asked $differ pixels differ from ratio 2"
+  done
 done
 
 [ "$failed" -eq 0 ] && echo "PASS"
