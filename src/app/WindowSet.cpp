@@ -7,11 +7,22 @@
 #include "TInformacje.h"
 #include "AboutWindow.h"
 #include "AtomWindow.h"
+#include "ColouringRules.h"
+#include "Cp1250.h"
+#include "ElementProperties.h"
+
+#include <memory>
 
 TAGlowne* AGlowne = nullptr;
 TInformacje* Informacje = nullptr;
 TInfooProgz* InfooProgz = nullptr;
 TOknoA3D* OknoA3D = nullptr;
+
+namespace {
+
+std::unique_ptr<PropertiesStore> Properties;
+
+} // namespace
 
 void CreateWindows(const DataFolder& folder)
 {
@@ -27,6 +38,16 @@ void CreateWindows(const DataFolder& folder)
                                   [](const QString& symbol) { Informacje->Wpisz_powloki(symbol); }},
                                  InfooProgz, OknoA3D);
     Informacje->SetAtomWindow(OknoA3D, [](const QString& symbol) { OknoA3D->pierwiastek(symbol); });
+    Properties = std::make_unique<PropertiesStore>(
+        folder,
+        [] {
+            QStringList symbols;
+            for (int z = 1; z <= ElementTable::Count; ++z)
+                symbols << Cp1250ToString(AGlowne->Elements()[z].Symbol.Text());
+            return symbols;
+        },
+        ReportError);
+    Informacje->SetProperties(Properties.get(), KindOf);
     OknoA3D->OnShownChanged = [](bool shown) { AGlowne->Wizualizacja3D1->SetChecked(shown); };
 }
 
@@ -40,4 +61,5 @@ void DestroyWindows()
     InfooProgz = nullptr;
     Informacje = nullptr;
     AGlowne = nullptr;
+    Properties.reset();
 }

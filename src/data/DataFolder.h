@@ -15,6 +15,7 @@ public:
     QString Folder() const { return folder_; }
     QString TablePath() const { return folder_ + QStringLiteral("dane.dat"); }
     QString ConfigurationPath() const { return folder_ + QStringLiteral("/Zbiory/!konfielekt.txt"); }
+    QString PropertiesPath() const { return folder_ + QStringLiteral("/Zbiory/wlasciwosci.txt"); }
     QString DescriptionPath(const QString& fileName) const { return folder_ + QStringLiteral("/Zbiory/") + fileName; }
     QString PicturePath(const QString& fileName) const { return folder_ + QStringLiteral("/Zbiory/Rysunki/") + fileName; }
 

@@ -55,6 +55,7 @@ void TInformacje::BuildPages()
     suiTabSheet4 = page("suiTabSheet4", "Opis");
     suiTabSheet5 = page("suiTabSheet5", "Rysunek");
     suiTabSheet1->OnShow = [this](QObject* sender) { suiTabSheet1Show(sender); };
+    suiTabSheet2->OnShow = [this](QObject* sender) { suiTabSheet2Show(sender); };
     suiTabSheet3->OnShow = [this](QObject* sender) { suiTabSheet3Show(sender); };
     suiTabSheet4->OnShow = [this](QObject* sender) { suiTabSheet4Show(sender); };
     suiTabSheet5->OnShow = [this](QObject* sender) { suiTabSheet5Show(sender); };
@@ -80,6 +81,7 @@ void TInformacje::BuildPages()
         RichEdit1->verticalScrollBar()->setStyle(classic);
     }
     SetAlign(RichEdit1, TAlign::alClient);
+    Properties = std::make_unique<PropertiesPage>(suiTabSheet2);
     suiPageControl1->SetActivePage(suiTabSheet1);
 }
 
@@ -115,6 +117,12 @@ void TInformacje::BuildFirstPage()
     suiButton1->OnClick = [this](QObject* sender) { suiButton1Click(sender); };
 }
 
+void TInformacje::SetProperties(PropertiesStore* properties, std::function<QString(const QString& symbol)> kindOf)
+{
+    properties_ = properties;
+    kindOf_ = std::move(kindOf);
+}
+
 void TInformacje::SetAtomWindow(QWidget* window, std::function<void(const QString& symbol)> pierwiastek)
 {
     atomWindow_ = window;
@@ -144,8 +152,12 @@ QString TInformacje::FileOfRecord(const QString& path, const QString& name) cons
 void TInformacje::Wypelnij(const TElementRecord& record)
 {
     BuildContentsOnce();
-    suiTabSheet2->SetTabVisible(false);
-    Label8->SetCaption(Cp1250ToString(record.Symbol.Text()));
+    const QString symbol = Cp1250ToString(record.Symbol.Text());
+    const ElementProperties* properties = properties_ ? properties_->Find(symbol) : nullptr;
+    if (properties)
+        Properties->Fill(*properties, kindOf_ ? kindOf_(symbol) : QString());
+    suiTabSheet2->SetTabVisible(properties != nullptr);
+    Label8->SetCaption(symbol);
     Label9->SetCaption(Cp1250ToString(record.PolishName.Text()));
     Label10->SetCaption(Cp1250ToString(record.LatinName.Text()));
     Label11->SetCaption(QString::number(record.AtomicNumber));
@@ -218,6 +230,11 @@ void TInformacje::suiButton1Click(QObject*)
 }
 
 void TInformacje::suiTabSheet1Show(QObject*)
+{
+    resize(BasicWidth, height());
+}
+
+void TInformacje::suiTabSheet2Show(QObject*)
 {
     resize(BasicWidth, height());
 }

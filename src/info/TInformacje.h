@@ -1,11 +1,14 @@
 #pragma once
 
 #include "DataFolder.h"
+#include "ElementProperties.h"
 #include "ElementRecord.h"
+#include "PropertiesPage.h"
 #include "SecondaryWindow.h"
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class TRichEdit;
 class TImage;
@@ -29,6 +32,9 @@ public:
 
     // The 3D window this window keeps on its element, and how to hand it an element.
     void SetAtomWindow(QWidget* window, std::function<void(const QString& symbol)> pierwiastek);
+    // Where the figures of the page "Więcej informacji" come from, and an element's kind in the
+    // colourings' words; without them the page stays hidden.
+    void SetProperties(PropertiesStore* properties, std::function<QString(const QString& symbol)> kindOf);
 
     // Fills the pages from the record, loads its description and pictures and shows the window. A
     // file that cannot be read stops the filling at that step, with its error.
@@ -45,6 +51,7 @@ public:
     void FormActivate();
     void suiButton1Click(QObject* sender);
     void suiTabSheet1Show(QObject* sender);
+    void suiTabSheet2Show(QObject* sender);
     void suiTabSheet3Show(QObject* sender);
     void suiTabSheet4Show(QObject* sender);
     void suiTabSheet5Show(QObject* sender);
@@ -60,6 +67,7 @@ public:
     TsuiButton* suiButton1 = nullptr;
     TImage *Image1 = nullptr, *Image2 = nullptr;
     TRichEdit* RichEdit1 = nullptr;
+    std::unique_ptr<PropertiesPage> Properties;  // the page "Więcej informacji"
 
 protected:
     bool event(QEvent* event) override;
@@ -74,4 +82,6 @@ private:
     DataFolder folder_;
     QWidget* atomWindow_ = nullptr;
     std::function<void(const QString&)> pierwiastek_;
+    PropertiesStore* properties_ = nullptr;
+    std::function<QString(const QString&)> kindOf_;
 };

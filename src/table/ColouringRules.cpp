@@ -29,6 +29,7 @@ struct ElementClass {
     TColor Color;
     const char* Legend;  // empty: the class has no legend entry
     Symbols Members;
+    const char* Member = "";  // one element of the class, as the information window names its kind
 };
 
 const ElementClass MetalsAndNonMetals[] = {
@@ -38,20 +39,20 @@ const ElementClass MetalsAndNonMetals[] = {
 };
 
 const ElementClass MetalKinds[] = {
-    {0x82B0FD, "Metale alkaliczne", AlkaliMetals},
-    {0x82EEFD, "Metale ziem alkalicznych", AlkalineEarthMetals},
-    {0xD0F18D, "Metale przejściowe", {}},  // columns 3 to 12 of rows 4 to 7
-    {0xCCB9B0, "Metale grup głównych", PostTransitionMetals},
-    {0x6DB6B6, "Metaloidy", Semimetals},
+    {0x82B0FD, "Metale alkaliczne", AlkaliMetals, "metal alkaliczny"},
+    {0x82EEFD, "Metale ziem alkalicznych", AlkalineEarthMetals, "metal ziem alkalicznych"},
+    {0xD0F18D, "Metale przejściowe", {}, "metal przejściowy"},  // columns 3 to 12 of rows 4 to 7
+    {0xCCB9B0, "Metale grup głównych", PostTransitionMetals, "metal grup głównych"},
+    {0x6DB6B6, "Metaloidy", Semimetals, "metaloid (półmetal)"},
 };
 const ElementClass& TransitionMetals = MetalKinds[2];
-const ElementClass LanthanideRow = {0xFD82E8, "", {}};
-const ElementClass ActinideRow = {0xFC3DDB, "", {}};
+const ElementClass LanthanideRow = {0xFD82E8, "", {}, "lantanowiec"};
+const ElementClass ActinideRow = {0xFC3DDB, "", {}, "aktynowiec"};
 
 const ElementClass NonMetalKinds[] = {
-    {0x99FFCA, "Niemetale", OtherNonMetals},
-    {0x9AEAFE, "Halogeny", Halogens},
-    {0xFEDB9A, "Gazy szlachetne", NobleGases},
+    {0x99FFCA, "Niemetale", OtherNonMetals, "niemetal"},
+    {0x9AEAFE, "Halogeny", Halogens, "halogen"},
+    {0xFEDB9A, "Gazy szlachetne", NobleGases, "gaz szlachetny"},
 };
 
 // The legend of "Liczba atomów": the table itself has one shade per element.
@@ -134,6 +135,18 @@ std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table)
         if (const ElementClass* kind = ClassOf(colouring, cell))
             paints.push_back({cell.Column, cell.Row, kind->Color});
     return paints;
+}
+
+QString KindOf(const QString& symbol)
+{
+    for (const TileCell& cell : TileCells())
+        if (QLatin1String(cell.Symbol) == symbol) {
+            const ElementClass* kind = ClassOf(Colouring::MetalKinds, cell);
+            if (!kind)
+                kind = ClassOf(Colouring::NonMetalKinds, cell);
+            return kind ? QString::fromUtf8(kind->Member) : QString();
+        }
+    return {};
 }
 
 TColor AtomCountShade(std::int32_t atomicNumber)

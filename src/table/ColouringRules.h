@@ -40,6 +40,10 @@ struct TilePaint {
 // them. The atom count paints each record of the table at the record's own cell.
 std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table);
 
+// What the colourings by kind make of the element, in the singular: "metal alkaliczny",
+// "gaz szlachetny", "lantanowiec"; empty for a symbol not on the table.
+QString KindOf(const QString& symbol);
+
 // The red shade of an element in the atom-count colourings: RGB(255 - a, 0, 0), a being the low
 // byte of the atomic number, the subtraction done in 8 bits.
 TColor AtomCountShade(std::int32_t atomicNumber);

@@ -136,6 +136,12 @@ QMap<int, RepositoryElement> ReadRepository(const QString& elementsXml)
                 current.DiscoveryYear = ToInt(text, ref);
             else if (ref == QLatin1String("bo:electronicConfiguration"))
                 current.Configuration = text;
+            else if (ref == QLatin1String("bo:electronegativityPauling"))
+                current.Electronegativity = text;
+            else if (ref == QLatin1String("bo:radiusCovalent"))
+                current.CovalentRadius = text;
+            else if (ref == QLatin1String("bo:ionization"))
+                current.IonisationEnergy = text;
         }
     }
     if (xml.hasError())
@@ -221,7 +227,8 @@ QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& 
         throw SourceError("corrections must settle the melting and the boiling point of every element, from the handbook");
 
     for (ShippedElement& element : elements) {
-        element.Shells = ShellsOf(configurationBySymbol[element.Symbol], configurationBySymbol);
+        element.Configuration = configurationBySymbol[element.Symbol];
+        element.Shells = ShellsOf(element.Configuration, configurationBySymbol);
         int sum = 0;
         for (int count : element.Shells)
             sum += count;

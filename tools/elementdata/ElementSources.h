@@ -14,6 +14,9 @@ struct RepositoryElement {
     double AtomicMass = 0.0;  // grams per mole
     int DiscoveryYear = 0;  // the repository writes 0 for every element known before modern times
     QString Configuration;  // "Xe 4f14 5d10 6s2": a noble-gas core, then subshells
+    QString Electronegativity;  // Pauling's scale, as written; empty where it has none
+    QString CovalentRadius;     // ångström, as written
+    QString IonisationEnergy;   // the first, electronvolts, as written
 };
 
 // One settled decision of our own table.
@@ -37,6 +40,7 @@ struct ShippedElement {
     double MeltingPoint = 0.0;  // degrees Celsius, 0.0 when unknown
     double BoilingPoint = 0.0;
     QList<int> Shells;          // electrons per shell, innermost first
+    QString Configuration;      // settled, in the repository's notation: "Xe 4f14 5d10 6s2"
     QString DescriptionFile;    // the files of the pages "Opis", "Stabilne izotopy" and "Rysunek",
     QString IsotopeImage;       // empty where the element has none
     QString DrawingImage;

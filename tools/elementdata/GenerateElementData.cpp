@@ -1,9 +1,10 @@
-// Writes the shipped element data: dane.dat, Zbiory/!konfielekt.txt, and the description and the
+// Writes the shipped element data: dane.dat, Zbiory/!konfielekt.txt, Zbiory/wlasciwosci.txt, and the description and the
 // pictures of every element under Zbiory/.
 // Usage: generate_element_data <bodr folder> <folder of our tables> <output folder>
 
 #include "ElementContent.h"
 #include "ElementSources.h"
+#include "Properties.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,6 +42,8 @@ int main(int argc, char** argv)
         const QString out = args[3];
         WriteFile(out + QStringLiteral("/dane.dat"), TableFileBytes(elements));
         WriteFile(out + QStringLiteral("/Zbiory/!konfielekt.txt"), ConfigurationFileBytes(elements));
+        WriteFile(out + QStringLiteral("/Zbiory/wlasciwosci.txt"),
+                  PropertiesFileBytes(elements, args[1] + QStringLiteral("/elements.xml"), args[2]));
         for (auto it = content.cbegin(); it != content.cend(); ++it)
             WriteFile(out + QLatin1Char('/') + it.key(), it.value());
     } catch (const std::exception& e) {

@@ -1,0 +1,208 @@
+#include "ElementProperties.h"
+
+#include "FileAccess.h"
+#include "InOutError.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int MaxLineLength = 1024;
+
+// A figure as the file writes it: digits with at most one decimal point, nothing else.
+bool IsFigure(const QString& text)
+{
+    static const QRegularExpression figure(QStringLiteral("^[0-9]{1,6}(\\.[0-9]{1,8})?$"));
+    return figure.match(text).hasMatch();
+}
+
+struct Line {
+    int Number;
+    QString Text;
+};
+
+class Parser {
+public:
+    Parser(const QString& path, const QStringList& knownSymbols) : path_(path), known_(knownSymbols.begin(), knownSymbols.end()) {}
+
+    ElementProperties Parse(const Line& line)
+    {
+        const QStringList fields = line.Text.split(QLatin1Char('\t'));
+        if (fields.size() != PropertiesColumns)
+            Fail(line, QStringLiteral("%1 kolumn zamiast %2").arg(fields.size()).arg(PropertiesColumns));
+        ElementProperties element;
+        element.Symbol = fields[0];
+        if (!known_.contains(element.Symbol))
+            Fail(line, QStringLiteral("nieznany symbol „%1”").arg(element.Symbol.left(8)));
+        element.AtomicWeight = fields[1];
+        static const QRegularExpression massNumber(QStringLiteral("^\\[[0-9]{1,3}\\]$"));
+        if (!IsFigure(element.AtomicWeight) && !massNumber.match(element.AtomicWeight).hasMatch())
+            Fail(line, QStringLiteral("zła masa atomowa „%1”").arg(element.AtomicWeight.left(16)));
+        element.Configuration = fields[2];
+        if (!ElectronCount(element.Configuration))
+            Fail(line, QStringLiteral("zła konfiguracja elektronowa „%1”").arg(element.Configuration.left(32)));
+        if (fields[3].size() != 1 || !QStringLiteral("spdf").contains(fields[3]))
+            Fail(line, QStringLiteral("zły blok „%1”").arg(fields[3].left(8)));
+        element.Block = fields[3][0];
+        element.Group = fields[4].isEmpty() ? 0 : Whole(line, fields[4], 1, 18, QStringLiteral("grupa"));
+        element.Period = Whole(line, fields[5], 1, 7, QStringLiteral("okres"));
+        element.Electronegativity = Figure(line, fields[6], QStringLiteral("elektroujemność"));
+        element.Density = Figure(line, fields[7], QStringLiteral("gęstość"));
+        if (fields[8] == QLatin1String("g/dm3"))
+            element.Basis = DensityBasis::Gas;
+        else if (fields[8] != QLatin1String("g/cm3") && !(fields[8].isEmpty() && element.Density.isEmpty()))
+            Fail(line, QStringLiteral("zła jednostka gęstości „%1”").arg(fields[8].left(8)));
+        element.CovalentRadius = Figure(line, fields[9], QStringLiteral("promień atomowy"));
+        element.IonisationEnergy = Figure(line, fields[10], QStringLiteral("energia jonizacji"));
+        static const QRegularExpression state(QStringLiteral("^(0|[+-][1-8])$"));
+        if (!fields[11].isEmpty())
+            element.OxidationStates = fields[11].split(QLatin1Char(','));
+        for (const QString& s : element.OxidationStates)
+            if (!state.match(s).hasMatch())
+                Fail(line, QStringLiteral("zły stopień utlenienia „%1”").arg(s.left(8)));
+        return element;
+    }
+
+    [[noreturn]] void Fail(const Line& line, const QString& reason) const { throw PropertiesError(path_, line.Number, reason); }
+
+private:
+    QString Figure(const Line& line, const QString& text, const QString& what) const
+    {
+        if (!text.isEmpty() && !IsFigure(text))
+            Fail(line, QStringLiteral("%1: „%2” nie jest liczbą").arg(what, text.left(16)));
+        return text;
+    }
+
+    int Whole(const Line& line, const QString& text, int least, int most, const QString& what) const
+    {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok || value < least || value > most)
+            Fail(line, QStringLiteral("%1: „%2” poza zakresem %3–%4").arg(what, text.left(8)).arg(least).arg(most));
+        return value;
+    }
+
+    QString path_;
+    QSet<QString> known_;
+};
+
+} // namespace
+
+std::optional<double> ElementProperties::Value(const QString& figure)
+{
+    if (!IsFigure(figure))
+        return std::nullopt;
+    return figure.toDouble();
+}
+
+PropertiesError::PropertiesError(const QString& path, int line, const QString& reason)
+    : std::runtime_error("damaged properties file"),
+      message_(line > 0 ? QStringLiteral("Plik „%1” jest uszkodzony (wiersz %2): %3.").arg(path).arg(line).arg(reason)
+                        : QStringLiteral("Plik „%1” jest uszkodzony: %2.").arg(path, reason))
+{
+}
+
+QHash<QString, ElementProperties> ParseProperties(const QByteArray& text, const QString& path,
+                                                  const QStringList& knownSymbols)
+{
+    Parser parser(path, knownSymbols);
+    QHash<QString, ElementProperties> table;
+    const QList<QByteArray> lines = text.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray bytes = lines[i];
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        const Line line{int(i + 1), QString::fromUtf8(bytes)};
+        if (bytes.size() > MaxLineLength)
+            parser.Fail(line, QStringLiteral("wiersz dłuższy niż %1 znaków").arg(MaxLineLength));
+        if (line.Text.toUtf8() != bytes)
+            parser.Fail(line, QStringLiteral("tekst nie jest zapisany w UTF-8"));
+        if (line.Text.trimmed().isEmpty() || line.Text.startsWith(QLatin1Char('#')))
+            continue;
+        ElementProperties element = parser.Parse(line);
+        if (table.contains(element.Symbol))
+            parser.Fail(line, QStringLiteral("symbol „%1” drugi raz").arg(element.Symbol));
+        table.insert(element.Symbol, std::move(element));
+    }
+    return table;
+}
+
+std::optional<QHash<QString, ElementProperties>> ReadProperties(const DataFolder& folder, const QStringList& knownSymbols)
+{
+    const QString path = folder.PropertiesPath();
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    QByteArray text;
+    try {
+        ReadOnlyFile file(path);
+        text.resize(MaxPropertiesBytes + 1);
+        text.resize(qsizetype(file.Read(text.data(), std::size_t(text.size()))));
+    } catch (const std::exception& e) {
+        throw PropertiesError(path, 0, QStringLiteral("nie można go odczytać (%1)").arg(QString::fromLocal8Bit(e.what())));
+    }
+    if (text.size() > MaxPropertiesBytes) {
+        // the line the limit falls in, named when it is the one that is too long
+        const qsizetype lineStart = text.lastIndexOf('\n', MaxPropertiesBytes - 1) + 1;
+        if (MaxPropertiesBytes - lineStart > MaxLineLength)
+            throw PropertiesError(path, int(text.left(lineStart).count('\n')) + 1,
+                                  QStringLiteral("wiersz dłuższy niż %1 znaków").arg(MaxLineLength));
+        throw PropertiesError(path, 0, QStringLiteral("jest większy niż %1 KB").arg(MaxPropertiesBytes / 1024));
+    }
+    return ParseProperties(text, path, knownSymbols);
+}
+
+std::optional<int> ElectronCount(const QString& configuration)
+{
+    static const QHash<QString, int> cores = {{QStringLiteral("[He]"), 2},  {QStringLiteral("[Ne]"), 10},
+                                              {QStringLiteral("[Ar]"), 18}, {QStringLiteral("[Kr]"), 36},
+                                              {QStringLiteral("[Xe]"), 54}, {QStringLiteral("[Rn]"), 86}};
+    static const QRegularExpression subshell(QStringLiteral("^[1-7][spdf]([0-9]{1,2})$"));
+    const QStringList parts = configuration.split(QLatin1Char(' '));
+    if (configuration.isEmpty() || parts.contains(QString()))
+        return std::nullopt;
+    int count = 0;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i == 0 && cores.contains(parts[i])) {
+            count += cores.value(parts[i]);
+            continue;
+        }
+        const QRegularExpressionMatch m = subshell.match(parts[i]);
+        if (!m.hasMatch())
+            return std::nullopt;
+        count += m.captured(1).toInt();
+    }
+    return count;
+}
+
+PropertiesStore::PropertiesStore(DataFolder folder, std::function<QStringList()> knownSymbols,
+                                 std::function<void(const QString& message)> reportError)
+    : folder_(std::move(folder)), knownSymbols_(std::move(knownSymbols)), reportError_(std::move(reportError))
+{
+}
+
+const QHash<QString, ElementProperties>& PropertiesStore::All()
+{
+    if (!table_) {
+        table_.emplace();
+        try {
+            if (auto read = ReadProperties(folder_, knownSymbols_()))
+                *table_ = std::move(*read);
+        } catch (const PropertiesError& e) {
+            if (reportError_)
+                reportError_(e.Message());
+        }
+    }
+    return *table_;
+}
+
+const ElementProperties* PropertiesStore::Find(const QString& symbol)
+{
+    const QHash<QString, ElementProperties>& table = All();
+    const auto found = table.constFind(symbol);
+    return found == table.cend() ? nullptr : &*found;
+}

@@ -1,0 +1,150 @@
+#include "PropertiesPage.h"
+
+#include "Drawing.h"
+#include "Fonts.h"
+#include "Label.h"
+#include "Text.h"
+
+#include <QLocale>
+#include <QPainter>
+
+namespace {
+
+const char* const Captions[] = {
+    "Masa atomowa:", "Konfiguracja elektronowa:", "Blok:", "Grupa:", "Okres:", "Elektroujemność:",
+    "Gęstość:", "Promień kowalencyjny:", "Energia jonizacji:", "Stopnie utlenienia:", "Rodzaj:",
+};
+constexpr int Rows = int(std::size(Captions));
+constexpr int RaisedBy = 3;
+
+QFont RaisedFont()
+{
+    QFont font = SansSerifFont(true);
+    font.setPixelSize(8);
+    return font;
+}
+
+// A figure as written in the file ("0.968"), with the user's decimal separator.
+QString Localised(const QString& figure)
+{
+    QString text = figure;
+    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+QString OrNone(const QString& figure, const QString& unit = {})
+{
+    if (figure.isEmpty())
+        return QStringLiteral("brak danych");
+    return unit.isEmpty() ? Localised(figure) : Localised(figure) + QLatin1Char(' ') + unit;
+}
+
+// "[Ne] 3s1" marked for its superscripts: "[Ne] 3s^1".
+QString MarkedConfiguration(const QString& configuration)
+{
+    QStringList parts = configuration.split(QLatin1Char(' '));
+    for (QString& part : parts)
+        if (!part.startsWith(QLatin1Char('[')) && part.size() > 2)
+            part.insert(2, QLatin1Char('^'));
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+TSuperscriptLabel::TSuperscriptLabel(QWidget* parent) : QWidget(parent)
+{
+    setFont(SansSerifFont(true));
+}
+
+void TSuperscriptLabel::SetText(const QString& marked)
+{
+    marked_ = marked;
+    runs_.clear();
+    QString run;
+    bool raised = false;
+    for (const QChar c : marked) {
+        const bool ends = raised && (c == QLatin1Char(' ') || c == QLatin1Char('/') || c == QLatin1Char(')'));
+        if (c == QLatin1Char('^') || ends) {
+            if (!run.isEmpty())
+                runs_.push_back({run, raised});
+            run.clear();
+            raised = c == QLatin1Char('^');
+            if (c == QLatin1Char('^'))
+                continue;
+        }
+        run += c;
+    }
+    if (!run.isEmpty())
+        runs_.push_back({run, raised});
+    int width = 0;
+    for (const Run& r : runs_)
+        width += TextWidth(r.Raised ? RaisedFont() : font(), r.Text);
+    resize(width + 1, LineHeight(font()));
+    update();
+}
+
+void TSuperscriptLabel::paintEvent(QPaintEvent*)
+{
+    QPainter canvas(this);
+    PaintAtOneToOne(canvas, rect(), [this](QPainter& painter) {
+        painter.setPen(Qt::black);
+        const int baseline = QFontMetrics(font()).ascent();
+        int x = 0;
+        for (const Run& run : runs_) {
+            const QFont face = run.Raised ? RaisedFont() : font();
+            painter.setFont(face);
+            DrawText(painter, QPoint(x, baseline - (run.Raised ? RaisedBy : 0)), run.Text);
+            x += TextWidth(face, run.Text);
+        }
+    });
+}
+
+PropertiesPage::PropertiesPage(QWidget* page)
+{
+    for (int row = 0; row < Rows; ++row) {
+        const int y = 32 + 16 * row + (row >= 2 ? 8 : 0) + (row >= 5 ? 8 : 0) + (row >= 9 ? 8 : 0);
+        auto* caption = new TLabel(QString::fromUtf8(Captions[row]), page);
+        caption->setFont(SansSerifFont(false));
+        caption->FitToText();
+        caption->move(8, y);
+        auto* value = new TSuperscriptLabel(page);
+        value->setObjectName(QStringLiteral("PropertyValue%1").arg(row + 1));
+        value->move(160, y);
+        values_.push_back(value);
+    }
+}
+
+void PropertiesPage::Fill(const ElementProperties& element, const QString& kind)
+{
+    QString weight = Localised(element.AtomicWeight);
+    if (!weight.startsWith(QLatin1Char('[')))
+        weight += QStringLiteral(" u");
+    QString density = QStringLiteral("brak danych");
+    if (!element.Density.isEmpty())
+        density = Localised(element.Density) + (element.Basis == DensityBasis::Gas
+                                                     ? QStringLiteral(" g/dm^3 (0 °C, 1013 hPa)")
+                                                     : QStringLiteral(" g/cm^3 (ok. 20 °C)"));
+    const QString values[Rows] = {
+        weight,
+        MarkedConfiguration(element.Configuration),
+        QString(element.Block),
+        element.Group == 0 ? QStringLiteral("brak (szereg f)") : QString::number(element.Group),
+        QString::number(element.Period),
+        element.Electronegativity.isEmpty() ? QStringLiteral("brak danych")
+                                            : Localised(element.Electronegativity) + QStringLiteral(" (skala Paulinga)"),
+        density,
+        OrNone(element.CovalentRadius, QStringLiteral("pm")),
+        OrNone(element.IonisationEnergy, QStringLiteral("kJ/mol (pierwsza)")),
+        element.OxidationStates.isEmpty() ? QStringLiteral("brak danych") : element.OxidationStates.join(QStringLiteral(", ")),
+        kind.isEmpty() ? QStringLiteral("brak danych") : kind,
+    };
+    for (int row = 0; row < Rows; ++row)
+        values_[std::size_t(row)]->SetText(values[row]);
+}
+
+QStringList PropertiesPage::Values() const
+{
+    QStringList values;
+    for (const TSuperscriptLabel* value : values_)
+        values << value->Text();
+    return values;
+}
