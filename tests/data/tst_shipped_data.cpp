@@ -1,5 +1,6 @@
 #include "Configuration.h"
 #include "Cp1250.h"
+#include "ElementProperties.h"
 #include "ElementSources.h"
 #include "ElementTable.h"
 #include "TableFile.h"
@@ -52,6 +53,21 @@ QStringList FilesUnder(const QString& folder)
         files.append(QDir(folder).relativeFilePath(it.next()));
     files.sort();
     return files;
+}
+
+QStringList ShippedSymbols()
+{
+    QStringList symbols;
+    for (const char* row : Grid)
+        for (const QString& cell : QString::fromLatin1(row).split(QLatin1Char(' ')))
+            if (cell != QLatin1String("."))
+                symbols << cell;
+    return symbols;
+}
+
+QHash<QString, ElementProperties> ShippedProperties()
+{
+    return ReadProperties(DataFolder(QStringLiteral(ASSETS_DIR "/")), ShippedSymbols()).value();
 }
 
 ElementTable ShippedTable()
@@ -263,6 +279,120 @@ private slots:
                 shells[n - 1] += m.captured(2).toInt();
             }
             check("configuration", shells == e.Shells);
+        }
+        QVERIFY2(unsettled.isEmpty(), qPrintable(unsettled.join(QStringLiteral(", "))));
+    }
+    // The figures the page "Więcej informacji" shows, against IUPAC's 2021 abridged weights, the
+    // handbook's densities, Pauling's electronegativities and the ground-state configurations.
+    void propertiesOfSixteenElements()
+    {
+        struct Expected {
+            const char* Symbol;
+            const char* Weight;
+            const char* Configuration;
+            const char* Electronegativity;
+            const char* Density;
+            DensityBasis Basis;
+            const char* FirstState;
+        };
+        const DensityBasis s = DensityBasis::Condensed, g = DensityBasis::Gas;
+        const Expected expected[] = {
+            {"H", "1.0080", "1s1", "2.20", "0.08988", g, "+1"},
+            {"C", "12.011", "[He] 2s2 2p2", "2.55", "2.267", s, "+4"},
+            {"O", "15.999", "[He] 2s2 2p4", "3.44", "1.429", g, "-2"},
+            {"Na", "22.990", "[Ne] 3s1", "0.93", "0.968", s, "+1"},
+            {"Cl", "35.45", "[Ne] 3s2 3p5", "3.16", "3.214", g, "-1"},
+            {"Fe", "55.845", "[Ar] 3d6 4s2", "1.83", "7.874", s, "+3"},
+            {"Cu", "63.546", "[Ar] 3d10 4s1", "1.90", "8.96", s, "+2"},
+            {"Br", "79.904", "[Ar] 3d10 4s2 4p5", "2.96", "3.1028", s, "-1"},
+            {"Ag", "107.87", "[Kr] 4d10 5s1", "1.93", "10.49", s, "+1"},
+            {"I", "126.90", "[Kr] 4d10 5s2 5p5", "2.66", "4.933", s, "-1"},
+            {"Au", "196.97", "[Xe] 4f14 5d10 6s1", "2.54", "19.3", s, "+3"},
+            {"Hg", "200.59", "[Xe] 4f14 5d10 6s2", "2.00", "13.534", s, "+2"},
+            {"Pb", "207.2", "[Xe] 4f14 5d10 6s2 6p2", "2.33", "11.34", s, "+2"},
+            {"U", "238.03", "[Rn] 5f3 6d1 7s2", "1.38", "19.1", s, "+6"},
+            {"Tc", "[98]", "[Kr] 4d5 5s2", "1.9", "11.5", s, "+7"},
+            {"Pm", "[145]", "[Xe] 4f5 6s2", "", "7.26", s, "+3"},
+        };
+        const QHash<QString, ElementProperties> table = ShippedProperties();
+        for (const Expected& e : expected) {
+            const ElementProperties& p = table[QLatin1String(e.Symbol)];
+            QCOMPARE(p.AtomicWeight, QLatin1String(e.Weight));
+            QCOMPARE(p.Configuration, QLatin1String(e.Configuration));
+            QCOMPARE(p.Electronegativity, QLatin1String(e.Electronegativity));
+            QCOMPARE(p.Density, QLatin1String(e.Density));
+            QCOMPARE(p.Basis, e.Basis);
+            QCOMPARE(p.OxidationStates.value(0), QLatin1String(e.FirstState));
+        }
+        // the noble gases without an electronegativity, the f rows without a group
+        for (const char* symbol : {"He", "Ne", "Ar"})
+            QVERIFY(table[QLatin1String(symbol)].Electronegativity.isEmpty());
+        QCOMPARE(table[QStringLiteral("Ce")].Group, 0);
+        QCOMPARE(table[QStringLiteral("Ce")].Block, QLatin1Char('f'));
+        QCOMPARE(table[QStringLiteral("He")].Block, QLatin1Char('s'));
+        QCOMPARE(table[QStringLiteral("Rg")].Group, 11);
+    }
+
+    // Every element has its line, whose configuration holds as many electrons as its atomic number.
+    void everyElementHasPropertiesThatAddUp()
+    {
+        const QHash<QString, ElementProperties> table = ShippedProperties();
+        const ElementTable records = ShippedTable();
+        QCOMPARE(table.size(), ElementTable::Count);
+        for (int z = 1; z <= ElementTable::Count; ++z) {
+            const QString symbol = Cp1250ToString(records[z].Symbol.Text());
+            QVERIFY2(table.contains(symbol), qPrintable(symbol));
+            QCOMPARE(ElectronCount(table[symbol].Configuration), std::optional<int>(z));
+            QVERIFY2(!table[symbol].AtomicWeight.isEmpty() && !table[symbol].OxidationStates.isEmpty(), qPrintable(symbol));
+        }
+    }
+
+    // The same rule for the figures of "Więcej informacji", with the tolerances corrections.tsv
+    // states. PubChem gives van der Waals radii, not covalent ones, so the radius is not compared.
+    void propertiesAgreeWithASecondSource()
+    {
+        const QByteArray csv = ReadFile(QStringLiteral(PUBCHEM_ELEMENTS));
+        if (csv.isEmpty())
+            QSKIP("the second source (npm periodic-table-data) is not installed; the set-up step fetches it");
+        QSet<QString> settled;
+        for (const Correction& c : ReadCorrections(QStringLiteral(TABLES_DIR "/corrections.tsv")))
+            settled.insert(QString::number(c.AtomicNumber) + QLatin1Char(' ') + c.Field);
+        const QHash<QString, ElementProperties> table = ShippedProperties();
+        const QStringList lines = QString::fromUtf8(csv).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList header = CsvFields(lines[0].trimmed());
+        const auto column = [&](const char* name) { return int(header.indexOf(QLatin1String(name))); };
+        QStringList unsettled;
+        for (int i = 1; i < lines.size(); ++i) {
+            const QStringList f = CsvFields(lines[i].trimmed());
+            const int z = f[column("AtomicNumber")].toInt();
+            if (z < 1 || z > 111)
+                continue;
+            const ElementProperties& p = table[f[column("Symbol")]];
+            const auto check = [&](const char* field, bool agrees) {
+                if (!agrees && !settled.contains(QString::number(z) + QLatin1Char(' ') + QLatin1String(field)))
+                    unsettled.append(p.Symbol + QLatin1Char(' ') + QLatin1String(field));
+            };
+            // both missing, or both there and within the relative (or, with absolute, the plain) tolerance
+            const auto near = [&](const QString& ours, const QString& theirs, double tolerance, double scale = 1, bool absolute = false) {
+                const std::optional<double> a = ElementProperties::Value(ours);
+                bool present = false;
+                const double b = theirs.toDouble(&present) * scale;
+                if (a.has_value() != present)
+                    return false;
+                return !present || std::abs(*a - b) <= (absolute ? tolerance : tolerance * b);
+            };
+            const QString mass = f[column("AtomicMass")];
+            const bool bracketed = p.AtomicWeight.startsWith(QLatin1Char('['));
+            check("weight", bracketed ? near(p.AtomicWeight.mid(1).chopped(1), mass, 1.5, 1, true) : near(p.AtomicWeight, mass, 0.01));
+            check("electronegativity", near(p.Electronegativity, f[column("Electronegativity")], 0.05, 1, true));
+            check("ionisation", near(p.IonisationEnergy, f[column("IonizationEnergy")], 0.01, 96.485332));
+            check("density", near(p.Density, f[column("Density")], 0.03, p.Basis == DensityBasis::Gas ? 1000 : 1));
+            QStringList states;
+            for (QString state : f[column("OxidationStates")].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                state = state.trimmed();
+                states << (state.front().isDigit() && state != QLatin1String("0") ? QLatin1Char('+') + state : state);
+            }
+            check("oxidation", states.isEmpty() || states.contains(p.OxidationStates.value(0)));
         }
         QVERIFY2(unsettled.isEmpty(), qPrintable(unsettled.join(QStringLiteral(", "))));
     }

@@ -89,6 +89,13 @@ QByteArray InCodePage(const QString& text)
 
 } // namespace
 
+bool IsPropertyField(const QString& field)
+{
+    static const QStringList fields = {QStringLiteral("weight"), QStringLiteral("density"), QStringLiteral("oxidation"),
+                                       QStringLiteral("electronegativity"), QStringLiteral("ionisation")};
+    return fields.contains(field);
+}
+
 QList<QStringList> ReadTable(const QString& path, int columns)
 {
     QList<QStringList> rows;
@@ -214,6 +221,8 @@ QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& 
             element.DiscoveryYear = ToInt(c.Value, what);
         else if (c.Field == QLatin1String("configuration"))
             configurationBySymbol[element.Symbol] = c.Value;
+        else if (IsPropertyField(c.Field))
+            continue;  // settled where the page "Więcej informacji" is made
         else if (c.Field != QLatin1String("melting") && c.Field != QLatin1String("boiling"))
             throw SourceError("unknown field in corrections: " + c.Field.toStdString());
         else if (temperatures.contains(what))

@@ -55,6 +55,10 @@ public:
 // when the file cannot be read or a row has another number of columns.
 QList<QStringList> ReadTable(const QString& path, int columns);
 
+// The fields of corrections that settle figures of the page "Więcej informacji": weight, density,
+// oxidation, electronegativity, ionisation.
+bool IsPropertyField(const QString& field);
+
 QMap<int, RepositoryElement> ReadRepository(const QString& elementsXml);
 QList<Correction> ReadCorrections(const QString& correctionsTsv);
 

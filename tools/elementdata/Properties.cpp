@@ -34,16 +34,22 @@ QChar BlockOf(const ShippedElement& element)
     return element.TableColumn >= 13 ? QLatin1Char('p') : QLatin1Char('d');
 }
 
+// The repository writes 0 for a figure nobody has measured (astatine's ionisation energy).
+bool Measured(const QString& figure, const QString& what)
+{
+    return !figure.isEmpty() && Number(figure, what) > 0;
+}
+
 // Ångström to picometres, whole.
 QString Picometres(const QString& angstrom, const QString& what)
 {
-    return angstrom.isEmpty() ? QString() : QString::number(std::lround(Number(angstrom, what) * 100));
+    return Measured(angstrom, what) ? QString::number(std::lround(Number(angstrom, what) * 100)) : QString();
 }
 
 // Electronvolts to kJ/mol, to a tenth where the repository gives four figures or more, else whole.
 QString KilojoulesPerMole(const QString& electronvolts, const QString& what)
 {
-    if (electronvolts.isEmpty())
+    if (!Measured(electronvolts, what))
         return {};
     constexpr double KilojoulesPerMolePerElectronvolt = 96.485332;
     const double value = Number(electronvolts, what) * KilojoulesPerMolePerElectronvolt;
@@ -56,7 +62,12 @@ QString KilojoulesPerMole(const QString& electronvolts, const QString& what)
 QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QString& elementsXml,
                                const QString& tablesFolder)
 {
-    const QMap<int, RepositoryElement> repository = ReadRepository(elementsXml);
+    QMap<int, RepositoryElement> repository = ReadRepository(elementsXml);
+    QMap<QString, QString> settled;  // "85 density": the value, "" for none
+    for (const Correction& c : ReadCorrections(tablesFolder + QStringLiteral("/corrections.tsv")))
+        if (IsPropertyField(c.Field))
+            settled.insert(QString::number(c.AtomicNumber) + QLatin1Char(' ') + c.Field,
+                           c.Value == QLatin1String("none") ? QString() : c.Value);
     const QList<QStringList> rows = ReadTable(tablesFolder + QStringLiteral("/properties.tsv"), 5);
     if (rows.size() != elements.size())
         throw SourceError("properties.tsv must list the elements 1 to 111 in order");
@@ -72,9 +83,17 @@ QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QStr
             throw SourceError("properties.tsv must list the elements 1 to 111 in order, at " + row[1].toStdString());
         const RepositoryElement& source = repository[element.AtomicNumber];
         const QString what = element.Symbol;
+        const auto settledOr = [&](const char* field, const QString& figure) {
+            const QString key = QString::number(element.AtomicNumber) + QLatin1Char(' ') + QLatin1String(field);
+            return settled.contains(key) ? settled[key] : figure;
+        };
+        // a settlement of our own table's figure repeats it, so that neither changes alone
+        const QString states = row[4].section(QStringLiteral(" #"), 0, 0).trimmed();
+        for (const auto& [field, ours] : {std::pair("weight", row[2]), std::pair("density", row[3]), std::pair("oxidation", states)})
+            if (settledOr(field, ours) != ours)
+                throw SourceError(QStringLiteral("corrections settle %1 %2 as something other than properties.tsv gives").arg(what, QLatin1String(field)).toStdString());
         if (!row[3].isEmpty())
             Number(row[3], what + QStringLiteral(" density"));
-        const QString states = row[4].section(QStringLiteral(" #"), 0, 0).trimmed();
         const bool gas = element.BoilingPoint != 0.0 && element.BoilingPoint < 20.0;
         const QStringList fields = {
             element.Symbol,
@@ -83,11 +102,11 @@ QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QStr
             QString(BlockOf(element)),
             element.TableRow <= 7 ? QString::number(element.TableColumn) : QString(),
             QString::number(element.TableRow <= 7 ? element.TableRow : element.TableRow - 2),
-            source.Electronegativity,
+            settledOr("electronegativity", Measured(source.Electronegativity, what) ? source.Electronegativity : QString()),
             row[3],
             row[3].isEmpty() ? QString() : QString::fromLatin1(gas ? "g/dm3" : "g/cm3"),
             Picometres(source.CovalentRadius, what + QStringLiteral(" radius")),
-            KilojoulesPerMole(source.IonisationEnergy, what + QStringLiteral(" ionisation energy")),
+            settledOr("ionisation", KilojoulesPerMole(source.IonisationEnergy, what + QStringLiteral(" ionisation energy"))),
             states,
         };
         text += fields.join(QLatin1Char('\t')).toUtf8() + '\n';

@@ -1,0 +1,111 @@
+#include "ElementProperties.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QByteArray Sodium = "Na\t22.990\t[Ne] 3s1\ts\t1\t3\t0.93\t0.968\tg/cm3\t154\t495.8\t+1\n";
+const QStringList Known = {QStringLiteral("H"), QStringLiteral("Na"), QStringLiteral("Fe")};
+
+// A data folder holding the properties file with the text given.
+QString FolderWith(const QTemporaryDir& dir, const QByteArray& text)
+{
+    QDir().mkpath(dir.path() + QStringLiteral("/Zbiory"));
+    QFile file(dir.path() + QStringLiteral("/Zbiory/wlasciwosci.txt"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return {};
+    return dir.path() + QLatin1Char('/');
+}
+
+} // namespace
+
+class TestProperties : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aGoodLineIsTaken()
+    {
+        const auto table = ParseProperties("# comment\n\n" + Sodium, QStringLiteral("w.txt"), Known);
+        QCOMPARE(table.size(), 1);
+        const ElementProperties& na = table[QStringLiteral("Na")];
+        QCOMPARE(na.AtomicWeight, QStringLiteral("22.990"));
+        QCOMPARE(ElectronCount(na.Configuration), std::optional<int>(11));
+        QCOMPARE(ElementProperties::Value(na.Density), std::optional<double>(0.968));
+        QCOMPARE(ElementProperties::Value(QStringLiteral("[98]")), std::optional<double>());
+        QCOMPARE(na.OxidationStates, QStringList{QStringLiteral("+1")});
+    }
+
+    // Each damage is refused with the file, the line and what is wrong, in Polish.
+    void damagedLinesAreRefusedNamingTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        QByteArray commaDecimal = Sodium;
+        commaDecimal.replace("0.968", "0,968");
+        QTest::newRow("bad number") << ("# x\n" + commaDecimal) << 2 << QStringLiteral("gęstość");
+        QTest::newRow("too few columns") << QByteArray("Na\t22.990\n") << 1 << QStringLiteral("2 kolumn zamiast 12");
+        QTest::newRow("too many columns") << QByteArray(Sodium).replace('\n', "\tx\n") << 1 << QStringLiteral("13 kolumn");
+        QTest::newRow("unknown symbol") << QByteArray(Sodium).replace("Na\t", "Xx\t") << 1 << QStringLiteral("nieznany symbol „Xx”");
+        QTest::newRow("twice") << (Sodium + Sodium) << 2 << QStringLiteral("drugi raz");
+        QTest::newRow("not UTF-8") << QByteArray(Sodium).replace("+1", "+\xb1") << 1 << QStringLiteral("UTF-8");
+        QTest::newRow("bad configuration") << QByteArray(Sodium).replace("3s1", "3x1") << 1 << QStringLiteral("konfiguracja");
+        QTest::newRow("bad state") << QByteArray(Sodium).replace("+1\n", "+9\n") << 1 << QStringLiteral("stopień utlenienia");
+        QTest::newRow("a long line") << QByteArray(4000, 'x') << 1 << QStringLiteral("dłuższy niż 1024");
+    }
+
+    void damagedLinesAreRefusedNamingTheLine()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        try {
+            ParseProperties(text, QStringLiteral("/dane/wlasciwosci.txt"), Known);
+            QFAIL("taken");
+        } catch (const PropertiesError& e) {
+            QVERIFY2(e.Message().startsWith(QStringLiteral("Plik „/dane/wlasciwosci.txt” jest uszkodzony (wiersz %1): ").arg(line)),
+                     qPrintable(e.Message()));
+            QVERIFY2(e.Message().contains(reason), qPrintable(e.Message()));
+        }
+    }
+
+    // A file of 10 MB in one line is refused without reading it whole; a missing file is no error.
+    void aHugeLineAndAMissingFile()
+    {
+        QTemporaryDir dir;
+        const DataFolder folder(FolderWith(dir, Sodium + QByteArray(10 * 1024 * 1024, 'x')));
+        try {
+            ReadProperties(folder, Known);
+            QFAIL("taken");
+        } catch (const PropertiesError& e) {
+            QVERIFY2(e.Message().contains(QStringLiteral("(wiersz 2): wiersz dłuższy")), qPrintable(e.Message()));
+        }
+        QTemporaryDir empty;
+        QCOMPARE(ReadProperties(DataFolder(empty.path() + QLatin1Char('/')), Known), std::nullopt);
+    }
+
+    // The store reads when first asked, reports a damaged file once and then has nothing.
+    void theStoreReportsADamagedFileOnce()
+    {
+        QTemporaryDir dir;
+        const DataFolder folder(FolderWith(dir, "Na\tbroken\n"));
+        QStringList reports;
+        int asked = 0;
+        PropertiesStore store(folder, [&] { ++asked; return Known; }, [&](const QString& m) { reports << m; });
+        QCOMPARE(asked, 0);
+        QCOMPARE(store.Find(QStringLiteral("Na")), nullptr);
+        QCOMPARE(store.Find(QStringLiteral("Fe")), nullptr);
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports[0].contains(QStringLiteral("wiersz 1")));
+
+        QTemporaryDir good;
+        PropertiesStore goodStore(DataFolder(FolderWith(good, Sodium)), [] { return Known; }, {});
+        QVERIFY(goodStore.Find(QStringLiteral("Na")));
+        QCOMPARE(goodStore.Find(QStringLiteral("Fe")), nullptr);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProperties)
+#include "tst_properties.moc"
