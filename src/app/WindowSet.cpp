@@ -48,6 +48,7 @@ void CreateWindows(const DataFolder& folder)
         },
         ReportError);
     Informacje->SetProperties(Properties.get(), KindOf);
+    AGlowne->SetProperties(Properties.get());
     OknoA3D->OnShownChanged = [](bool shown) { AGlowne->Wizualizacja3D1->SetChecked(shown); };
 }
 

@@ -16,6 +16,7 @@
 #include "Colors.h"
 #include "ColouringRules.h"
 #include "DataFolder.h"
+#include "ElementProperties.h"
 #include "ElementTable.h"
 
 #include <QWidget>
@@ -57,6 +58,11 @@ public:
 
     // The other windows the menu shows: the information, about and 3D windows.
     void SetCompanionWindows(InformationWindow information, QWidget* about, QWidget* atom3d);
+    // Where the tiles' tooltips find the atomic weight; without it they name the element only.
+    void SetProperties(PropertiesStore* properties) { properties_ = properties; }
+    // What resting the pointer on the element's tile shows: "Sód (Na) — liczba atomowa 11, masa
+    // atomowa 22,990".
+    QString TileToolTip(const QString& symbol);
 
     // Creation handler: the basic view's width, the element table, no legend.
     void FormCreate();
@@ -151,6 +157,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildFrameAndMenu();
@@ -195,6 +202,7 @@ private:
 
     DataFolder folder_;
     ElementTable ElementTable_;
+    PropertiesStore* properties_ = nullptr;
     bool loaded_ = false;
     std::array<TPlainPanel*, 112> panels_{};
     std::array<TLabel*, 28> labels_{};

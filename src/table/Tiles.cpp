@@ -6,6 +6,11 @@
 #include "Label.h"
 #include "TableLayout.h"
 #include "PlainPanel.h"
+#include "Cp1250.h"
+
+#include <QHelpEvent>
+#include <QLocale>
+#include <QToolTip>
 
 
 // The tiles and the group and period labels, on the form surface.
@@ -18,6 +23,7 @@ void TAGlowne::BuildTable()
         tile->setFont(SansSerifFont(true));
         tile->SetCaption(QString::fromLatin1(cell.Symbol));
         tile->OnClick = [this](TPlainPanel* sender) { PanelClick(sender); };
+        tile->installEventFilter(this);
         panels_[std::size_t(cell.Number)] = tile;
     }
     for (const LabelPlace& place : LabelPlaces()) {
@@ -29,6 +35,33 @@ void TAGlowne::BuildTable()
         label->SetAlignment(place.RightAligned ? Qt::AlignRight : Qt::AlignHCenter);
         labels_[std::size_t(QString::fromLatin1(place.Name).mid(5).toInt())] = label;
     }
+}
+
+// A tile's tooltip is made when asked for, so that start-up reads no more than the table.
+bool TAGlowne::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::eventFilter(watched, event);
+    auto* tile = qobject_cast<TPlainPanel*>(watched);
+    if (!tile)
+        return false;
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), TileToolTip(tile->Caption()), tile);
+    return true;
+}
+
+QString TAGlowne::TileToolTip(const QString& symbol)
+{
+    const std::optional<QByteArray> bytes = StringToCp1250(symbol);
+    const std::optional<int> index = bytes ? Znajdz_pierwiastek(ElementTable_, *bytes) : std::nullopt;
+    if (!index)
+        return symbol;
+    const TElementRecord& record = ElementTable_[*index];
+    QString text = QStringLiteral("%1 (%2) — liczba atomowa %3")
+                       .arg(Cp1250ToString(record.PolishName.Text()), symbol)
+                       .arg(record.AtomicNumber);
+    if (const ElementProperties* properties = properties_ ? properties_->Find(symbol) : nullptr)
+        text += QStringLiteral(", masa atomowa ") + QString(properties->AtomicWeight).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return text;
 }
 
 void TAGlowne::PanelClick(TPlainPanel* sender)

@@ -112,7 +112,7 @@ private slots:
         QStringList present;
         for (const QString& folder : {QStringLiteral("Zbiory"), QStringLiteral("Zbiory/Rysunki")})
             for (const QString& file : QDir(Assets + QLatin1Char('/') + folder).entryList(QDir::Files))
-                if (file != QLatin1String("!konfielekt.txt"))
+                if (file != QLatin1String("!konfielekt.txt") && file != QLatin1String("wlasciwosci.txt"))
                     present.append(folder + QLatin1Char('/') + file);
         named.sort();
         present.sort();

@@ -25,6 +25,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QtTest>
 
 #include <jerror.h>
@@ -197,9 +198,27 @@ private slots:
         for (const char* symbol : {"Fe", "Tc", "Rg"})
             AGlowne->Infoopire(symbol);
         QVERIFY(errors.messages.isEmpty());
-        QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Opis"}));
+        QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Więcej informacji", "Opis"}));
         AGlowne->Infoopire("Fe");
-        QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Stabilne izotopy", "Opis", "Rysunek"}));
+        QCOMPARE(Program::VisibleTabs(),
+                 (QStringList{"Podstawowe informacje", "Więcej informacji", "Stabilne izotopy", "Opis", "Rysunek"}));
+        QCOMPARE(Informacje->Properties->Values(),
+                 (QStringList{"55,845 u", "[Ar] 3d^6 4s^2", "d", "8", "4", "1,83 (skala Paulinga)",
+                              "7,874 g/cm^3 (ok. 20 °C)", "125 pm", "762,5 kJ/mol (pierwsza)", "+3, +2",
+                              "metal przejściowy"}));
+        AGlowne->Infoopire("He");
+        QCOMPARE(Informacje->Properties->Values().mid(3, 4),
+                 (QStringList{"18", "1", "brak danych", "0,1786 g/dm^3 (0 °C, 1013 hPa)"}));
+        // the pointer resting on a tile, as the window receives it
+        AGlowne->show();
+        QVERIFY(WindowInput::Activate(AGlowne));
+        for (const TileCell& cell : TileCells())
+            if (QByteArray(cell.Symbol) == "Na")
+                WindowInput::Move(AGlowne, AGlowne->Panel(cell.Number)->geometry().center());
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QString::fromUtf8("Sód (Na) — liczba atomowa 11, masa atomowa 22,990"));
+        QToolTip::hideText();
+        AGlowne->Infoopire("Fe");
         QCOMPARE(Informacje->RichEdit1->document()->begin().text(), QString::fromUtf8("Żelazo"));
         QCOMPARE(Informacje->Image1->Picture().size(), QSize(660, 250));
         QCOMPARE(Informacje->Image2->Picture().size(), QSize(660, 250));
@@ -400,6 +419,7 @@ private slots:
         QCOMPARE(OknoA3D->Konfiguracja, QByteArray("+2+8+7"));
         // the learner goes back to the table (the window manager activates it) and clicks sodium: the
         // information window, active again, tells the 3D window
+        AGlowne->show();
         QVERIFY(WindowInput::Activate(AGlowne));
         WindowInput::Click(AGlowne->Panel(TileAt(1, 3)), QPoint(10, 10));
         QTRY_COMPARE(OknoA3D->Konfiguracja, QByteArray("+2+8+1"));
