@@ -2,6 +2,7 @@
 #include "TAGlowne.h"
 
 #include "CheckBox.h"
+#include "Cp1250.h"
 #include "ColouringRules.h"
 #include "Fonts.h"
 #include "Form.h"
@@ -9,6 +10,8 @@
 #include "Menu.h"
 #include "Panel.h"
 #include "PlainPanel.h"
+#include "PropertyScales.h"
+#include "TableLayout.h"
 
 #include <QTimer>
 
@@ -51,13 +54,15 @@ void TAGlowne::Zatrzymaj_animacje_tablicy()
 
 void TAGlowne::CheckInGroup(TMenuItem* own)
 {
-    for (TMenuItem* member : {Bezkolorw1, Grupypierwiastkw1, Podziametali1, Podzianiemetali1, Liczbaatomw1,
-                              Liczbaatomw2, Datyodkry1, Stanyskupienia1})
+    for (const auto& [colouring, member] : ColouringItems())
+        member->SetChecked(member == own);
+    for (TMenuItem* member : {Liczbaatomw2, Datyodkry1, Stanyskupienia1})
         member->SetChecked(member == own);
 }
 
-void TAGlowne::FillLegend(const std::vector<LegendEntry>& legend)
+void TAGlowne::FillLegend(const std::vector<LegendEntry>& legend, const QString& caption)
 {
+    suiPanel1->SetCaption(caption);
     for (std::size_t entry = 1; entry <= legend.size(); ++entry) {
         swatches_[entry]->show();
         swatches_[entry]->SetColor(legend[entry - 1].Color);
@@ -67,23 +72,68 @@ void TAGlowne::FillLegend(const std::vector<LegendEntry>& legend)
     suiPanel1->show();
 }
 
-void TAGlowne::ReplaceLegend(const std::vector<LegendEntry>& legend)
+void TAGlowne::ReplaceLegend(const std::vector<LegendEntry>& legend, const QString& caption)
 {
     // what hiding the legend and filling it again leaves, without hiding what shows again at once
     for (std::size_t entry = legend.size() + 1; entry <= 6; ++entry) {
         legendLabels_[entry]->hide();
         swatches_[entry]->hide();
     }
-    FillLegend(legend);
+    FillLegend(legend, caption);
 }
 
-std::array<std::pair<Colouring, TMenuItem*>, 5> TAGlowne::ColouringItems() const
+std::array<std::pair<Colouring, TMenuItem*>, 11> TAGlowne::ColouringItems() const
 {
     return {{{Colouring::None, Bezkolorw1},
              {Colouring::MetalsAndNonMetals, Grupypierwiastkw1},
              {Colouring::MetalKinds, Podziametali1},
              {Colouring::NonMetalKinds, Podzianiemetali1},
-             {Colouring::AtomCount, Liczbaatomw1}}};
+             {Colouring::AtomCount, Liczbaatomw1},
+             {Colouring::AtomicWeight, Masaatomowa1},
+             {Colouring::Electronegativity, Elektroujemno1},
+             {Colouring::Density, Gsto1},
+             {Colouring::AtomicRadius, Promieatomowy1},
+             {Colouring::IonisationEnergy, Energiajonizacji1},
+             {Colouring::MeltingPoint, Temperaturatopnienia1}}};
+}
+
+void TAGlowne::ColourByFigure(Colouring colouring)
+{
+    std::vector<TileValue> values;
+    for (int z = 1; z <= ElementTable::Count; ++z) {
+        const TElementRecord& record = ElementTable_[z];
+        TileValue tile{record.TableColumn, record.TableRow, std::nullopt};
+        if (colouring == Colouring::MeltingPoint) {
+            if (record.MeltingPoint != 0.0)
+                tile.Value = record.MeltingPoint;
+        } else if (const ElementProperties* p = properties_ ? properties_->Find(Cp1250ToString(record.Symbol.Text())) : nullptr) {
+            switch (colouring) {
+            case Colouring::AtomicWeight:
+                tile.Value = ElementProperties::Value(QString(p->AtomicWeight).remove(QLatin1Char('[')).remove(QLatin1Char(']')));
+                break;
+            case Colouring::Electronegativity: tile.Value = ElementProperties::Value(p->Electronegativity); break;
+            case Colouring::Density:
+                if (const auto density = ElementProperties::Value(p->Density))
+                    tile.Value = p->Basis == DensityBasis::Gas ? *density / 1000 : *density;
+                break;
+            case Colouring::AtomicRadius: tile.Value = ElementProperties::Value(p->CovalentRadius); break;
+            case Colouring::IonisationEnergy: tile.Value = ElementProperties::Value(p->IonisationEnergy); break;
+            default: break;
+            }
+        }
+        values.push_back(tile);
+    }
+    const ScaleColouring scale = ColourByScale(ScaleOf(colouring), values);
+    for (std::size_t i = 0; i < scale.Paints.size(); ++i) {
+        const TilePaint& paint = scale.Paints[i];
+        Koloruj(paint.Column, paint.Row, paint.Color);
+        if (const int number = TileAt(paint.Column, paint.Row))
+            panels_[std::size_t(number)]->SetFontColor(scale.TextColours[i]);
+    }
+    if (scale.Legend.empty())
+        Ukryj_legende();
+    else
+        ReplaceLegend(scale.Legend, scale.Caption);
 }
 
 void TAGlowne::Koloruj_tablice(Colouring colouring)
@@ -100,6 +150,10 @@ void TAGlowne::Koloruj_tablice(Colouring colouring)
         Ukryj_legende();
     if (rules.ClearsTable)
         Wyczysc_tablice();
+    if (IsScale(colouring)) {
+        ColourByFigure(colouring);
+        return;
+    }
     for (const TilePaint& paint : PaintsOf(colouring, ElementTable_))
         Koloruj(paint.Column, paint.Row, paint.Color);
     if (rules.HidesLegend && !rules.Legend.empty())

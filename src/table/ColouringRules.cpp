@@ -100,8 +100,7 @@ const ElementClass* ClassOf(Colouring colouring, const TileCell& cell)
             if (IsIn(kind, cell))
                 return &kind;
         return nullptr;
-    case Colouring::None:
-    case Colouring::AtomCount: break;
+    default: break;  // painted by other rules
     }
     return nullptr;
 }
@@ -116,12 +115,15 @@ const ColouringRules& RulesOf(Colouring colouring)
     static const ColouringRules nonMetalKinds = {true, true, true, LegendOf(NonMetalKinds), MarkColor};
     // among the red shades the chosen element is the one plain tile
     static const ColouringRules atomCount = {true, false, true, LegendOf(AtomCountLegend), clBtnFace};
+    // a scale's legend follows the figures (PropertyScales.h); the chosen element plain, as above
+    static const ColouringRules scale = {true, true, true, {}, clBtnFace};
     switch (colouring) {
     case Colouring::MetalsAndNonMetals: return metalsAndNonMetals;
     case Colouring::MetalKinds: return metalKinds;
     case Colouring::NonMetalKinds: return nonMetalKinds;
     case Colouring::AtomCount: return atomCount;
     case Colouring::None: break;
+    default: return scale;
     }
     return none;
 }

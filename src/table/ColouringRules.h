@@ -12,7 +12,11 @@
 // that explains the colours, the steps the window takes around the painting, and the colour that
 // marks the element chosen for the information window.
 
-enum class Colouring { None, MetalsAndNonMetals, MetalKinds, NonMetalKinds, AtomCount };
+enum class Colouring {
+    None, MetalsAndNonMetals, MetalKinds, NonMetalKinds, AtomCount,
+    // by a figure of the elements, on a continuous scale (PropertyScales.h)
+    AtomicWeight, Electronegativity, Density, AtomicRadius, IonisationEnergy, MeltingPoint,
+};
 
 struct LegendEntry {
     TColor Color;

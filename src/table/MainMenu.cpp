@@ -1,6 +1,8 @@
 // TAGlowne: building the skinned frame and the menu.
 #include "TAGlowne.h"
 
+#include "PropertyScales.h"
+
 #include "Form.h"
 #include "Menu.h"
 
@@ -52,6 +54,16 @@ void TAGlowne::BuildFrameAndMenu()
     Podzianiemetali1 = add(Kolorowanie1, "Podział niemetali", "Podzianiemetali1", &TAGlowne::Podzianiemetali1Click);
     N1 = add(Kolorowanie1, "-", "N1");
     Liczbaatomw1 = add(Kolorowanie1, "Liczba atomów", "Liczbaatomw1", &TAGlowne::Liczbaatomw1Click);
+    N4 = add(Kolorowanie1, "-", "N4");
+    Masaatomowa1 = add(Kolorowanie1, "Masa atomowa", "Masaatomowa1");
+    Elektroujemno1 = add(Kolorowanie1, "Elektroujemność", "Elektroujemno1");
+    Gsto1 = add(Kolorowanie1, "Gęstość", "Gsto1");
+    Promieatomowy1 = add(Kolorowanie1, "Promień atomowy", "Promieatomowy1");
+    Energiajonizacji1 = add(Kolorowanie1, "Energia jonizacji", "Energiajonizacji1");
+    Temperaturatopnienia1 = add(Kolorowanie1, "Temperatura topnienia", "Temperaturatopnienia1");
+    for (const auto& [colouring, item] : ColouringItems())
+        if (IsScale(colouring))
+            item->OnClick = [this, colouring](QObject*) { Koloruj_tablice(colouring); };
     Interakcje1 = add(MainMenu1, "Interakcje", "Interakcje1");
     Liczbaatomw2 = add(Interakcje1, "Liczba atomów", "Liczbaatomw2", &TAGlowne::Liczbaatomw2Click);
     Datyodkry1 = add(Interakcje1, "Daty odkryć", "Datyodkry1", &TAGlowne::Datyodkry1Click);

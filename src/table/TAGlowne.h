@@ -142,6 +142,9 @@ public:
     TMenuItem *Plik1, *Zamknij1;
     TMenuItem *Widok1, *Podstawowy1, *Rozwi1, *N2, *Wizualizacja3D1;
     TMenuItem *Kolorowanie1, *Bezkolorw1, *Grupypierwiastkw1, *Podziametali1, *Podzianiemetali1, *N1, *Liczbaatomw1;
+    // the colourings by a figure, after a separator of their own
+    TMenuItem *N4, *Masaatomowa1, *Elektroujemno1, *Gsto1, *Promieatomowy1, *Energiajonizacji1,
+        *Temperaturatopnienia1;
     TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1;
     TMenuItem *Pomoc1, *Informacjeoprogramie1;
     TsuiPanel* suiPanel1;  // the colour legend
@@ -171,9 +174,11 @@ private:
     // Checks the item of the group of colourings and views, clearing the seven others.
     void CheckInGroup(TMenuItem* own);
     // Shows entries 1 to k of the legend with their colours and texts, and the legend.
-    void FillLegend(const std::vector<LegendEntry>& legend);
+    void FillLegend(const std::vector<LegendEntry>& legend, const QString& caption = QStringLiteral("Legenda kolorów"));
     // The legend hidden and filled again, as one step.
-    void ReplaceLegend(const std::vector<LegendEntry>& legend);
+    void ReplaceLegend(const std::vector<LegendEntry>& legend, const QString& caption = QStringLiteral("Legenda kolorów"));
+    // The colouring by a figure: the tiles on its scale, their text in black or white, the legend.
+    void ColourByFigure(Colouring colouring);
     // One of the three views of the menu "Interakcje": its menu item, panel, slider, animation
     // check box and timer, its legend, and what it shows for a position of its slider.
     struct View {
@@ -198,7 +203,7 @@ private:
     // The tiles plain, then painted.
     void ShowPaints(const std::vector<TilePaint>& paints);
     // The colourings with their menu items, in the order the check marks are read.
-    std::array<std::pair<Colouring, TMenuItem*>, 5> ColouringItems() const;
+    std::array<std::pair<Colouring, TMenuItem*>, 11> ColouringItems() const;
 
     DataFolder folder_;
     ElementTable ElementTable_;

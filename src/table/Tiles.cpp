@@ -71,8 +71,11 @@ void TAGlowne::PanelClick(TPlainPanel* sender)
 
 void TAGlowne::Koloruj(int column, int row, TColor color)
 {
-    if (const int number = TileAt(column, row))
+    if (const int number = TileAt(column, row)) {
+        // the black text of every colouring but those by a figure, which set theirs after
         panels_[std::size_t(number)]->SetColor(color);
+        panels_[std::size_t(number)]->SetFontColor(clWindowText);
+    }
 }
 
 void TAGlowne::Wyczysc_tablice()

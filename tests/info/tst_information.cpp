@@ -9,6 +9,8 @@
 #include "PageControl.h"
 #include "PictureSamples.h"
 #include "PlainPanel.h"
+#include "Panel.h"
+#include "PropertyScales.h"
 #include "RichEdit.h"
 #include "Text.h"
 #include "TAGlowne.h"
@@ -337,6 +339,48 @@ private slots:
         QCOMPARE(Program::TileColour("H"), TColor(0x123456));
         QCOMPARE(Program::TileColour("Mg"), clBtnFace);
         QCOMPARE(Informacje->Label8->Caption(), QString("Cl"));
+    }
+
+    // A colouring by a figure joins the group of check marks, paints its scale with text that reads
+    // on it, and hands the tiles back in black text to the next colouring; without the figures'
+    // file only the melting points, which the table holds, colour the tiles.
+    void colouringsByAFigure()
+    {
+        CreateWindows(DataFolder(QStringLiteral(ASSETS_DIR "/")));
+        AGlowne->show();
+        const auto tile = [](const char* symbol) {
+            for (const TileCell& cell : TileCells())
+                if (QByteArray(cell.Symbol) == symbol)
+                    return AGlowne->Panel(cell.Number);
+            return static_cast<TPlainPanel*>(nullptr);
+        };
+        AGlowne->Datyodkry1->trigger();
+        AGlowne->Gsto1->trigger();
+        QVERIFY(AGlowne->Gsto1->Checked());
+        QVERIFY(!AGlowne->Datyodkry1->Checked() && !AGlowne->Bezkolorw1->Checked());
+        QVERIFY(!AGlowne->Timer2->isActive());
+        QCOMPARE(AGlowne->suiPanel1->Caption(), QString::fromUtf8("Gęstość, g/cm³ (skala logarytmiczna)"));
+        QCOMPARE(tile("H")->Color(), ViridisAt(0));
+        QCOMPARE(tile("H")->FontColor(), clWhite);
+        QCOMPARE(tile("Os")->Color(), ViridisAt(1));
+        QCOMPARE(tile("Os")->FontColor(), clBlack);
+        QCOMPARE(tile("Es")->Color(), clBtnFace);
+        AGlowne->Infoopire("Na");
+        QCOMPARE(tile("Na")->Color(), clBtnFace);
+        QCOMPARE(tile("H")->Color(), ViridisAt(0));
+        AGlowne->Grupypierwiastkw1->trigger();
+        QCOMPARE(tile("H")->FontColor(), clWindowText);
+        QCOMPARE(AGlowne->suiPanel1->Caption(), QString::fromUtf8("Legenda kolorów"));
+        DestroyWindows();
+
+        Program program;
+        program.Start();
+        AGlowne->Masaatomowa1->trigger();
+        QCOMPARE(tile("Fe")->Color(), clBtnFace);
+        QVERIFY(!AGlowne->suiPanel1->isVisible());
+        AGlowne->Temperaturatopnienia1->trigger();
+        QCOMPARE(tile("C")->Color(), ViridisAt(1));  // 4489 °C, the highest
+        QVERIFY(AGlowne->suiPanel1->isVisible());
     }
 
     void aFileThatCannotBeReadStopsTheFilling_data()

@@ -1,4 +1,6 @@
 #include "ColouringRules.h"
+#include "ElementProperties.h"
+#include "PropertyScales.h"
 #include "TableLayout.h"
 
 #include <QtTest>
@@ -31,6 +33,34 @@ ElementTable TableOfTheTiles()
         table[k].AtomicNumber = k;
     }
     return table;
+}
+
+double Lightness(TColor colour)
+{
+    const QColor c = ColorToRGB(colour);
+    return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+}
+
+// Each tile's figure for a colouring by a figure, from the shipped file ("[98]" counts as 98).
+std::vector<TileValue> ShippedValues(Colouring colouring)
+{
+    QStringList symbols;
+    for (const TileCell& cell : TileCells())
+        symbols << QLatin1String(cell.Symbol);
+    const auto table = ReadProperties(DataFolder(QStringLiteral(ASSETS_DIR "/")), symbols).value();
+    std::vector<TileValue> values;
+    for (const TileCell& cell : TileCells()) {
+        const ElementProperties& p = table[QLatin1String(cell.Symbol)];
+        const QString figure = colouring == Colouring::AtomicWeight      ? QString(p.AtomicWeight).remove(QRegularExpression(QStringLiteral("[][]")))
+                               : colouring == Colouring::Electronegativity ? p.Electronegativity
+                               : colouring == Colouring::AtomicRadius      ? p.CovalentRadius
+                                                                           : p.IonisationEnergy;
+        std::optional<double> value = ElementProperties::Value(colouring == Colouring::Density ? p.Density : figure);
+        if (colouring == Colouring::Density && value && p.Basis == DensityBasis::Gas)
+            *value /= 1000;
+        values.push_back({cell.Column, cell.Row, value});
+    }
+    return values;
 }
 
 } // namespace
@@ -82,6 +112,67 @@ private slots:
         QCOMPARE(shades.back().Text, QString::fromUtf8("Liczebność atomów = 109"));
         QCOMPARE(shades.back().Color, TColor(0x000092));
         QCOMPARE(RulesOf(Colouring::AtomCount).Mark, clBtnFace);
+    }
+
+    // A tile's colour grows lighter as its figure grows, tiles without a figure stay plain, the
+    // legend's ends are the smallest and the largest figure, and the text contrasts with its tile.
+    void scalesFollowTheFigures_data()
+    {
+        QTest::addColumn<Colouring>("colouring");
+        QTest::addColumn<QString>("least");
+        QTest::addColumn<QString>("most");
+        QTest::addColumn<int>("painted");
+        QTest::newRow("weight") << Colouring::AtomicWeight << "1.008 u – najmniej" << "282 u – najwięcej" << 111;
+        QTest::newRow("electronegativity") << Colouring::Electronegativity << "0.7 – najmniej" << "3.98 – najwięcej" << 94;
+        QTest::newRow("density") << Colouring::Density << "0.00008988 g/cm³ – najmniej" << "22.59 g/cm³ – najwięcej" << 96;
+        QTest::newRow("radius") << Colouring::AtomicRadius << "32 pm – najmniej" << "225 pm – najwięcej" << 71;
+        QTest::newRow("ionisation") << Colouring::IonisationEnergy << "375.7 kJ/mol – najmniej" << "2372.3 kJ/mol – najwięcej" << 104;
+    }
+
+    void scalesFollowTheFigures()
+    {
+        QFETCH(Colouring, colouring);
+        QFETCH(QString, least);
+        QFETCH(QString, most);
+        QFETCH(int, painted);
+        QLocale::setDefault(QLocale::c());
+        const std::vector<TileValue> values = ShippedValues(colouring);
+        const ScaleColouring scale = ColourByScale(ScaleOf(colouring), values);
+        QCOMPARE(int(scale.Paints.size()), painted);
+        std::map<std::pair<int, int>, std::pair<double, TColor>> tiles;
+        for (std::size_t i = 0; i < scale.Paints.size(); ++i)
+            tiles[{scale.Paints[i].Column, scale.Paints[i].Row}].second = scale.Paints[i].Color;
+        std::vector<std::pair<double, double>> byValue;  // figure, lightness
+        for (const TileValue& tile : values)
+            if (tile.Value) {
+                QVERIFY(tiles.count({tile.Column, tile.Row}));
+                byValue.push_back({*tile.Value, Lightness(tiles[{tile.Column, tile.Row}].second)});
+            }
+        std::sort(byValue.begin(), byValue.end());
+        for (std::size_t i = 1; i < byValue.size(); ++i)
+            // rounding a colour to whole channels may darken it by a fraction of a channel's step
+            QVERIFY2(byValue[i].second >= byValue[i - 1].second - 0.5 / 255 || byValue[i].first == byValue[i - 1].first,
+                     qPrintable(QString::number(byValue[i].first)));
+        QCOMPARE(scale.Legend.size(), std::size_t(6));
+        QCOMPARE(scale.Legend.front().Text, least);
+        QCOMPARE(scale.Legend.back().Text, most);
+        for (std::size_t i = 1; i < scale.Legend.size(); ++i)
+            QVERIFY(Lightness(scale.Legend[i].Color) > Lightness(scale.Legend[i - 1].Color));
+        QCOMPARE(scale.TextColours.size(), scale.Paints.size());
+        QCOMPARE(ViridisAt(0) == scale.Legend.front().Color, true);
+        QLocale::setDefault(QLocale());
+    }
+
+    void textContrastsAndKindsAreNamed()
+    {
+        const ScaleColouring two = ColourByScale(ScaleOf(Colouring::MeltingPoint), {{1, 1, 0.5}, {2, 1, 100.0}});
+        QCOMPARE(two.TextColours, (std::vector<TColor>{clWhite, clBlack}));
+        const std::pair<const char*, const char*> kinds[] = {
+            {"Na", "metal alkaliczny"}, {"Ca", "metal ziem alkalicznych"}, {"Fe", "metal przejściowy"},
+            {"Al", "metal grup głównych"}, {"Si", "metaloid (półmetal)"}, {"C", "niemetal"}, {"Cl", "halogen"},
+            {"He", "gaz szlachetny"}, {"Ce", "lantanowiec"}, {"U", "aktynowiec"}, {"Xx", ""}};
+        for (const auto& [symbol, kind] : kinds)
+            QCOMPARE(KindOf(QLatin1String(symbol)), QString::fromUtf8(kind));
     }
 
     void atomCountShadesEachRecordAtItsOwnCell()

@@ -82,6 +82,12 @@ void ShootMainWindow()
                                                        {AGlowne->Podziametali1, QStringLiteral("podzial-metali")},
                                                        {AGlowne->Podzianiemetali1, QStringLiteral("podzial-niemetali")},
                                                        {AGlowne->Liczbaatomw1, QStringLiteral("liczba-atomow")},
+                                                       {AGlowne->Masaatomowa1, QStringLiteral("masa-atomowa")},
+                                                       {AGlowne->Elektroujemno1, QStringLiteral("elektroujemnosc")},
+                                                       {AGlowne->Gsto1, QStringLiteral("gestosc")},
+                                                       {AGlowne->Promieatomowy1, QStringLiteral("promien-atomowy")},
+                                                       {AGlowne->Energiajonizacji1, QStringLiteral("energia-jonizacji")},
+                                                       {AGlowne->Temperaturatopnienia1, QStringLiteral("temperatura-topnienia")},
                                                        {AGlowne->Bezkolorw1, QStringLiteral("bez-kolorow")}};
     for (const auto& [item, name] : schemes) {
         item->trigger();
@@ -151,6 +157,13 @@ void ShootOtherWindows()
         Save(Informacje->grab(), QStringLiteral("information-") + page->objectName());
     }
     Save(GrabWithMenu(AGlowne, Informacje), QStringLiteral("information-beside-main"));
+    // the page "Więcej informacji" of a metal, a made element, a noble gas and the last element
+    for (const char* symbol : {"Fe", "Tc", "He", "Rg"}) {
+        AGlowne->Infoopire(QString::fromLatin1(symbol));
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet2);
+        QTest::qWait(100);
+        Save(Informacje->grab(), QStringLiteral("properties-") + QLatin1String(symbol));
+    }
     Informacje->hide();
     ShowAndWait(InfooProgz);
     Save(InfooProgz->grab(), QStringLiteral("about"));

@@ -46,6 +46,14 @@ void TPlainPanel::SetColor(TColor color)
         update();
 }
 
+void TPlainPanel::SetFontColor(TColor color)
+{
+    if (color == fontColor_)
+        return;
+    fontColor_ = color;
+    update();
+}
+
 void TPlainPanel::SetCaption(const QString& caption)
 {
     caption_ = caption;
@@ -61,7 +69,7 @@ void TPlainPanel::paintEvent(QPaintEvent*)
     DrawBevel(canvas, rect, inner_);
     if (!caption_.isEmpty()) {
         canvas.setFont(font());
-        canvas.setPen(ColorToRGB(clWindowText));
+        canvas.setPen(ColorToRGB(fontColor_));
         DrawText(canvas, this->rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
     }
 }

@@ -18,6 +18,9 @@ public:
     TColor Color() const { return color_; }
     // Changes only the background: caption, font and bevels stay.
     void SetColor(TColor color);
+    // The caption's colour, the window text's unless set.
+    TColor FontColor() const { return fontColor_; }
+    void SetFontColor(TColor color);
     QString Caption() const { return caption_; }
     void SetCaption(const QString& caption);
 
@@ -31,6 +34,7 @@ protected:
 private:
     Bevel outer_, inner_;
     TColor color_ = clBtnFace;
+    TColor fontColor_ = clWindowText;
     QString caption_;
     bool pressed_ = false;
 };
