@@ -408,7 +408,8 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
 {
     // Qt's tooltip sets its text in the pixel face, which has no larger glyphs; its frame, a line
     // in the tooltip's text colour, comes out grey when the style draws it for a larger ratio
-    if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("qtooltip_label"))
+    if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()
+        && watched->objectName() == QLatin1String("qtooltip_label"))
         PaintAtOneToOneFromNowOn(static_cast<QWidget*>(watched), [](QPainter& canvas, const QWidget& tip) {
             qDrawPlainRect(&canvas, tip.rect(), tip.palette().color(QPalette::ToolTipText));
         });
