@@ -3,6 +3,7 @@
 #include "FileAccess.h"
 #include "InOutError.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -102,8 +103,8 @@ std::optional<double> ElementProperties::Value(const QString& figure)
 
 PropertiesError::PropertiesError(const QString& path, int line, const QString& reason)
     : std::runtime_error("damaged properties file"),
-      message_(line > 0 ? QStringLiteral("Plik „%1” jest uszkodzony (wiersz %2): %3.").arg(path).arg(line).arg(reason)
-                        : QStringLiteral("Plik „%1” jest uszkodzony: %2.").arg(path, reason))
+      message_(line > 0 ? QStringLiteral("Plik „%1” jest uszkodzony (wiersz %2): %3.").arg(QDir::cleanPath(path)).arg(line).arg(reason)
+                        : QStringLiteral("Plik „%1” jest uszkodzony: %2.").arg(QDir::cleanPath(path), reason))
 {
 }
 

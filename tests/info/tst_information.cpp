@@ -383,6 +383,23 @@ private slots:
         QVERIFY(AGlowne->suiPanel1->isVisible());
     }
 
+    // A damaged figures' file is reported once, naming its line; the page stays hidden and every
+    // other page as before.
+    void aDamagedFiguresFileIsReportedOnce()
+    {
+        Program program;
+        program.Write("Zbiory/wlasciwosci.txt", "# figures\nNa\t22.990\t[Ne] 3s1\n");
+        program.Start();
+        ErrorRecorder errors;
+        for (const char* symbol : {"Na", "Fe", "Na"})
+            AGlowne->Infoopire(symbol);
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY2(errors.messages[0].contains(QDir::cleanPath(program.Path("Zbiory/wlasciwosci.txt"))), qPrintable(errors.messages[0]));
+        QVERIFY2(errors.messages[0].contains(QStringLiteral("(wiersz 2): 3 kolumn zamiast 12")), qPrintable(errors.messages[0]));
+        QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje"}));
+        QCOMPARE(Informacje->Label9->Caption(), QString::fromUtf8("Sód"));
+    }
+
     void aFileThatCannotBeReadStopsTheFilling_data()
     {
         QTest::addColumn<QByteArray>("description");
