@@ -211,6 +211,23 @@ private slots:
         AGlowne->Infoopire("He");
         QCOMPARE(Informacje->Properties->Values().mid(3, 4),
                  (QStringList{"18", "1", "brak danych", "0,1786 g/dm^3 (0 °C, 1013 hPa)"}));
+        // every element's figures on its page, none shown as missing that the file has
+        QStringList symbols;
+        for (const TileCell& cell : TileCells())
+            symbols << QLatin1String(cell.Symbol);
+        const auto figures = ReadProperties(DataFolder(QStringLiteral(ASSETS_DIR "/")), symbols).value();
+        for (const QString& symbol : symbols) {
+            AGlowne->Infoopire(symbol);
+            QVERIFY2(Program::VisibleTabs().contains(QString::fromUtf8("Więcej informacji")), qPrintable(symbol));
+            const QStringList shown = Informacje->Properties->Values();
+            const ElementProperties& p = figures[symbol];
+            const std::pair<int, QString> rows[] = {{0, p.AtomicWeight}, {5, p.Electronegativity}, {6, p.Density},
+                                                    {7, p.CovalentRadius}, {8, p.IonisationEnergy}};
+            for (const auto& [row, figure] : rows)
+                QVERIFY2(figure.isEmpty() ? shown[row] == QLatin1String("brak danych")
+                                          : shown[row].startsWith(QString(figure).replace(QLatin1Char('.'), QLatin1Char(','))),
+                         qPrintable(symbol + QLatin1Char(' ') + shown[row]));
+        }
         // the pointer resting on a tile, as the window receives it
         AGlowne->show();
         QVERIFY(WindowInput::Activate(AGlowne));
