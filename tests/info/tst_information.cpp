@@ -206,7 +206,7 @@ private slots:
                  (QStringList{"Podstawowe informacje", "Więcej informacji", "Stabilne izotopy", "Opis", "Rysunek"}));
         QCOMPARE(Informacje->Properties->Values(),
                  (QStringList{"55,845 u", "[Ar] 3d^6 4s^2", "d", "8", "4", "1,83 (skala Paulinga)",
-                              "7,874 g/cm^3 (ok. 20 °C)", "125 pm", "762,5 kJ/mol (pierwsza)", "+3, +2",
+                              "7,874 g/cm^3 (ok. 20 °C)", "132 pm", "762,5 kJ/mol (pierwsza)", "+3, +2",
                               "metal przejściowy"}));
         AGlowne->Infoopire("He");
         QCOMPARE(Informacje->Properties->Values().mid(3, 4),

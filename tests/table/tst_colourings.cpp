@@ -125,7 +125,7 @@ private slots:
         QTest::newRow("weight") << Colouring::AtomicWeight << "1.008 u – najmniej" << "282 u – najwięcej" << 111;
         QTest::newRow("electronegativity") << Colouring::Electronegativity << "0.7 – najmniej" << "3.98 – najwięcej" << 94;
         QTest::newRow("density") << Colouring::Density << "0.00008988 g/cm³ – najmniej" << "22.59 g/cm³ – najwięcej" << 96;
-        QTest::newRow("radius") << Colouring::AtomicRadius << "32 pm – najmniej" << "225 pm – najwięcej" << 71;
+        QTest::newRow("radius") << Colouring::AtomicRadius << "28 pm – najmniej" << "260 pm – najwięcej" << 96;
         QTest::newRow("ionisation") << Colouring::IonisationEnergy << "375.7 kJ/mol – najmniej" << "2372.3 kJ/mol – najwięcej" << 104;
     }
 

@@ -145,8 +145,6 @@ QMap<int, RepositoryElement> ReadRepository(const QString& elementsXml)
                 current.Configuration = text;
             else if (ref == QLatin1String("bo:electronegativityPauling"))
                 current.Electronegativity = text;
-            else if (ref == QLatin1String("bo:radiusCovalent"))
-                current.CovalentRadius = text;
             else if (ref == QLatin1String("bo:ionization"))
                 current.IonisationEnergy = text;
         }

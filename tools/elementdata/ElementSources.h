@@ -15,7 +15,6 @@ struct RepositoryElement {
     int DiscoveryYear = 0;  // the repository writes 0 for every element known before modern times
     QString Configuration;  // "Xe 4f14 5d10 6s2": a noble-gas core, then subshells
     QString Electronegativity;  // Pauling's scale, as written; empty where it has none
-    QString CovalentRadius;     // ångström, as written
     QString IonisationEnergy;   // the first, electronvolts, as written
 };
 

@@ -40,12 +40,6 @@ bool Measured(const QString& figure, const QString& what)
     return !figure.isEmpty() && Number(figure, what) > 0;
 }
 
-// Ångström to picometres, whole.
-QString Picometres(const QString& angstrom, const QString& what)
-{
-    return Measured(angstrom, what) ? QString::number(std::lround(Number(angstrom, what) * 100)) : QString();
-}
-
 // Electronvolts to kJ/mol, to a tenth where the repository gives four figures or more, else whole.
 QString KilojoulesPerMole(const QString& electronvolts, const QString& what)
 {
@@ -68,7 +62,7 @@ QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QStr
         if (IsPropertyField(c.Field))
             settled.insert(QString::number(c.AtomicNumber) + QLatin1Char(' ') + c.Field,
                            c.Value == QLatin1String("none") ? QString() : c.Value);
-    const QList<QStringList> rows = ReadTable(tablesFolder + QStringLiteral("/properties.tsv"), 5);
+    const QList<QStringList> rows = ReadTable(tablesFolder + QStringLiteral("/properties.tsv"), 6);
     if (rows.size() != elements.size())
         throw SourceError("properties.tsv must list the elements 1 to 111 in order");
     QByteArray text =
@@ -88,7 +82,9 @@ QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QStr
             return settled.contains(key) ? settled[key] : figure;
         };
         // a settlement of our own table's figure repeats it, so that neither changes alone
-        const QString states = row[4].section(QStringLiteral(" #"), 0, 0).trimmed();
+        const QString states = row[5].section(QStringLiteral(" #"), 0, 0).trimmed();
+        if (!row[4].isEmpty())
+            Number(row[4], what + QStringLiteral(" radius"));
         for (const auto& [field, ours] : {std::pair("weight", row[2]), std::pair("density", row[3]), std::pair("oxidation", states)})
             if (settledOr(field, ours) != ours)
                 throw SourceError(QStringLiteral("corrections settle %1 %2 as something other than properties.tsv gives").arg(what, QLatin1String(field)).toStdString());
@@ -105,7 +101,7 @@ QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QStr
             settledOr("electronegativity", Measured(source.Electronegativity, what) ? source.Electronegativity : QString()),
             row[3],
             row[3].isEmpty() ? QString() : QString::fromLatin1(gas ? "g/dm3" : "g/cm3"),
-            Picometres(source.CovalentRadius, what + QStringLiteral(" radius")),
+            row[4],
             settledOr("ionisation", KilojoulesPerMole(source.IonisationEnergy, what + QStringLiteral(" ionisation energy"))),
             states,
         };
