@@ -8,7 +8,7 @@
 #include "AboutWindow.h"
 #include "AtomWindow.h"
 #include "ColouringRules.h"
-#include "Cp1250.h"
+#include "TableLayout.h"
 #include "ElementProperties.h"
 
 #include <memory>
@@ -42,8 +42,8 @@ void CreateWindows(const DataFolder& folder)
         folder,
         [] {
             QStringList symbols;
-            for (int z = 1; z <= ElementTable::Count; ++z)
-                symbols << Cp1250ToString(AGlowne->Elements()[z].Symbol.Text());
+            for (const TileCell& cell : TileCells())
+                symbols << QLatin1String(cell.Symbol);
             return symbols;
         },
         ReportError);

@@ -5,10 +5,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -35,7 +37,7 @@ public:
     {
         const QStringList fields = line.Text.split(QLatin1Char('\t'));
         if (fields.size() != PropertiesColumns)
-            Fail(line, QStringLiteral("%1 kolumn zamiast %2").arg(fields.size()).arg(PropertiesColumns));
+            Fail(line, QStringLiteral("liczba kolumn: %1 zamiast %2").arg(QString::number(fields.size()), QString::number(PropertiesColumns)));
         ElementProperties element;
         element.Symbol = fields[0];
         if (!known_.contains(element.Symbol))
@@ -51,6 +53,8 @@ public:
             Fail(line, QStringLiteral("zły blok „%1”").arg(fields[3].left(8)));
         element.Block = fields[3][0];
         element.Group = fields[4].isEmpty() ? 0 : Whole(line, fields[4], 1, 18, QStringLiteral("grupa"));
+        if ((element.Group == 0) != (element.Block == QLatin1Char('f')))
+            Fail(line, QStringLiteral("grupę ma każdy pierwiastek poza blokiem f, i tylko on"));
         element.Period = Whole(line, fields[5], 1, 7, QStringLiteral("okres"));
         element.Electronegativity = Figure(line, fields[6], QStringLiteral("elektroujemność"));
         element.Density = Figure(line, fields[7], QStringLiteral("gęstość"));
@@ -84,7 +88,7 @@ private:
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok || value < least || value > most)
-            Fail(line, QStringLiteral("%1: „%2” poza zakresem %3–%4").arg(what, text.left(8)).arg(least).arg(most));
+            Fail(line, QStringLiteral("%1: „%2” poza zakresem %3–%4").arg(what, text.left(8), QString::number(least), QString::number(most)));
         return value;
     }
 
@@ -102,10 +106,23 @@ std::optional<double> ElementProperties::Value(const QString& figure)
 }
 
 PropertiesError::PropertiesError(const QString& path, int line, const QString& reason)
-    : std::runtime_error("damaged properties file"),
-      message_(line > 0 ? QStringLiteral("Plik „%1” jest uszkodzony (wiersz %2): %3.").arg(QDir::cleanPath(path)).arg(line).arg(reason)
-                        : QStringLiteral("Plik „%1” jest uszkodzony: %2.").arg(QDir::cleanPath(path), reason))
+    : PropertiesError(line > 0 ? QStringLiteral("Plik „%1” jest uszkodzony (wiersz %2): %3.")
+                                     .arg(QDir::cleanPath(path), QString::number(line), reason)
+                               : QStringLiteral("Plik „%1” jest uszkodzony: %2.").arg(QDir::cleanPath(path), reason))
 {
+}
+
+PropertiesError::PropertiesError(QString message) : std::runtime_error("properties file refused"), message_(std::move(message)) {}
+
+PropertiesError PropertiesError::Unreadable(const QString& path, const QString& reason)
+{
+    return PropertiesError(QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(QDir::cleanPath(path), reason));
+}
+
+QString ElementProperties::Shown(const QString& figure)
+{
+    QString text = figure;
+    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 QHash<QString, ElementProperties> ParseProperties(const QByteArray& text, const QString& path,
@@ -113,7 +130,8 @@ QHash<QString, ElementProperties> ParseProperties(const QByteArray& text, const 
 {
     Parser parser(path, knownSymbols);
     QHash<QString, ElementProperties> table;
-    const QList<QByteArray> lines = text.split('\n');
+    // a byte order mark, as some editors write before UTF-8
+    const QList<QByteArray> lines = (text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text).split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QByteArray bytes = lines[i];
         if (bytes.endsWith('\r'))
@@ -144,7 +162,7 @@ std::optional<QHash<QString, ElementProperties>> ReadProperties(const DataFolder
         text.resize(MaxPropertiesBytes + 1);
         text.resize(qsizetype(file.Read(text.data(), std::size_t(text.size()))));
     } catch (const std::exception& e) {
-        throw PropertiesError(path, 0, QStringLiteral("nie można go odczytać (%1)").arg(QString::fromLocal8Bit(e.what())));
+        throw PropertiesError::Unreadable(path, QString::fromLocal8Bit(e.what()));
     }
     if (text.size() > MaxPropertiesBytes) {
         // the line the limit falls in, named when it is the one that is too long
@@ -186,7 +204,7 @@ PropertiesStore::PropertiesStore(DataFolder folder, std::function<QStringList()>
 {
 }
 
-const QHash<QString, ElementProperties>& PropertiesStore::All()
+const QHash<QString, ElementProperties>& PropertiesStore::All(bool quietly)
 {
     if (!table_) {
         table_.emplace();
@@ -194,16 +212,17 @@ const QHash<QString, ElementProperties>& PropertiesStore::All()
             if (auto read = ReadProperties(folder_, knownSymbols_()))
                 *table_ = std::move(*read);
         } catch (const PropertiesError& e) {
-            if (reportError_)
-                reportError_(e.Message());
+            unreported_ = e.Message();
         }
     }
+    if (!quietly && !unreported_.isEmpty() && reportError_)
+        reportError_(std::exchange(unreported_, QString()));
     return *table_;
 }
 
-const ElementProperties* PropertiesStore::Find(const QString& symbol)
+const ElementProperties* PropertiesStore::Find(const QString& symbol, bool quietly)
 {
-    const QHash<QString, ElementProperties>& table = All();
+    const QHash<QString, ElementProperties>& table = All(quietly);
     const auto found = table.constFind(symbol);
     return found == table.cend() ? nullptr : &*found;
 }

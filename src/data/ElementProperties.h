@@ -37,6 +37,8 @@ struct ElementProperties {
 
     // The figure as a number, for scales; none where it is empty or bracketed ("[98]").
     static std::optional<double> Value(const QString& figure);
+    // The figure as written, with the user's decimal separator: "22,990" under Polish settings.
+    static QString Shown(const QString& figure);
 };
 
 // A file that is there but cannot be taken: its path, the line (0 for the file as a whole) and
@@ -44,9 +46,12 @@ struct ElementProperties {
 class PropertiesError : public std::runtime_error {
 public:
     PropertiesError(const QString& path, int line, const QString& reason);
+    // A file that is there but cannot be read at all, with the system's reason.
+    static PropertiesError Unreadable(const QString& path, const QString& reason);
     QString Message() const { return message_; }
 
 private:
+    explicit PropertiesError(QString message);
     QString message_;
 };
 
@@ -74,13 +79,16 @@ public:
     PropertiesStore(DataFolder folder, std::function<QStringList()> knownSymbols,
                     std::function<void(const QString& message)> reportError);
 
-    // The element's figures; none when the file is missing or damaged or lacks the element.
-    const ElementProperties* Find(const QString& symbol);
-    const QHash<QString, ElementProperties>& All();
+    // The element's figures; none when the file is missing or damaged or lacks the element. Quietly
+    // leaves a damaged file's report to the next call that is not quiet (a tooltip must not open a
+    // message box).
+    const ElementProperties* Find(const QString& symbol, bool quietly = false);
+    const QHash<QString, ElementProperties>& All(bool quietly = false);
 
 private:
     DataFolder folder_;
     std::function<QStringList()> knownSymbols_;
     std::function<void(const QString&)> reportError_;
     std::optional<QHash<QString, ElementProperties>> table_;  // read once asked for
+    QString unreported_;  // a damaged file's message not yet shown
 };

@@ -5,7 +5,6 @@
 #include "Label.h"
 #include "Text.h"
 
-#include <QLocale>
 #include <QPainter>
 
 namespace {
@@ -24,18 +23,11 @@ QFont RaisedFont()
     return font;
 }
 
-// A figure as written in the file ("0.968"), with the user's decimal separator.
-QString Localised(const QString& figure)
-{
-    QString text = figure;
-    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
-}
-
 QString OrNone(const QString& figure, const QString& unit = {})
 {
     if (figure.isEmpty())
         return QStringLiteral("brak danych");
-    return unit.isEmpty() ? Localised(figure) : Localised(figure) + QLatin1Char(' ') + unit;
+    return unit.isEmpty() ? ElementProperties::Shown(figure) : ElementProperties::Shown(figure) + QLatin1Char(' ') + unit;
 }
 
 // "[Ne] 3s1" marked for its superscripts: "[Ne] 3s^1".
@@ -115,22 +107,22 @@ PropertiesPage::PropertiesPage(QWidget* page)
 
 void PropertiesPage::Fill(const ElementProperties& element, const QString& kind)
 {
-    QString weight = Localised(element.AtomicWeight);
+    QString weight = ElementProperties::Shown(element.AtomicWeight);
     if (!weight.startsWith(QLatin1Char('[')))
         weight += QStringLiteral(" u");
     QString density = QStringLiteral("brak danych");
     if (!element.Density.isEmpty())
-        density = Localised(element.Density) + (element.Basis == DensityBasis::Gas
+        density = ElementProperties::Shown(element.Density) + (element.Basis == DensityBasis::Gas
                                                      ? QStringLiteral(" g/dm^3 (0 °C, 1013 hPa)")
                                                      : QStringLiteral(" g/cm^3 (ok. 20 °C)"));
     const QString values[Rows] = {
         weight,
         MarkedConfiguration(element.Configuration),
         QString(element.Block),
-        element.Group == 0 ? QStringLiteral("brak (szereg f)") : QString::number(element.Group),
+        element.Group == 0 ? QStringLiteral("brak (blok f)") : QString::number(element.Group),
         QString::number(element.Period),
         element.Electronegativity.isEmpty() ? QStringLiteral("brak danych")
-                                            : Localised(element.Electronegativity) + QStringLiteral(" (skala Paulinga)"),
+                                            : ElementProperties::Shown(element.Electronegativity) + QStringLiteral(" (skala Paulinga)"),
         density,
         OrNone(element.CovalentRadius, QStringLiteral("pm")),
         OrNone(element.IonisationEnergy, QStringLiteral("kJ/mol (pierwsza)")),

@@ -130,10 +130,9 @@ void TAGlowne::ColourByFigure(Colouring colouring)
         if (const int number = TileAt(paint.Column, paint.Row))
             panels_[std::size_t(number)]->SetFontColor(scale.TextColours[i]);
     }
-    if (scale.Legend.empty())
-        Ukryj_legende();
-    else
-        ReplaceLegend(scale.Legend, scale.Caption);
+    // without the figures' file, or with a damaged one, the legend says why the tiles stay plain
+    ReplaceLegend(scale.Legend.empty() ? std::vector<LegendEntry>{{clBtnFace, QStringLiteral("brak danych")}} : scale.Legend,
+                  scale.Caption);
 }
 
 void TAGlowne::Koloruj_tablice(Colouring colouring)

@@ -116,7 +116,7 @@ const ColouringRules& RulesOf(Colouring colouring)
     // among the red shades the chosen element is the one plain tile
     static const ColouringRules atomCount = {true, false, true, LegendOf(AtomCountLegend), clBtnFace};
     // a scale's legend follows the figures (PropertyScales.h); the chosen element plain, as above
-    static const ColouringRules scale = {true, true, true, {}, clBtnFace};
+    static const ColouringRules scale = {true, false, true, {}, clBtnFace};
     switch (colouring) {
     case Colouring::MetalsAndNonMetals: return metalsAndNonMetals;
     case Colouring::MetalKinds: return metalKinds;

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-// The five colourings of the menu "Kolorowanie" as data: which tile takes which colour, the legend
+// The colourings of the menu "Kolorowanie" as data: which tile takes which colour, the legend
 // that explains the colours, the steps the window takes around the painting, and the colour that
 // marks the element chosen for the information window.
 

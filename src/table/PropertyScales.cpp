@@ -120,9 +120,9 @@ ScaleColouring ColourByScale(const PropertyScale& scale, const std::vector<TileV
         const bool end = step == 0 || step == Steps - 1;
         QString text = Figure(value, end ? 6 : 3) + unit;
         if (step == 0)
-            text += QStringLiteral(" – najmniej");
+            text += QStringLiteral(" (min.)");
         else if (step == Steps - 1)
-            text += QStringLiteral(" – najwięcej");
+            text += QStringLiteral(" (maks.)");
         result.Legend.push_back({ViridisAt(place), text});
     }
     return result;

@@ -120,7 +120,7 @@ public:
     void Ukryj_legende();
     // The three views' timers off and their check boxes unchecked.
     void Zatrzymaj_animacje_tablicy();
-    // Checks the colouring's item (clearing the seven others of the group), then paints the table
+    // Checks the colouring's item (clearing the others of the group), then paints the table
     // and fills the legend as the colouring's rules say.
     void Koloruj_tablice(Colouring colouring);
     // Repaints the active colouring and marks the element (an index into the element table).
@@ -171,7 +171,7 @@ private:
     // The indexes of the records whose Polish name, symbol or Latin name is the text, one for each
     // field that matches, in the order of the table and the fields.
     QList<int> Matches(const QString& text) const;
-    // Checks the item of the group of colourings and views, clearing the seven others.
+    // Checks the item of the group of colourings and views, clearing the others.
     void CheckInGroup(TMenuItem* own);
     // Shows entries 1 to k of the legend with their colours and texts, and the legend.
     void FillLegend(const std::vector<LegendEntry>& legend, const QString& caption = QStringLiteral("Legenda kolorów"));

@@ -9,7 +9,6 @@
 #include "Cp1250.h"
 
 #include <QHelpEvent>
-#include <QLocale>
 #include <QToolTip>
 
 
@@ -59,8 +58,9 @@ QString TAGlowne::TileToolTip(const QString& symbol)
     QString text = QStringLiteral("%1 (%2) — liczba atomowa %3")
                        .arg(Cp1250ToString(record.PolishName.Text()), symbol)
                        .arg(record.AtomicNumber);
-    if (const ElementProperties* properties = properties_ ? properties_->Find(symbol) : nullptr)
-        text += QStringLiteral(", masa atomowa ") + QString(properties->AtomicWeight).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    // quietly: a damaged file is reported where the figures are shown, not over a tooltip
+    if (const ElementProperties* properties = properties_ ? properties_->Find(symbol, true) : nullptr)
+        text += QStringLiteral(", masa atomowa ") + ElementProperties::Shown(properties->AtomicWeight);
     return text;
 }
 

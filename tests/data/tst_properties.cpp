@@ -27,7 +27,7 @@ class TestProperties : public QObject {
 private slots:
     void aGoodLineIsTaken()
     {
-        const auto table = ParseProperties("# comment\n\n" + Sodium, QStringLiteral("w.txt"), Known);
+        const auto table = ParseProperties("\xEF\xBB\xBF# comment\n\n" + Sodium, QStringLiteral("w.txt"), Known);
         QCOMPARE(table.size(), 1);
         const ElementProperties& na = table[QStringLiteral("Na")];
         QCOMPARE(na.AtomicWeight, QStringLiteral("22.990"));
@@ -46,14 +46,16 @@ private slots:
         QByteArray commaDecimal = Sodium;
         commaDecimal.replace("0.968", "0,968");
         QTest::newRow("bad number") << ("# x\n" + commaDecimal) << 2 << QStringLiteral("gęstość");
-        QTest::newRow("too few columns") << QByteArray("Na\t22.990\n") << 1 << QStringLiteral("2 kolumn zamiast 12");
-        QTest::newRow("too many columns") << QByteArray(Sodium).replace('\n', "\tx\n") << 1 << QStringLiteral("13 kolumn");
+        QTest::newRow("too few columns") << QByteArray("Na\t22.990\n") << 1 << QStringLiteral("liczba kolumn: 2 zamiast 12");
+        QTest::newRow("too many columns") << QByteArray(Sodium).replace('\n', "\tx\n") << 1 << QStringLiteral("liczba kolumn: 13");
         QTest::newRow("unknown symbol") << QByteArray(Sodium).replace("Na\t", "Xx\t") << 1 << QStringLiteral("nieznany symbol „Xx”");
         QTest::newRow("twice") << (Sodium + Sodium) << 2 << QStringLiteral("drugi raz");
         QTest::newRow("not UTF-8") << QByteArray(Sodium).replace("+1", "+\xb1") << 1 << QStringLiteral("UTF-8");
         QTest::newRow("bad configuration") << QByteArray(Sodium).replace("3s1", "3x1") << 1 << QStringLiteral("konfiguracja");
         QTest::newRow("bad state") << QByteArray(Sodium).replace("+1\n", "+9\n") << 1 << QStringLiteral("stopień utlenienia");
         QTest::newRow("a long line") << QByteArray(4000, 'x') << 1 << QStringLiteral("dłuższy niż 1024");
+        QTest::newRow("no group outside f") << QByteArray(Sodium).replace("\ts\t1\t", "\ts\t\t") << 1 << QStringLiteral("blokiem f");
+        QTest::newRow("%1 in a field") << QByteArray(Sodium).replace("\t1\t3\t", "\t%1\t3\t") << 1 << QStringLiteral("„%1” poza zakresem 1–18");
     }
 
     void damagedLinesAreRefusedNamingTheLine()
@@ -84,6 +86,15 @@ private slots:
         }
         QTemporaryDir empty;
         QCOMPARE(ReadProperties(DataFolder(empty.path() + QLatin1Char('/')), Known), std::nullopt);
+        // a folder in the file's place is no damaged file, but one that cannot be read
+        QVERIFY(QDir().mkpath(empty.path() + QStringLiteral("/Zbiory/wlasciwosci.txt")));
+        try {
+            ReadProperties(DataFolder(empty.path() + QLatin1Char('/')), Known);
+            QFAIL("taken");
+        } catch (const PropertiesError& e) {
+            QVERIFY2(e.Message().startsWith(QStringLiteral("Nie można odczytać pliku „%1/Zbiory/wlasciwosci.txt”: ").arg(empty.path())),
+                     qPrintable(e.Message()));
+        }
     }
 
     // The store reads when first asked, reports a damaged file once and then has nothing.
@@ -95,6 +106,8 @@ private slots:
         int asked = 0;
         PropertiesStore store(folder, [&] { ++asked; return Known; }, [&](const QString& m) { reports << m; });
         QCOMPARE(asked, 0);
+        QCOMPARE(store.Find(QStringLiteral("Na"), true), nullptr);  // a tooltip's look-up: no report yet
+        QCOMPARE(reports.size(), 0);
         QCOMPARE(store.Find(QStringLiteral("Na")), nullptr);
         QCOMPARE(store.Find(QStringLiteral("Fe")), nullptr);
         QCOMPARE(reports.size(), 1);

@@ -394,7 +394,7 @@ private slots:
         program.Start();
         AGlowne->Masaatomowa1->trigger();
         QCOMPARE(tile("Fe")->Color(), clBtnFace);
-        QVERIFY(!AGlowne->suiPanel1->isVisible());
+        QCOMPARE(AGlowne->LKolor(1)->Caption(), QStringLiteral("brak danych"));
         AGlowne->Temperaturatopnienia1->trigger();
         QCOMPARE(tile("C")->Color(), ViridisAt(1));  // 4489 °C, the highest
         QVERIFY(AGlowne->suiPanel1->isVisible());
@@ -412,7 +412,7 @@ private slots:
             AGlowne->Infoopire(symbol);
         QCOMPARE(errors.messages.size(), 1);
         QVERIFY2(errors.messages[0].contains(QDir::cleanPath(program.Path("Zbiory/wlasciwosci.txt"))), qPrintable(errors.messages[0]));
-        QVERIFY2(errors.messages[0].contains(QStringLiteral("(wiersz 2): 3 kolumn zamiast 12")), qPrintable(errors.messages[0]));
+        QVERIFY2(errors.messages[0].contains(QStringLiteral("(wiersz 2): liczba kolumn: 3 zamiast 12")), qPrintable(errors.messages[0]));
         QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje"}));
         QCOMPARE(Informacje->Label9->Caption(), QString::fromUtf8("Sód"));
     }

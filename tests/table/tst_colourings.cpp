@@ -122,11 +122,11 @@ private slots:
         QTest::addColumn<QString>("least");
         QTest::addColumn<QString>("most");
         QTest::addColumn<int>("painted");
-        QTest::newRow("weight") << Colouring::AtomicWeight << "1.008 u – najmniej" << "282 u – najwięcej" << 111;
-        QTest::newRow("electronegativity") << Colouring::Electronegativity << "0.7 – najmniej" << "3.98 – najwięcej" << 94;
-        QTest::newRow("density") << Colouring::Density << "0.00008988 g/cm³ – najmniej" << "22.59 g/cm³ – najwięcej" << 96;
-        QTest::newRow("radius") << Colouring::AtomicRadius << "28 pm – najmniej" << "260 pm – najwięcej" << 96;
-        QTest::newRow("ionisation") << Colouring::IonisationEnergy << "375.7 kJ/mol – najmniej" << "2372.3 kJ/mol – najwięcej" << 104;
+        QTest::newRow("weight") << Colouring::AtomicWeight << "1.008 u (min.)" << "282 u (maks.)" << 111;
+        QTest::newRow("electronegativity") << Colouring::Electronegativity << "0.7 (min.)" << "3.98 (maks.)" << 94;
+        QTest::newRow("density") << Colouring::Density << "0.00008988 g/cm³ (min.)" << "22.59 g/cm³ (maks.)" << 96;
+        QTest::newRow("radius") << Colouring::AtomicRadius << "28 pm (min.)" << "260 pm (maks.)" << 96;
+        QTest::newRow("ionisation") << Colouring::IonisationEnergy << "375.7 kJ/mol (min.)" << "2372.3 kJ/mol (maks.)" << 104;
     }
 
     void scalesFollowTheFigures()
@@ -135,6 +135,8 @@ private slots:
         QFETCH(QString, least);
         QFETCH(QString, most);
         QFETCH(int, painted);
+        const QLocale before;
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
         QLocale::setDefault(QLocale::c());
         const std::vector<TileValue> values = ShippedValues(colouring);
         const ScaleColouring scale = ColourByScale(ScaleOf(colouring), values);
@@ -160,7 +162,6 @@ private slots:
             QVERIFY(Lightness(scale.Legend[i].Color) > Lightness(scale.Legend[i - 1].Color));
         QCOMPARE(scale.TextColours.size(), scale.Paints.size());
         QCOMPARE(ViridisAt(0) == scale.Legend.front().Color, true);
-        QLocale::setDefault(QLocale());
     }
 
     void textContrastsAndKindsAreNamed()
