@@ -65,8 +65,13 @@ public:
         element.CovalentRadius = Figure(line, fields[9], QStringLiteral("promień atomowy"));
         element.IonisationEnergy = Figure(line, fields[10], QStringLiteral("energia jonizacji"));
         static const QRegularExpression state(QStringLiteral("^(0|[+-][1-8])$"));
-        if (!fields[11].isEmpty())
-            element.OxidationStates = fields[11].split(QLatin1Char(','));
+        QString states = fields[11];
+        const QLatin1String predicted(" (przewidywane)");
+        element.StatesPredicted = states.endsWith(predicted);
+        if (element.StatesPredicted)
+            states.chop(predicted.size());
+        if (!states.isEmpty())
+            element.OxidationStates = states.split(QLatin1Char(','));
         for (const QString& s : element.OxidationStates)
             if (!state.match(s).hasMatch())
                 Fail(line, QStringLiteral("zły stopień utlenienia „%1”").arg(s.left(8)));

@@ -34,6 +34,7 @@ struct ElementProperties {
     QString CovalentRadius;          // pm
     QString IonisationEnergy;        // the first, kJ/mol
     QStringList OxidationStates;     // the most common first: "+3", "+2"
+    bool StatesPredicted = false;    // calculated, or seen in a handful of atoms only
 
     // The figure as a number, for scales; none where it is empty or bracketed ("[98]").
     static std::optional<double> Value(const QString& figure);

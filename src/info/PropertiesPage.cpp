@@ -126,7 +126,9 @@ void PropertiesPage::Fill(const ElementProperties& element, const QString& kind)
         density,
         OrNone(element.CovalentRadius, QStringLiteral("pm")),
         OrNone(element.IonisationEnergy, QStringLiteral("kJ/mol (pierwsza)")),
-        element.OxidationStates.isEmpty() ? QStringLiteral("brak danych") : element.OxidationStates.join(QStringLiteral(", ")),
+        element.OxidationStates.isEmpty()
+            ? QStringLiteral("brak danych")
+            : element.OxidationStates.join(QStringLiteral(", ")) + (element.StatesPredicted ? QStringLiteral(" (przewidywane)") : QString()),
         kind.isEmpty() ? QStringLiteral("brak danych") : kind,
     };
     for (int row = 0; row < Rows; ++row)

@@ -35,6 +35,11 @@ private slots:
         QCOMPARE(ElementProperties::Value(na.Density), std::optional<double>(0.968));
         QCOMPARE(ElementProperties::Value(QStringLiteral("[98]")), std::optional<double>());
         QCOMPARE(na.OxidationStates, QStringList{QStringLiteral("+1")});
+        QVERIFY(!na.StatesPredicted);
+        const auto rg = ParseProperties("Na\t[282]\t[Rn] 5f14 6d9 7s2\td\t11\t7\t\t\t\t\t\t+3,+1 (przewidywane)\n",
+                                        QStringLiteral("w.txt"), Known);
+        QCOMPARE(rg[QStringLiteral("Na")].OxidationStates, (QStringList{QStringLiteral("+3"), QStringLiteral("+1")}));
+        QVERIFY(rg[QStringLiteral("Na")].StatesPredicted);
     }
 
     // Each damage is refused with the file, the line and what is wrong, in Polish.

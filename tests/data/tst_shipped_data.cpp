@@ -331,6 +331,9 @@ private slots:
         QCOMPARE(table[QStringLiteral("Ce")].Block, QLatin1Char('f'));
         QCOMPARE(table[QStringLiteral("He")].Block, QLatin1Char('s'));
         QCOMPARE(table[QStringLiteral("Rg")].Group, 11);
+        // the states of the superheavy elements are calculated; lawrencium's +3 is measured
+        QVERIFY(table[QStringLiteral("Rf")].StatesPredicted && table[QStringLiteral("Rg")].StatesPredicted);
+        QVERIFY(!table[QStringLiteral("Lr")].StatesPredicted && !table[QStringLiteral("Fe")].StatesPredicted);
     }
 
     // Every element has its line, whose configuration holds as many electrons as its atomic number.

@@ -68,7 +68,8 @@ QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QStr
     QByteArray text =
         "# Więcej informacji: symbol, atomic weight, configuration, block, group, period, electronegativity\n"
         "# (Pauling), density, its unit (g/cm3 near 20 C; g/dm3 for a gas at 0 C and 1013 hPa), covalent\n"
-        "# radius (pm), first ionisation energy (kJ/mol), oxidation states (the most common first).\n"
+        "# radius (pm), first ionisation energy (kJ/mol), oxidation states (the most common first;\n"
+        "# \"(przewidywane)\" after states that are calculated or seen in a handful of atoms only).\n"
         "# Made by generate_element_data from tools/elementdata; an empty field: no figure.\n";
     for (int i = 0; i < elements.size(); ++i) {
         const ShippedElement& element = elements[i];
@@ -103,7 +104,8 @@ QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QStr
             row[3].isEmpty() ? QString() : QString::fromLatin1(gas ? "g/dm3" : "g/cm3"),
             row[4],
             settledOr("ionisation", KilojoulesPerMole(source.IonisationEnergy, what + QStringLiteral(" ionisation energy"))),
-            states,
+            // from rutherfordium on, the states are calculated or seen in a handful of atoms
+            row[5].contains(QLatin1String("# predicted")) ? states + QStringLiteral(" (przewidywane)") : states,
         };
         text += fields.join(QLatin1Char('\t')).toUtf8() + '\n';
     }

@@ -9,7 +9,8 @@
 // "Zbiory/wlasciwosci.txt", the figures of the page "Więcej informacji": the atomic weight, density,
 // covalent radius and oxidation states of our table properties.tsv; the configuration as settled
 // for the shells, with its noble-gas core in brackets; block, group and period from the element's
-// cell; and the repository's electronegativity and first ionisation energy (in kJ/mol).
+// cell; and the repository's electronegativity and first ionisation energy (in kJ/mol). States the
+// table marks as predicted are followed by " (przewidywane)".
 // A gas at 20 °C has its density in g/dm³, every other element in g/cm³. Raises SourceError when
 // the table lacks an element or a figure cannot be read.
 QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QString& elementsXml,
