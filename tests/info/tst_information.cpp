@@ -228,9 +228,10 @@ private slots:
                                           : shown[row].startsWith(QString(figure).replace(QLatin1Char('.'), QLatin1Char(','))),
                          qPrintable(symbol + QLatin1Char(' ') + shown[row]));
         }
-        // the pointer resting on a tile, as the window receives it
+        // the pointer resting on a tile, as the window receives it, while the information window
+        // has the focus
         AGlowne->show();
-        QVERIFY(WindowInput::Activate(AGlowne));
+        QVERIFY(WindowInput::Activate(Informacje));
         for (const TileCell& cell : TileCells())
             if (QByteArray(cell.Symbol) == "Na")
                 WindowInput::Move(AGlowne, AGlowne->Panel(cell.Number)->geometry().center());
