@@ -140,6 +140,17 @@ private slots:
         QTEST(Text(ParseRtf(rtf)).remove(QChar(QChar::ReplacementCharacter)).remove('\n'), "text");
     }
 
+    // A row's end takes the tab after its last cell; where that tab was a run of its own (in a
+    // format of its own), no empty run is left behind.
+    void aRowEndLeavesNoEmptyRun()
+    {
+        const QList<RtfParagraph> paragraphs = ParseRtf("{\\rtf1 x{\\b\\tab}\\row y\\par}");
+        QCOMPARE(Text(paragraphs), QString("x\ny"));
+        for (const RtfParagraph& paragraph : paragraphs)
+            for (const RtfRun& run : paragraph.Runs)
+                QVERIFY(!run.Text.isEmpty());
+    }
+
     void descriptionsThatAreNotRtfArePlainWindows1250Text()
     {
         QTextDocument document;

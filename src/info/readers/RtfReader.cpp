@@ -363,6 +363,8 @@ private:
 
     void Append(const QString& text)
     {
+        if (text.isEmpty())
+            return;
         RtfRun format = State().Format;
         if (format.Family.isEmpty())
             format.Family = DefaultFamily();
@@ -394,8 +396,11 @@ private:
         if (State().Where != Destination::Text)
             return;
         FlushText();
-        if (!paragraph_.Runs.isEmpty() && paragraph_.Runs.back().Text.endsWith(QLatin1Char('\t')))
+        if (!paragraph_.Runs.isEmpty() && paragraph_.Runs.back().Text.endsWith(QLatin1Char('\t'))) {
             paragraph_.Runs.back().Text.chop(1);
+            if (paragraph_.Runs.back().Text.isEmpty())  // a run that held only that tab goes with it
+                paragraph_.Runs.removeLast();
+        }
         FinishParagraph(true);
     }
 
