@@ -95,6 +95,27 @@ QStringList CsvFields(const QString& line)
     return fields;
 }
 
+// PubChem's rows of the elements 1 to 111, each field by its column's name; none when the second
+// source is not installed.
+QList<QHash<QString, QString>> PubChemElements()
+{
+    QList<QHash<QString, QString>> rows;
+    const QStringList lines = QString::fromUtf8(ReadFile(QStringLiteral(PUBCHEM_ELEMENTS))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (lines.isEmpty())
+        return rows;
+    const QStringList header = CsvFields(lines[0].trimmed());
+    for (int i = 1; i < lines.size(); ++i) {
+        const QStringList fields = CsvFields(lines[i].trimmed());
+        QHash<QString, QString> row;
+        for (int c = 0; c < header.size() && c < fields.size(); ++c)
+            row.insert(header[c], fields[c]);
+        const int z = row.value(QStringLiteral("AtomicNumber")).toInt();
+        if (z >= 1 && z <= 111)
+            rows.append(row);
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestShippedData : public QObject {
@@ -225,23 +246,18 @@ private slots:
     // slip of a digit in the table shows as an unexplained disagreement.
     void disagreementsWithASecondSourceAreAllSettled()
     {
-        const QByteArray csv = ReadFile(QStringLiteral(PUBCHEM_ELEMENTS));
-        if (csv.isEmpty())
+        const QList<QHash<QString, QString>> pubChem = PubChemElements();
+        if (pubChem.isEmpty())
             QSKIP("the second source (npm periodic-table-data) is not installed; the set-up step fetches it");
         QMap<QString, QString> settled;
         for (const Correction& c : ReadCorrections(QStringLiteral(TABLES_DIR "/corrections.tsv")))
             settled.insert(QString::number(c.AtomicNumber) + QLatin1Char(' ') + c.Field, c.Reason);
 
         const QList<ShippedElement> ours = SettleElements(QStringLiteral(BODR_DIR "/elements.xml"), QStringLiteral(TABLES_DIR));
-        const QStringList lines = QString::fromUtf8(csv).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const QStringList header = CsvFields(lines[0].trimmed());
-        const auto column = [&](const char* name) { return int(header.indexOf(QLatin1String(name))); };
         QStringList unsettled;
-        for (int i = 1; i < lines.size(); ++i) {
-            const QStringList f = CsvFields(lines[i].trimmed());
-            const int z = f[column("AtomicNumber")].toInt();
-            if (z < 1 || z > 111)
-                continue;
+        for (const QHash<QString, QString>& f : pubChem) {
+            const auto column = [&](const char* name) { return f.value(QLatin1String(name)); };
+            const int z = column("AtomicNumber").toInt();
             const ShippedElement& e = ours[z - 1];
             const auto check = [&](const char* field, bool agrees) {
                 const QString key = QString::number(z) + QLatin1Char(' ') + QLatin1String(field);
@@ -252,20 +268,20 @@ private slots:
             };
             const auto temperature = [&](const char* name, double celsius) {
                 bool present = false;
-                const double kelvin = f[column(name)].toDouble(&present);
+                const double kelvin = column(name).toDouble(&present);
                 if (present != (celsius != 0.0))
                     return false;
                 return !present || std::abs(kelvin - 273.15 - celsius) <= 5.0;
             };
             check("melting", temperature("MeltingPoint", e.MeltingPoint));
             check("boiling", temperature("BoilingPoint", e.BoilingPoint));
-            const QString year = f[column("YearDiscovered")];
+            const QString year = column("YearDiscovered");
             check("year", year == QLatin1String("Ancient") ? e.DiscoveryYear == 0 : year.toInt() == e.DiscoveryYear);
             QList<int> shells;
             static const QMap<QString, QList<int>> cores = {
                 {"He", {2}}, {"Ne", {2, 8}}, {"Ar", {2, 8, 8}}, {"Kr", {2, 8, 18, 8}},
                 {"Xe", {2, 8, 18, 18, 8}}, {"Rn", {2, 8, 18, 32, 18, 8}}};
-            QString configuration = f[column("ElectronConfiguration")];
+            QString configuration = column("ElectronConfiguration");
             if (configuration.startsWith(QLatin1Char('['))) {
                 shells = cores.value(configuration.mid(1, 2));
                 configuration = configuration.mid(4);
@@ -354,23 +370,18 @@ private slots:
     // states. PubChem gives van der Waals radii, not covalent ones, so the radius is not compared.
     void propertiesAgreeWithASecondSource()
     {
-        const QByteArray csv = ReadFile(QStringLiteral(PUBCHEM_ELEMENTS));
-        if (csv.isEmpty())
+        const QList<QHash<QString, QString>> pubChem = PubChemElements();
+        if (pubChem.isEmpty())
             QSKIP("the second source (npm periodic-table-data) is not installed; the set-up step fetches it");
         QSet<QString> settled;
         for (const Correction& c : ReadCorrections(QStringLiteral(TABLES_DIR "/corrections.tsv")))
             settled.insert(QString::number(c.AtomicNumber) + QLatin1Char(' ') + c.Field);
         const QHash<QString, ElementProperties> table = ShippedProperties();
-        const QStringList lines = QString::fromUtf8(csv).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const QStringList header = CsvFields(lines[0].trimmed());
-        const auto column = [&](const char* name) { return int(header.indexOf(QLatin1String(name))); };
         QStringList unsettled;
-        for (int i = 1; i < lines.size(); ++i) {
-            const QStringList f = CsvFields(lines[i].trimmed());
-            const int z = f[column("AtomicNumber")].toInt();
-            if (z < 1 || z > 111)
-                continue;
-            const ElementProperties& p = table[f[column("Symbol")]];
+        for (const QHash<QString, QString>& f : pubChem) {
+            const auto column = [&](const char* name) { return f.value(QLatin1String(name)); };
+            const int z = column("AtomicNumber").toInt();
+            const ElementProperties& p = table[column("Symbol")];
             const auto check = [&](const char* field, bool agrees) {
                 if (!agrees && !settled.contains(QString::number(z) + QLatin1Char(' ') + QLatin1String(field)))
                     unsettled.append(p.Symbol + QLatin1Char(' ') + QLatin1String(field));
@@ -384,14 +395,14 @@ private slots:
                     return false;
                 return !present || std::abs(*a - b) <= (absolute ? tolerance : tolerance * b);
             };
-            const QString mass = f[column("AtomicMass")];
+            const QString mass = column("AtomicMass");
             const bool bracketed = p.AtomicWeight.startsWith(QLatin1Char('['));
             check("weight", bracketed ? near(p.AtomicWeight.mid(1).chopped(1), mass, 1.5, 1, true) : near(p.AtomicWeight, mass, 0.01));
-            check("electronegativity", near(p.Electronegativity, f[column("Electronegativity")], 0.05, 1, true));
-            check("ionisation", near(p.IonisationEnergy, f[column("IonizationEnergy")], 0.01, 96.485332));
-            check("density", near(p.Density, f[column("Density")], 0.03, p.Basis == DensityBasis::Gas ? 1000 : 1));
+            check("electronegativity", near(p.Electronegativity, column("Electronegativity"), 0.05, 1, true));
+            check("ionisation", near(p.IonisationEnergy, column("IonizationEnergy"), 0.01, 96.485332));
+            check("density", near(p.Density, column("Density"), 0.03, p.Basis == DensityBasis::Gas ? 1000 : 1));
             QStringList states;
-            for (QString state : f[column("OxidationStates")].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            for (QString state : column("OxidationStates").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
                 state = state.trimmed();
                 states << (state.front().isDigit() && state != QLatin1String("0") ? QLatin1Char('+') + state : state);
             }
