@@ -10,6 +10,7 @@
 #include "ColouringRules.h"
 #include "TableLayout.h"
 #include "ElementProperties.h"
+#include "QuizWindow.h"
 
 #include <memory>
 
@@ -17,6 +18,7 @@ TAGlowne* AGlowne = nullptr;
 TInformacje* Informacje = nullptr;
 TInfooProgz* InfooProgz = nullptr;
 TOknoA3D* OknoA3D = nullptr;
+TSprawdzSie* SprawdzSie = nullptr;
 
 namespace {
 
@@ -49,11 +51,20 @@ void CreateWindows(const DataFolder& folder)
         ReportError);
     Informacje->SetProperties(Properties.get(), KindOf);
     AGlowne->SetProperties(Properties.get());
+    AGlowne->SetQuizOpener([folder] {
+        if (!SprawdzSie)
+            SprawdzSie = new TSprawdzSie(AGlowne, folder, QuizOptionsPath());
+        SprawdzSie->show();
+        SprawdzSie->raise();
+        SprawdzSie->activateWindow();
+    });
     OknoA3D->OnShownChanged = [](bool shown) { AGlowne->Wizualizacja3D1->SetChecked(shown); };
 }
 
 void DestroyWindows()
 {
+    delete SprawdzSie;
+    SprawdzSie = nullptr;
     delete OknoA3D;
     delete InfooProgz;
     delete Informacje;

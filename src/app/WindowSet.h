@@ -6,12 +6,15 @@ class TAGlowne;
 class TInformacje;
 class TInfooProgz;
 class TOknoA3D;
+class TSprawdzSie;
 
 // The program's four windows, each created once and living until the program ends.
 extern TAGlowne* AGlowne;
 extern TInformacje* Informacje;
 extern TInfooProgz* InfooProgz;
 extern TOknoA3D* OknoA3D;
+// The practice window, made when "Sprawdź się…" first asks for it.
+extern TSprawdzSie* SprawdzSie;
 
 // Creates the windows in their order (main, information, about, 3D), each reference set before its
 // creation handler runs, and wires them together. Only the main window is shown.

@@ -39,7 +39,13 @@ void TAGlowne::Ukryj_legende()
         legendLabels_[std::size_t(entry)]->hide();
     for (int entry = 1; entry <= 6; ++entry)
         swatches_[std::size_t(entry)]->hide();
-    suiPanel1->hide();
+    ShowLegend(false);
+}
+
+void TAGlowne::ShowLegend(bool shown)
+{
+    legendWanted_ = shown;
+    suiPanel1->setVisible(shown && !plainForQuestion_);
 }
 
 void TAGlowne::Zatrzymaj_animacje_tablicy()
@@ -69,7 +75,7 @@ void TAGlowne::FillLegend(const std::vector<LegendEntry>& legend, const QString&
         legendLabels_[entry]->show();
         legendLabels_[entry]->SetCaption(legend[entry - 1].Text);
     }
-    suiPanel1->show();
+    ShowLegend(true);
 }
 
 void TAGlowne::ReplaceLegend(const std::vector<LegendEntry>& legend, const QString& caption)

@@ -68,6 +68,8 @@ void TAGlowne::BuildFrameAndMenu()
     Liczbaatomw2 = add(Interakcje1, "Liczba atomów", "Liczbaatomw2", &TAGlowne::Liczbaatomw2Click);
     Datyodkry1 = add(Interakcje1, "Daty odkryć", "Datyodkry1", &TAGlowne::Datyodkry1Click);
     Stanyskupienia1 = add(Interakcje1, "Stany skupienia", "Stanyskupienia1", &TAGlowne::Stanyskupienia1Click);
+    N3 = add(Interakcje1, "-", "N3");
+    Sprawdsi1 = add(Interakcje1, "Sprawdź się…", "Sprawdsi1", &TAGlowne::Sprawdsi1Click);
     Pomoc1 = add(MainMenu1, "Pomoc", "Pomoc1");
     Informacjeoprogramie1 = add(Pomoc1, "Informacje o programie", "Informacjeoprogramie1", &TAGlowne::Informacjeoprogramie1Click);
 

@@ -10,6 +10,7 @@
 //                   views, and the mark of the chosen element
 //   Views.cpp       the three views of "Interakcje" (atom count, discovery dates, states of matter)
 //   Search.cpp      the search box and "Szukaj"
+//   TileQuestions.cpp  the practice window's menu item, and the table answering its questions
 // The rules the colourings and views paint by, apart from any widget, are in ColouringRules and
 // ViewRules; where every tile and label stands is in TableLayout.
 
@@ -64,6 +65,16 @@ public:
     // atomowa 22,990".
     QString TileToolTip(const QString& symbol);
 
+    // What "Sprawdź się…" does: opens the practice window.
+    void SetQuizOpener(std::function<void()> open) { openQuiz_ = std::move(open); }
+    // A question answered on the table: until StopAskingForTile, a tile's click answers it instead
+    // of showing the element. A plain table also shows every tile in the neutral colour, no legend
+    // and no tooltip naming a tile, whatever the colourings and views go on painting beneath.
+    void AskForTile(std::function<void(const QString& symbol)> answer, bool plain);
+    void StopAskingForTile();
+    // Where the tiles stand on the screen.
+    QRect TilesOnScreen() const;
+
     // Creation handler: the basic view's width, the element table, no legend.
     void FormCreate();
     // Close handler: writes the table back; a failure keeps the window open. A table that failed to
@@ -81,6 +92,7 @@ public:
     void Podzianiemetali1Click(QObject* sender);
     void Liczbaatomw1Click(QObject* sender);
     void Informacjeoprogramie1Click(QObject* sender);
+    void Sprawdsi1Click(QObject* sender);
 
     // The three views of the menu "Interakcje": each opens or closes its panel; the sliders' and the
     // spin edit's change handlers repaint the table; the timers step the animations while the check
@@ -133,6 +145,8 @@ public:
     const DataFolder& Folder() const { return folder_; }
 
     TPlainPanel* Panel(int number) const { return panels_[std::size_t(number)]; }
+    // The tile of the symbol, or none.
+    TPlainPanel* TileOf(const QString& symbol) const;
     TLabel* Label(int number) const { return labels_[std::size_t(number)]; }
     TPlainPanel* PKolor(int entry) const { return swatches_[std::size_t(entry)]; }
     TLabel* LKolor(int entry) const { return legendLabels_[std::size_t(entry)]; }
@@ -145,7 +159,7 @@ public:
     // the colourings by a figure, after a separator of their own
     TMenuItem *N4, *Masaatomowa1, *Elektroujemno1, *Gsto1, *Promieatomowy1, *Energiajonizacji1,
         *Temperaturatopnienia1;
-    TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1;
+    TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1, *N3, *Sprawdsi1;
     TMenuItem *Pomoc1, *Informacjeoprogramie1;
     TsuiPanel* suiPanel1;  // the colour legend
     TsuiPanel *suiPanel2, *suiPanel3, *suiPanel4;  // the views "Liczba atomów", "Daty odkryć", "Stany skupienia"
@@ -176,6 +190,9 @@ private:
     // Shows entries 1 to k of the legend with their colours and texts, and the legend.
     void FillLegend(const std::vector<LegendEntry>& legend, const QString& caption = QStringLiteral("Legenda kolorów"));
     // The legend hidden and filled again, as one step.
+    // The legend panel shown or hidden as the colourings and views want it, hidden while the table
+    // is plain for a question.
+    void ShowLegend(bool shown);
     void ReplaceLegend(const std::vector<LegendEntry>& legend, const QString& caption = QStringLiteral("Legenda kolorów"));
     // The colouring by a figure: the tiles on its scale, their text in black or white, the legend.
     void ColourByFigure(Colouring colouring);
@@ -217,4 +234,8 @@ private:
     QWidget* about_ = nullptr;
     QWidget* atom3d_ = nullptr;
     std::array<View, 3> views_;
+    bool legendWanted_ = false;
+    std::function<void()> openQuiz_;
+    std::function<void(const QString& symbol)> tileAnswer_;
+    bool plainForQuestion_ = false;
 };

@@ -44,6 +44,8 @@ bool TAGlowne::eventFilter(QObject* watched, QEvent* event)
     auto* tile = qobject_cast<TPlainPanel*>(watched);
     if (!tile)
         return false;
+    if (plainForQuestion_)
+        return true;
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), TileToolTip(tile->Caption()), tile);
     return true;
 }
@@ -64,8 +66,22 @@ QString TAGlowne::TileToolTip(const QString& symbol)
     return text;
 }
 
+TPlainPanel* TAGlowne::TileOf(const QString& symbol) const
+{
+    for (const TileCell& cell : TileCells())
+        if (symbol == QLatin1String(cell.Symbol))
+            return panels_[std::size_t(cell.Number)];
+    return nullptr;
+}
+
 void TAGlowne::PanelClick(TPlainPanel* sender)
 {
+    if (tileAnswer_) {
+        // the answer may end the asking, and with it this function object
+        const auto answer = tileAnswer_;
+        answer(sender->Caption());
+        return;
+    }
     Infoopire(sender->Caption());
 }
 

@@ -1,13 +1,16 @@
 // Screenshots of every window for review, and for checking that a change left the look alone: the
 // program's windows (each drop-down of the main menu, the window menu, the table under every
 // colouring and each interactive view, the search's tooltip, list and message, the information,
-// about and 3D windows) and a sample window of the toolkit in each built-in style and from skin
+// about and 3D windows, the practice window's choices, a question of each kind and a result) and a sample window of the toolkit in each built-in style and from skin
 // files of every colour family.
 // Usage (needs an X display, for example under xvfb-run):
 //   window_screenshots <output folder> [data folder, by default the program's own]
 
 #include "Button.h"
 #include "ComboBox.h"
+#include "Edit.h"
+#include "Label.h"
+#include "PlainPanel.h"
 #include "Form.h"
 #include "Menu.h"
 #include "MenuBar.h"
@@ -17,6 +20,7 @@
 #include "AboutWindow.h"
 #include "TInformacje.h"
 #include "AtomWindow.h"
+#include "QuizWindow.h"
 #include "TrackBar.h"
 #include "TitleBar.h"
 #include "UkladApplication.h"
@@ -26,6 +30,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -178,11 +183,55 @@ void ShootOtherWindows()
     OknoA3D->hide();
 }
 
+// The practice window on a fixed seed: its choices, the first question of each kind (the table
+// question beside the main window, then answered wrongly), and the result with its mistakes.
+void ShootQuiz()
+{
+    AGlowne->Sprawdsi1->trigger();
+    SprawdzSie->FixSeed(2026);
+    QTest::qWait(100);
+    Save(SprawdzSie->grab(), QStringLiteral("quiz-settings"));
+    SprawdzSie->StartButton->Click();
+    std::array<bool, QuestionKindCount> shot{};
+    while (SprawdzSie->Running() && !SprawdzSie->Running()->Finished()) {
+        const Quiz& quiz = *SprawdzSie->Running();
+        const Question question = quiz.Current();
+        const QuizElement& answer = quiz.Facts()[std::size_t(question.Answer)];
+        const std::size_t kind = std::size_t(question.Kind);
+        const bool first = !shot[kind];
+        shot[kind] = true;
+        QTest::qWait(50);
+        if (first)
+            Save(question.Kind == QuestionKind::PointOnTable ? GrabWithMenu(AGlowne, SprawdzSie) : SprawdzSie->grab(),
+                 QStringLiteral("quiz-kind-%1").arg(kind + 1));
+        // each kind's first question answered wrongly, the rest rightly
+        if (!question.Choices.empty()) {
+            const auto right = std::find(question.Choices.begin(), question.Choices.end(), question.Answer) - question.Choices.begin();
+            SprawdzSie->ChoiceButtons[std::size_t(first ? (right + 1) % 4 : right)]->Click();
+        } else if (question.Kind == QuestionKind::PointOnTable) {
+            AGlowne->PanelClick(AGlowne->TileOf(first ? quiz.Facts()[std::size_t(question.Answer + 1) % quiz.Facts().size()].Symbol : answer.Symbol));
+        } else {
+            SprawdzSie->AnswerEdit->SetText(first ? answer.Symbol.toLower() : answer.Symbol);
+            SprawdzSie->CheckButton->Click();
+        }
+        if (first) {
+            QTest::qWait(50);
+            Save(SprawdzSie->grab(), QStringLiteral("quiz-kind-%1-answered").arg(kind + 1));
+        }
+        SprawdzSie->NextButton->Click();
+    }
+    QTest::qWait(100);
+    Save(SprawdzSie->grab(), QStringLiteral("quiz-result"));
+    SprawdzSie->hide();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     UkladApplication application(argc, argv);
+    // the practice window's choices are kept apart from the user's own
+    QStandardPaths::setTestModeEnabled(true);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: window_screenshots <output folder> [data folder]\n");
         return 2;
@@ -193,6 +242,7 @@ int main(int argc, char** argv)
     application.FinishStart();
     ShootMainWindow();
     ShootOtherWindows();
+    ShootQuiz();
     AGlowne->hide();
     DestroyWindows();
     for (const StyleSample& sample : StyleSamples()) {

@@ -54,6 +54,14 @@ void TPlainPanel::SetFontColor(TColor color)
     update();
 }
 
+void TPlainPanel::SetVeiled(bool veiled)
+{
+    if (veiled == veiled_)
+        return;
+    veiled_ = veiled;
+    update();
+}
+
 void TPlainPanel::SetCaption(const QString& caption)
 {
     caption_ = caption;
@@ -64,12 +72,12 @@ void TPlainPanel::paintEvent(QPaintEvent*)
 {
     QPainter canvas(this);
     QRect rect = this->rect();
-    canvas.fillRect(rect, ColorToRGB(color_));
+    canvas.fillRect(rect, ColorToRGB(veiled_ ? clBtnFace : color_));
     DrawBevel(canvas, rect, outer_);
     DrawBevel(canvas, rect, inner_);
     if (!caption_.isEmpty()) {
         canvas.setFont(font());
-        canvas.setPen(ColorToRGB(fontColor_));
+        canvas.setPen(ColorToRGB(veiled_ ? clWindowText : fontColor_));
         DrawText(canvas, this->rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
     }
 }

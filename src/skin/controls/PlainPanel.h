@@ -21,6 +21,10 @@ public:
     // The caption's colour, the window text's unless set.
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor color);
+    // While veiled the panel is drawn in the button face's colour with the window text, whatever its
+    // colours; they are kept, and show again once the veil is lifted.
+    bool Veiled() const { return veiled_; }
+    void SetVeiled(bool veiled);
     QString Caption() const { return caption_; }
     void SetCaption(const QString& caption);
 
@@ -37,4 +41,5 @@ private:
     TColor fontColor_ = clWindowText;
     QString caption_;
     bool pressed_ = false;
+    bool veiled_ = false;
 };
