@@ -10,6 +10,7 @@
 #include "Form.h"
 #include "Label.h"
 #include "Memo.h"
+#include "ParentColor.h"
 #include "SpinEdit.h"
 #include "TAGlowne.h"
 #include "WindowPlacement.h"
@@ -36,6 +37,16 @@ const char* const KindCaptions[QuestionKindCount] = {
     "Powłoki elektronowe: wybierz pierwiastek",
     "Grupa i okres: wpisz lub wskaż pierwiastek",
 };
+
+// A page of the window: a bare surface that hands the form's colour on to its controls.
+QWidget* NewPage(TsuiForm* form, const char* name)
+{
+    auto* page = new QWidget(form);
+    page->setObjectName(QString::fromLatin1(name));
+    page->setGeometry(0, form->ClientTop(), ClientWidth, PageHeight);
+    PublishColor(page, ParentsColor(page).value_or(clBtnFace));
+    return page;
+}
 
 TLabel* NewLabel(QWidget* parent, const QString& caption, QPoint at, bool bold = false)
 {
@@ -101,9 +112,7 @@ void TSprawdzSie::BuildContents()
 
 void TSprawdzSie::BuildSettingsPage()
 {
-    SettingsPage = new QWidget(suiForm1);
-    SettingsPage->setObjectName(QStringLiteral("SettingsPage"));
-    SettingsPage->setGeometry(0, suiForm1->ClientTop(), ClientWidth, PageHeight);
+    SettingsPage = NewPage(suiForm1, "SettingsPage");
 
     NewLabel(SettingsPage, QStringLiteral("Zakres:"), {10, 12});
     RangeBox = new TsuiCustomComboBox(SettingsPage);
@@ -129,7 +138,6 @@ void TSprawdzSie::BuildSettingsPage()
         auto* box = new TsuiCheckBox(SettingsPage);
         box->setObjectName(QStringLiteral("KindBox%1").arg(kind + 1));
         box->SetCaption(QString::fromUtf8(KindCaptions[kind]));
-        box->SetTransparent(true);
         box->move(110, 80 + 19 * kind);
         KindBoxes[std::size_t(kind)] = box;
     }
@@ -155,9 +163,7 @@ void TSprawdzSie::BuildSettingsPage()
 
 void TSprawdzSie::BuildQuestionPage()
 {
-    QuestionPage = new QWidget(suiForm1);
-    QuestionPage->setObjectName(QStringLiteral("QuestionPage"));
-    QuestionPage->setGeometry(0, suiForm1->ClientTop(), ClientWidth, PageHeight);
+    QuestionPage = NewPage(suiForm1, "QuestionPage");
 
     ProgressLabel = NewLabel(QuestionPage, QString(), {10, 10});
     ScoreLabel = new TLabel(QString(), QuestionPage);
@@ -182,7 +188,7 @@ void TSprawdzSie::BuildQuestionPage()
     CheckButton = NewButton(QuestionPage, QStringLiteral("Sprawdź"), QRect(170, 85, 72, 21), false);
     CheckButton->OnClick = [this](QObject*) { CheckTyped(); };
 
-    FeedbackLabel = NewWrappedLabel(QuestionPage, QRect(10, 194, 290, 40), true);
+    FeedbackLabel = NewWrappedLabel(QuestionPage, QRect(10, 188, 380, 26), true);
     FeedbackLabel->setObjectName(QStringLiteral("FeedbackLabel"));
     NextButton = NewButton(QuestionPage, QStringLiteral("Dalej"), QRect(310, 222, 80, 21), false);
     NextButton->setObjectName(QStringLiteral("NextButton"));
@@ -191,9 +197,7 @@ void TSprawdzSie::BuildQuestionPage()
 
 void TSprawdzSie::BuildResultPage()
 {
-    ResultPage = new QWidget(suiForm1);
-    ResultPage->setObjectName(QStringLiteral("ResultPage"));
-    ResultPage->setGeometry(0, suiForm1->ClientTop(), ClientWidth, PageHeight);
+    ResultPage = NewPage(suiForm1, "ResultPage");
 
     ResultLabel = NewLabel(ResultPage, QString(), {10, 10}, true);
     ResultLabel->setObjectName(QStringLiteral("ResultLabel"));

@@ -8,6 +8,7 @@
 #include "Text.h"
 
 #include "WindowInput.h"
+#include "WindowPlacement.h"
 
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -173,6 +174,31 @@ private slots:
         QVERIFY(!w.form->Maximised());
         QTRY_COMPARE(w.window.geometry(), before);
         QVERIFY(w.form->TitleBar()->Buttons()[1]->PicNormal != restoreGlyph);
+    }
+
+    // A window moved aside to leave an area in sight: the first place that covers least, on the
+    // screen; where it stands when that covers nothing, or when nothing covers less.
+    void aWindowStepsAsideFromAnArea_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("expected");
+        // the area: 600 x 400 at (340, 300), inside its window at (320, 250)
+        QTest::newRow("clear already") << QRect(0, 0, 300, 200) << QRect(0, 0, 1280, 1024) << QPoint(0, 0);
+        QTest::newRow("above, room there") << QRect(500, 400, 400, 240) << QRect(0, 0, 1280, 1024) << QPoint(439, 10);
+        QTest::newRow("above, kept on the screen") << QRect(500, 400, 400, 300) << QRect(0, 0, 1280, 1024) << QPoint(439, 0);
+        QTest::newRow("a work area below a panel") << QRect(500, 400, 400, 300) << QRect(0, 30, 1280, 994) << QPoint(439, 724);
+        QTest::newRow("nowhere clear: where least is covered") << QRect(500, 400, 400, 600) << QRect(0, 0, 1000, 800)
+                                                                << QPoint(0, 189);
+        QTest::newRow("as large as the screen stays") << QRect(0, 0, 1280, 1024) << QRect(0, 0, 1280, 1024) << QPoint(0, 0);
+    }
+
+    void aWindowStepsAsideFromAnArea()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, expected);
+        QCOMPARE(PlaceClearOf(frame, QRect(340, 300, 600, 400), QRect(320, 250, 640, 480), screen), expected);
     }
 
     void closeButtonClosesTheWindow()

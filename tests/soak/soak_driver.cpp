@@ -29,6 +29,7 @@
 #include "SpinEdit.h"
 #include "TAGlowne.h"
 #include "AboutWindow.h"
+#include "QuizWindow.h"
 #include "TInformacje.h"
 #include "AtomWindow.h"
 #include "TrackBar.h"
@@ -40,6 +41,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -150,13 +152,13 @@ void AnswerMessageBox()
 void Act()
 {
     ++Events;
-    const int action = Pick(16);
+    const int action = Pick(17);
     if (qEnvironmentVariableIsSet("SOAK_TRACE"))
         std::fprintf(stderr, "soak: event %ld, action %d\n", Events, action);
     const QList<TMenuItem*> items = {AGlowne->Podstawowy1, AGlowne->Rozwi1, AGlowne->Wizualizacja3D1, AGlowne->Bezkolorw1,
                                      AGlowne->Grupypierwiastkw1, AGlowne->Podziametali1, AGlowne->Podzianiemetali1,
                                      AGlowne->Liczbaatomw1, AGlowne->Liczbaatomw2, AGlowne->Datyodkry1,
-                                     AGlowne->Stanyskupienia1, AGlowne->Informacjeoprogramie1};
+                                     AGlowne->Stanyskupienia1, AGlowne->Informacjeoprogramie1, AGlowne->Sprawdsi1};
     switch (action) {
     case 0:
     case 1:
@@ -260,6 +262,21 @@ void Act()
         if (InfooProgz->isVisible())
             QTest::mouseClick(InfooProgz->suiButton1, Qt::LeftButton, {}, QPoint(5, 5));
         break;
+    case 15:
+        // the practice window: its keys, or a click on one of its buttons or the table's tiles
+        if (SprawdzSie && SprawdzSie->isVisible()) {
+            static const int keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_Return, Qt::Key_Return,
+                                       Qt::Key_Escape, Qt::Key_A, Qt::Key_Tab, Qt::Key_Space};
+            QList<TsuiButton*> buttons;
+            for (TsuiButton* button : SprawdzSie->findChildren<TsuiButton*>())
+                if (button->isVisibleTo(SprawdzSie) && button->isEnabled())
+                    buttons << button;
+            if (Pick(2) || buttons.isEmpty())
+                QTest::keyClick(SprawdzSie->windowHandle(), Qt::Key(keys[Pick(int(std::size(keys)))]));
+            else
+                QTest::mouseClick(buttons[Pick(int(buttons.size()))], Qt::LeftButton, {}, QPoint(5, 5));
+        }
+        break;
     default:
         QTest::qWait(Pick(300));  // the timers and animations run
         break;
@@ -292,6 +309,8 @@ bool Repaints()
 int main(int argc, char** argv)
 {
     UkladApplication application(argc, argv);
+    // the practice window's choices are kept apart from the user's own
+    QStandardPaths::setTestModeEnabled(true);
     const QStringList args = application.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: soak_driver <seconds> [seed]\n");
@@ -370,8 +389,10 @@ int main(int argc, char** argv)
     }
 
     // the window manager closes the main window: the program ends and the table is as it was
-    for (QWidget* window : {static_cast<QWidget*>(Informacje), static_cast<QWidget*>(InfooProgz), static_cast<QWidget*>(OknoA3D)})
-        window->close();
+    for (QWidget* window : {static_cast<QWidget*>(Informacje), static_cast<QWidget*>(InfooProgz), static_cast<QWidget*>(OknoA3D),
+                            static_cast<QWidget*>(SprawdzSie)})
+        if (window)
+            window->close();
     if (!AGlowne->close())
         Fault(QStringLiteral("the main window refused to close"));
     if (ReadFile(table) != tableBefore)
