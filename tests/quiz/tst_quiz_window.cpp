@@ -91,6 +91,18 @@ private slots:
         Key(SprawdzSie, Qt::Key_Return);
         QVERIFY(SprawdzSie->QuestionPage->isVisible());
 
+        // the search goes on working while a question waits
+        QVERIFY(Activate(AGlowne));
+        Click(AGlowne->suiComboBox1);
+        Key(AGlowne, Qt::Key_A, Qt::ControlModifier);
+        Type(AGlowne, QStringLiteral("Żelazo"));
+        Key(AGlowne, Qt::Key_Return);
+        QTRY_VERIFY(Informacje->isVisible());
+        QCOMPARE(Informacje->Label8->Caption(), QStringLiteral("Fe"));
+        QVERIFY(!SprawdzSie->Running()->Answered());
+        Informacje->close();
+        QVERIFY(Activate(SprawdzSie));
+
         QSet<QuestionKind> kinds;
         const auto answer = [&](bool rightly) {
             const Quiz& quiz = *SprawdzSie->Running();
@@ -162,9 +174,12 @@ private slots:
         QVERIFY(!AGlowne->TileOf("Na")->Veiled());
         QCOMPARE(AGlowne->TileOf("Na")->Color(), sodium);
         QVERIFY(Activate(AGlowne));
-        Click(AGlowne->TileOf("Fe"));
+        Click(AGlowne->TileOf("Cu"));
         QTRY_VERIFY(Informacje->isVisible());
-        QCOMPARE(Informacje->Label8->Caption(), QStringLiteral("Fe"));
+        QCOMPARE(Informacje->Label8->Caption(), QStringLiteral("Cu"));
+        AGlowne->Stanyskupienia1->trigger();
+        QVERIFY(AGlowne->suiPanel4->isVisible());
+        QVERIFY(AGlowne->TileOf("Na")->Color() != sodium);
         QVERIFY(errors.messages.isEmpty());
         AGlowne->close();
         QCOMPARE(ShippedTable(), table);
