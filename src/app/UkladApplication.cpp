@@ -1,5 +1,6 @@
 #include "UkladApplication.h"
 
+#include "Accessibility.h"
 #include "ErrorReport.h"
 #include "FirstFrame.h"
 #include "Fonts.h"
@@ -65,6 +66,7 @@ UkladApplication::UkladApplication(int& argc, char** argv)
     setApplicationName(QStringLiteral("UkladOkresowy"));
     setApplicationDisplayName(Title);
     InstallTranslations(*this, QLocale());
+    InstallAccessibility();
     RegisterFonts();
     CloseOnTerminationSignals();
 }

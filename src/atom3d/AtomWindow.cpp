@@ -253,6 +253,10 @@ void TOknoA3D::closeEvent(QCloseEvent* event)
 
 void TOknoA3D::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
     RunHandler([&] {
         FormKeyDown(event->key(), event->modifiers());
         if (!event->text().isEmpty())

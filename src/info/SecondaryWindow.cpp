@@ -3,6 +3,8 @@
 #include "Form.h"
 #include "WindowPlacement.h"
 
+#include <QKeyEvent>
+
 TSecondaryWindow::TSecondaryWindow(const QWidget* mainWindow, const QString& title, QSize clientSize, Sizing sizing,
                                    std::initializer_list<TsuiTitleBarBtnType> buttons)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint)
@@ -35,4 +37,13 @@ void TSecondaryWindow::setVisible(bool visible)
     if (visible)
         BuildContentsOnce();
     QWidget::setVisible(visible);
+}
+
+void TSecondaryWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -9,7 +9,7 @@
 class TsuiForm;
 
 // What the information and about windows share: a window of its own that stays on top, is centred
-// on the main window when first shown, is only hidden by its close button and never ends the
+// on the main window when first shown, is only hidden by its close button or Esc and never ends the
 // program, and carries the skinned frame of the program's look with the title buttons it lists.
 class TSecondaryWindow : public QWidget {
     Q_OBJECT
@@ -30,6 +30,7 @@ protected:
     // The controls inside the frame, built when the window is first shown or first filled: a start
     // does not wait for windows it does not show, nor keeps their controls until they are wanted.
     virtual void BuildContents() = 0;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool built_ = false;

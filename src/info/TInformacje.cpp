@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -33,6 +34,15 @@ void TInformacje::BuildContents()
 {
     BuildPages();
     BuildFirstPage();
+    // Ctrl+Tab and Ctrl+Page Down to the next page whose tab shows, with Shift or Page Up back
+    const std::pair<QKeySequence, bool> keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), true},
+                                                  {QKeySequence(Qt::CTRL | Qt::Key_PageDown), true},
+                                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), false},
+                                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), false},
+                                                  {QKeySequence(Qt::CTRL | Qt::Key_PageUp), false}};
+    for (const auto& [sequence, forward] : keys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this,
+                [this, forward = forward] { suiPageControl1->SelectNextPage(forward); });
 }
 
 void TInformacje::BuildPages()

@@ -439,10 +439,6 @@ quint32 TSprawdzSie::NewSeed() const
 void TSprawdzSie::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
-    if (key == Qt::Key_Escape) {
-        close();
-        return;
-    }
     if (QuestionPage && QuestionPage->isVisible()) {
         if (key >= Qt::Key_1 && key <= Qt::Key_4) {
             Choose(key - Qt::Key_1);

@@ -6,6 +6,7 @@
 #include "Form.h"
 #include "Menu.h"
 #include "Panel.h"
+#include "PlainPanel.h"
 #include "TableFile.h"
 #include "WindowPlacement.h"
 
@@ -20,10 +21,11 @@ TAGlowne::TAGlowne(DataFolder folder)
     setFixedSize(863 + 2 * TsuiForm::FrameWidth, 527 + 2 * TsuiForm::FrameWidth);
     PlaceOnFirstShow(this, [this] { CenterOnScreen(this); });
     BuildFrameAndMenu();
+    // the search first: Tab goes from it into the table, then to the views' controls
+    BuildSearch();
     BuildTable();
     BuildLegend();
     BuildViews();
-    BuildSearch();
 }
 
 void TAGlowne::SetCompanionWindows(InformationWindow information, QWidget* about, QWidget* atom3d)
@@ -39,6 +41,15 @@ void TAGlowne::FormCreate()
     Wczytaj_tablice(ElementTable_, folder_);
     loaded_ = true;
     Ukryj_legende();
+    // a screen reader reads a tile as "Sód, Na, liczba atomowa 11"
+    for (int index = 1; index <= ElementTable::Count; ++index) {
+        const TElementRecord& record = ElementTable_[index];
+        const QString symbol = Cp1250ToString(record.Symbol.Text());
+        if (TPlainPanel* tile = TileOf(symbol))
+            tile->setAccessibleName(QStringLiteral("%1, %2, liczba atomowa %3")
+                                        .arg(Cp1250ToString(record.PolishName.Text()), symbol)
+                                        .arg(record.AtomicNumber));
+    }
 }
 
 void TAGlowne::FormClose()

@@ -11,6 +11,7 @@
 //   Views.cpp       the three views of "Interakcje" (atom count, discovery dates, states of matter)
 //   Search.cpp      the search box and "Szukaj"
 //   TileQuestions.cpp  the practice window's menu item, and the table answering its questions
+//   TileKeys.cpp    the table from the keyboard
 // The rules the colourings and views paint by, apart from any widget, are in ColouringRules and
 // ViewRules; where every tile and label stands is in TableLayout.
 
@@ -20,12 +21,14 @@
 #include "ElementProperties.h"
 #include "ElementTable.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <utility>
 
+class QKeyEvent;
 class QTimer;
 class TLabel;
 class TsuiButton;
@@ -147,6 +150,8 @@ public:
     TPlainPanel* Panel(int number) const { return panels_[std::size_t(number)]; }
     // The tile of the symbol, or none.
     TPlainPanel* TileOf(const QString& symbol) const;
+    // The tile Tab reaches in the table: the last one with the focus, H at first.
+    TPlainPanel* CurrentTile() const { return currentTile_; }
     TLabel* Label(int number) const { return labels_[std::size_t(number)]; }
     TPlainPanel* PKolor(int entry) const { return swatches_[std::size_t(entry)]; }
     TLabel* LKolor(int entry) const { return legendLabels_[std::size_t(entry)]; }
@@ -190,6 +195,13 @@ private:
     // Shows entries 1 to k of the legend with their colours and texts, and the legend.
     void FillLegend(const std::vector<LegendEntry>& legend, const QString& caption = QStringLiteral("Legenda kolorów"));
     // The legend hidden and filled again, as one step.
+    // The tile Tab reaches, made so without the focus; and with it.
+    void MakeTileCurrent(TPlainPanel* tile);
+    void FocusTile(TPlainPanel* tile);
+    // A key on the focused tile; false for keys the table leaves to others.
+    bool TileKey(TPlainPanel* tile, QKeyEvent* key);
+    // The tile of a symbol typed in any case, or of an atomic number; none when it names nothing.
+    TPlainPanel* TileTypedTo(const QString& text);
     // The legend panel shown or hidden as the colourings and views want it, hidden while the table
     // is plain for a question.
     void ShowLegend(bool shown);
@@ -238,4 +250,7 @@ private:
     std::function<void()> openQuiz_;
     std::function<void(const QString& symbol)> tileAnswer_;
     bool plainForQuestion_ = false;
+    TPlainPanel* currentTile_ = nullptr;
+    QString typed_;  // the letters or digits typed on the table within the last second
+    QElapsedTimer typedAt_;
 };

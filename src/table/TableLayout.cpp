@@ -103,3 +103,45 @@ const std::array<LabelPlace, 27>& LabelPlaces()
     }};
     return labels;
 }
+
+int StepFrom(int tile, TileStep step)
+{
+    if (tile < 1 || tile > TileCount)
+        return tile;
+    const TileCell& from = TileCells()[std::size_t(tile - 1)];
+    // the first lanthanide stands for group 3 in periods 6 and 7
+    constexpr int Group3 = 3, Lanthanides = 8, FirstFColumn = 4;
+    const auto along = [&](int column, int row, int dColumn, int dRow) {
+        for (column += dColumn, row += dRow; column >= 1 && column <= 18 && row >= 1 && row <= 9; column += dColumn, row += dRow)
+            if (const int found = TileAt(column, row))
+                return found;
+        return 0;
+    };
+    int to = 0;
+    switch (step) {
+    case TileStep::Left:
+        to = along(from.Column, from.Row, -1, 0);
+        break;
+    case TileStep::Right:
+        to = along(from.Column, from.Row, 1, 0);
+        break;
+    case TileStep::Up:
+        to = from.Row == Lanthanides && from.Column == FirstFColumn ? along(Group3, from.Row, 0, -1)
+                                                                     : along(from.Column, from.Row, 0, -1);
+        break;
+    case TileStep::Down:
+        to = along(from.Column, from.Row, 0, 1);
+        if (!to && from.Column == Group3)
+            to = TileAt(FirstFColumn, Lanthanides);
+        break;
+    case TileStep::RowStart:
+    case TileStep::RowEnd:
+        for (int column = 1; column <= 18; ++column) {
+            const int c = step == TileStep::RowStart ? column : 19 - column;
+            if ((to = TileAt(c, from.Row)))
+                break;
+        }
+        break;
+    }
+    return to ? to : tile;
+}

@@ -25,6 +25,13 @@ const std::array<TileCell, TileCount>& TileCells();
 // outside the grid included).
 int TileAt(int column, int row);
 
+// A move over the table from the keyboard: the arrow keys, Home and End.
+enum class TileStep { Left, Right, Up, Down, RowStart, RowEnd };
+// The tile the move leads to from a tile, over the grid as the eye reads it: past gaps to the next
+// tile of the row or column, the rows of lanthanides and actinides below group 3 (Down from Y
+// reaches La, Up from La returns to Y); the same tile at an edge.
+int StepFrom(int tile, TileStep step);
+
 // The tile's top-left corner on the form surface.
 QPoint TileOrigin(int column, int row);
 

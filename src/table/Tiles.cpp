@@ -9,6 +9,7 @@
 #include "Cp1250.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QToolTip>
 
 
@@ -25,6 +26,7 @@ void TAGlowne::BuildTable()
         tile->installEventFilter(this);
         panels_[std::size_t(cell.Number)] = tile;
     }
+    MakeTileCurrent(panels_[1]);
     for (const LabelPlace& place : LabelPlaces()) {
         auto* label = new TLabel(QString::fromUtf8(place.Caption), suiForm1);
         label->setObjectName(QString::fromLatin1(place.Name));
@@ -39,11 +41,13 @@ void TAGlowne::BuildTable()
 // A tile's tooltip is made when asked for, so that start-up reads no more than the table.
 bool TAGlowne::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::ToolTip)
+    if (event->type() != QEvent::ToolTip && event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* tile = qobject_cast<TPlainPanel*>(watched);
     if (!tile)
         return false;
+    if (event->type() == QEvent::KeyPress)
+        return TileKey(tile, static_cast<QKeyEvent*>(event));
     if (plainForQuestion_)
         return true;
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), TileToolTip(tile->Caption()), tile);
@@ -76,6 +80,7 @@ TPlainPanel* TAGlowne::TileOf(const QString& symbol) const
 
 void TAGlowne::PanelClick(TPlainPanel* sender)
 {
+    MakeTileCurrent(sender);
     if (tileAnswer_) {
         // the answer may end the asking, and with it this function object
         const auto answer = tileAnswer_;

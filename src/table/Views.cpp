@@ -97,6 +97,11 @@ void TAGlowne::BuildViews()
     suiTrackBar3->OnChange = handler(&TAGlowne::suiTrackBar3Change);
     suiCheckBox3 = NewAnimationBox(suiPanel4, "suiCheckBox3", QStringLiteral("Animacja wzrostu temperatury"));
     suiCheckBox3->OnClick = handler(&TAGlowne::suiCheckBox3Click);
+    // what a screen reader calls the controls the labels beside them name
+    suiSpinEdit1->setAccessibleName(QStringLiteral("Liczba atomów pierwiastka"));
+    suiTrackBar1->setAccessibleName(QStringLiteral("Liczba atomów"));
+    suiTrackBar2->setAccessibleName(QStringLiteral("Data odkrycia"));
+    suiTrackBar3->setAccessibleName(QStringLiteral("Temperatura"));
 
     for (auto [timer, step] : {std::pair(&Timer1, &TAGlowne::Timer1Timer), std::pair(&Timer2, &TAGlowne::Timer2Timer),
                                std::pair(&Timer3, &TAGlowne::Timer3Timer)}) {

@@ -504,6 +504,47 @@ private slots:
         QTRY_COMPARE(OknoA3D->Konfiguracja, QByteArray("+2+8+1"));
     }
 
+    // Ctrl+Tab and Ctrl+Page Down through the tabs that show and round, with Shift or Page Up back;
+    // the description scrolled by its keys; Esc closing each of the other windows.
+    void keysInTheOtherWindows()
+    {
+        CreateWindows(DataFolder(QStringLiteral(ASSETS_DIR "/")));
+        AGlowne->show();
+        QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
+        AGlowne->Infoopire(QStringLiteral("Fe"));
+        QVERIFY(WindowInput::Activate(Informacje));
+        const QStringList tabs = Program::VisibleTabs();
+        QCOMPARE(tabs.size(), 5);
+        const auto active = [] { return Informacje->suiPageControl1->ActivePage()->Caption(); };
+        const std::pair<QKeyCombination, int> steps[] = {{Qt::CTRL | Qt::Key_Tab, 1},       {Qt::CTRL | Qt::Key_PageDown, 2},
+                                                         {Qt::CTRL | Qt::Key_PageUp, 1},    {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0},
+                                                         {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 4}, {Qt::CTRL | Qt::Key_Tab, 0}};
+        for (const auto& [key, page] : steps) {
+            WindowInput::Key(Informacje, key.key(), key.keyboardModifiers());
+            QCOMPARE(active(), tabs[page]);
+        }
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet4);
+        Informacje->RichEdit1->setFocus();
+        QScrollBar* scroll = Informacje->RichEdit1->verticalScrollBar();
+        QVERIFY(scroll->maximum() > 0);
+        WindowInput::Key(Informacje, Qt::Key_PageDown);
+        WindowInput::Key(Informacje, Qt::Key_Down);
+        QVERIFY(scroll->value() > 0);
+        WindowInput::Key(Informacje, Qt::Key_Home);
+        QCOMPARE(scroll->value(), 0);
+
+        WindowInput::Key(Informacje, Qt::Key_Escape);
+        QVERIFY(!Informacje->isVisible());
+        for (QWidget* window : {static_cast<QWidget*>(InfooProgz), static_cast<QWidget*>(OknoA3D)}) {
+            window->show();
+            QVERIFY(WindowInput::Activate(window));
+            WindowInput::Key(window, Qt::Key_Escape);
+            QVERIFY(!window->isVisible());
+        }
+        QVERIFY(AGlowne->isVisible());
+        DestroyWindows();
+    }
+
     void theAboutWindow()
     {
         Program program;

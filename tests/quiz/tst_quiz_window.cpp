@@ -18,7 +18,7 @@
 #include "WindowSet.h"
 
 #include <QFile>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace WindowInput;
@@ -57,11 +57,8 @@ class TestQuizWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(QuizOptionsPath());
-    }
+    // the choices in a folder of this run's own
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", configuration_.path().toLocal8Bit()); }
 
     void cleanup() { DestroyWindows(); }
 
@@ -223,7 +220,11 @@ private slots:
         Key(SprawdzSie, Qt::Key_Escape);
         QTRY_VERIFY(!SprawdzSie->isVisible());
         QCOMPARE(LoadQuizOptions(QuizOptionsPath()).Range, QuizRange::BlockF);
+        QVERIFY(QuizOptionsPath().startsWith(configuration_.path()));
     }
+
+private:
+    QTemporaryDir configuration_;
 };
 
 QTEST_MAIN(TestQuizWindow)

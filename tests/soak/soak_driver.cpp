@@ -41,7 +41,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -309,8 +308,10 @@ bool Repaints()
 int main(int argc, char** argv)
 {
     UkladApplication application(argc, argv);
-    // the practice window's choices are kept apart from the user's own
-    QStandardPaths::setTestModeEnabled(true);
+    // the practice window's choices in a folder of this run's own, apart from the user's and from
+    // other runs going on beside it
+    QTemporaryDir configuration;
+    qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
     const QStringList args = application.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: soak_driver <seconds> [seed]\n");

@@ -67,6 +67,48 @@ private slots:
         QCOMPARE(TileAt(3, 4), 21);
     }
 
+    // The arrows over the grid: the named moves, every tile reached from H, and Left undoing Right
+    // wherever both move.
+    void arrowsWalkTheGrid()
+    {
+        const auto tile = [](const char* symbol) {
+            for (const TileCell& cell : TileCells())
+                if (QLatin1String(cell.Symbol) == QLatin1String(symbol))
+                    return cell.Number;
+            return 0;
+        };
+        const auto symbol = [](int number) { return QString::fromLatin1(TileCells()[std::size_t(number - 1)].Symbol); };
+        const std::tuple<const char*, TileStep, const char*> moves[] = {
+            {"Ba", TileStep::Right, "Hf"}, {"Hf", TileStep::Left, "Ba"},  {"Y", TileStep::Down, "La"},
+            {"La", TileStep::Up, "Y"},     {"La", TileStep::Down, "Ac"},  {"Rf", TileStep::Down, "La"},
+            {"Mg", TileStep::Right, "Al"}, {"H", TileStep::Right, "He"},  {"He", TileStep::Down, "Ne"},
+            {"Ce", TileStep::Up, "Db"},    {"Sc", TileStep::Up, "Sc"},    {"H", TileStep::Up, "H"},
+            {"H", TileStep::Left, "H"},    {"Fr", TileStep::Down, "Fr"},  {"Lr", TileStep::Right, "Lr"},
+            {"Ac", TileStep::Down, "Ac"},  {"Fe", TileStep::RowStart, "K"}, {"Fe", TileStep::RowEnd, "Kr"},
+            {"Rf", TileStep::RowEnd, "Rg"}, {"Pu", TileStep::RowStart, "Ac"}, {"Lu", TileStep::Up, "Rn"}};
+        for (const auto& [from, step, to] : moves)
+            QVERIFY2(symbol(StepFrom(tile(from), step)) == QLatin1String(to), from);
+
+        QSet<int> reached{1};
+        QList<int> frontier{1};
+        while (!frontier.isEmpty()) {
+            const int from = frontier.takeLast();
+            for (const TileStep step : {TileStep::Left, TileStep::Right, TileStep::Up, TileStep::Down})
+                if (const int to = StepFrom(from, step); !reached.contains(to)) {
+                    reached << to;
+                    frontier << to;
+                }
+        }
+        QCOMPARE(reached.size(), TileCount);
+        for (int number = 1; number <= TileCount; ++number) {
+            const int right = StepFrom(number, TileStep::Right), left = StepFrom(number, TileStep::Left);
+            if (right != number)
+                QCOMPARE(StepFrom(right, TileStep::Left), number);
+            if (left != number)
+                QCOMPARE(StepFrom(left, TileStep::Right), number);
+        }
+    }
+
     void boldLettersKeepApart()
     {
         // every tile symbol and every legend text: a blank column between any two letters, so the
@@ -258,6 +300,71 @@ private slots:
             QCOMPARE(checked, 1);
             QVERIFY(chosen->Checked());
         }
+    }
+
+    // Tab from the search into the table and on out of it, the arrows, Enter and Space as a click,
+    // a symbol or a number typed to jump; the focus drawn inside the bevels over any colouring, and
+    // gone without a trace.
+    void theTableFromTheKeyboard()
+    {
+        MainWindow w;
+        QStringList shown;
+        w.window.SetCompanionWindows({[&](const TElementRecord& record) { shown << QString::fromLatin1(record.Symbol.Text()); }, {}},
+                                     nullptr, nullptr);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QVERIFY(WindowInput::Activate(&w.window));
+        w.window.Grupypierwiastkw1->trigger();
+        TPlainPanel* hydrogen = w.window.TileOf("H");
+        const QImage plain = hydrogen->grab().toImage();
+        const auto focused = [] { return qobject_cast<TPlainPanel*>(QApplication::focusWidget()); };
+        QVERIFY(!focused());
+        int tabs = 0;
+        while (!focused() && tabs < 5) {
+            WindowInput::Key(&w.window, Qt::Key_Tab);
+            ++tabs;
+        }
+        QCOMPARE(tabs, 2);  // the search box, "Szukaj", then the table
+        QCOMPARE(focused(), hydrogen);
+        const QImage withFocus = hydrogen->grab().toImage();
+        QCOMPARE(hydrogen->Color(), w.ColorOf("H"));
+        QVERIFY(withFocus != plain);
+        // the dots inside the bevels, black and white by turns, and the tile's colour round them
+        QCOMPARE(withFocus.pixelColor(3, 3), QColor(Qt::black));
+        QCOMPARE(withFocus.pixelColor(4, 3), QColor(Qt::white));
+        QCOMPARE(withFocus.pixel(5, 5), plain.pixel(5, 5));
+
+        const std::pair<Qt::Key, const char*> walk[] = {{Qt::Key_Down, "Li"}, {Qt::Key_Down, "Na"}, {Qt::Key_Right, "Mg"},
+                                                        {Qt::Key_Right, "Al"}, {Qt::Key_End, "Ar"}, {Qt::Key_Home, "Na"}};
+        for (const auto& [key, symbol] : walk) {
+            WindowInput::Key(&w.window, key);
+            QCOMPARE(focused()->Caption(), QLatin1String(symbol));
+        }
+        WindowInput::Key(&w.window, Qt::Key_Return);
+        WindowInput::Key(&w.window, Qt::Key_Left);
+        WindowInput::Key(&w.window, Qt::Key_Up);
+        WindowInput::Key(&w.window, Qt::Key_Up);
+        WindowInput::Key(&w.window, Qt::Key_Space);
+        QCOMPARE(shown, (QStringList{"Na", "H"}));
+        QCOMPARE(focused(), hydrogen);
+
+        const std::pair<const char*, const char*> typed[] = {{"fe", "Fe"}, {"11", "Na"}, {"1", "H"}, {"Cl", "Cl"}, {"Q", "Cl"}};
+        for (const auto& [text, symbol] : typed) {
+            QTest::qWait(1100);  // a pause ends what was typed before
+            WindowInput::Type(&w.window, QString::fromLatin1(text));
+            QCOMPARE(focused()->Caption(), QLatin1String(symbol));
+        }
+        // Tab leaves the table, Shift+Tab comes back to the tile last focused
+        WindowInput::Key(&w.window, Qt::Key_Tab);
+        QVERIFY(!focused());
+        WindowInput::Key(&w.window, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), w.window.TileOf("Cl"));
+        // the focus gone, the tile as it was
+        WindowInput::Key(&w.window, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(!focused());
+        w.window.Bezkolorw1->trigger();
+        w.window.Grupypierwiastkw1->trigger();
+        QCOMPARE(hydrogen->grab().toImage(), plain);
     }
 
     void markingTheChosenElement()

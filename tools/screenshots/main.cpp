@@ -30,7 +30,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -230,8 +230,10 @@ void ShootQuiz()
 int main(int argc, char** argv)
 {
     UkladApplication application(argc, argv);
-    // the practice window's choices are kept apart from the user's own
-    QStandardPaths::setTestModeEnabled(true);
+    // the practice window's choices in a folder of this run's own, apart from the user's and from
+    // other runs going on beside it
+    QTemporaryDir configuration;
+    qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: window_screenshots <output folder> [data folder]\n");
         return 2;

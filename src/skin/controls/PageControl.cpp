@@ -119,6 +119,19 @@ void TsuiPageControl::Renumber()
     Strip()->SetTabs(captions);
 }
 
+void TsuiPageControl::SelectNextPage(bool goForward)
+{
+    const int count = int(pages_.size());
+    const int from = int(pages_.indexOf(active_));
+    for (int step = 1; step < count; ++step) {
+        TsuiTabSheet* page = pages_[((from < 0 ? (goForward ? -1 : 0) : from) + (goForward ? step : count - step) + count) % count];
+        if (page->TabVisible()) {
+            SetActivePage(page);
+            return;
+        }
+    }
+}
+
 void TsuiPageControl::SetActivePage(TsuiTabSheet* page)
 {
     const int index = int(pages_.indexOf(page));

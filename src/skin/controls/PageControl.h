@@ -60,6 +60,9 @@ public:
     int PageCount() const { return int(pages_.size()); }
     TsuiTabSheet* ActivePage() const { return active_; }
     void SetActivePage(TsuiTabSheet* page);
+    // The next page whose tab shows, after the active one or before it, round from the last to the
+    // first; nothing when no other tab shows.
+    void SelectNextPage(bool goForward);
 
 protected:
     void TabChanged(int index) override;

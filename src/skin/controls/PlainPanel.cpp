@@ -1,5 +1,6 @@
 #include "PlainPanel.h"
 
+#include "Drawing.h"
 #include "ErrorReport.h"
 #include "Text.h"
 
@@ -80,6 +81,25 @@ void TPlainPanel::paintEvent(QPaintEvent*)
         canvas.setPen(ColorToRGB(veiled_ ? clWindowText : fontColor_));
         DrawText(canvas, this->rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
     }
+    if (hasFocus()) {
+        // black dots between white ones: seen on any colour the panel takes
+        const QRect focus = rect.adjusted(1, 1, -1, -1);
+        canvas.setPen(Qt::white);
+        canvas.drawRect(focus.adjusted(0, 0, -1, -1));
+        DrawFocusRect(canvas, focus);
+    }
+}
+
+void TPlainPanel::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TPlainPanel::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void TPlainPanel::mousePressEvent(QMouseEvent* event)

@@ -32,6 +32,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // with the focus, a dotted rectangle inside the bevels
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -25,6 +25,7 @@ public:
     int ButtonCount() const { return int(buttons_.size()); }
     QRect ButtonRect(int index) const { return buttons_[index].Rect; }
     QString ButtonCaption(int index) const { return buttons_[index].Caption; }
+    TMenuItem* ButtonItem(int index) const { return buttons_[index].Item; }
     int OpenButton() const { return open_; }
     SkinnedMenuPopup* OpenDropDown() const { return dropDown_; }
 

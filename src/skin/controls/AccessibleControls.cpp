@@ -1,0 +1,309 @@
+#include "AccessibleControls.h"
+
+#include "Button.h"
+#include "CheckBox.h"
+#include "ErrorReport.h"
+#include "Label.h"
+#include "Panel.h"
+#include "PlainPanel.h"
+#include "Tabs.h"
+#include "TrackBar.h"
+#include "URLLabel.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+// The accessible name the program gave the control, or else its caption, without its access-key mark.
+QString NameOr(const QWidget* widget, const QString& caption)
+{
+    const QString name = widget->accessibleName();
+    return name.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : name;
+}
+
+class AccessibleLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLabel(TLabel* label, QAccessible::Role role = QAccessible::StaticText) : QAccessibleWidget(label, role) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return NameOr(widget(), static_cast<TLabel*>(widget())->Caption());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+class AccessibleLink : public AccessibleLabel {
+public:
+    explicit AccessibleLink(TsuiURLLabel* link) : AccessibleLabel(link, QAccessible::Link) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return static_cast<TsuiURLLabel*>(widget())->URL();
+        return AccessibleLabel::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            RunHandler([this] { static_cast<TsuiURLLabel*>(widget())->Click(); });
+    }
+};
+
+// A plain panel: a button when a click does something (an element's tile), else its caption.
+class AccessiblePlainPanel : public QAccessibleWidget {
+public:
+    explicit AccessiblePlainPanel(TPlainPanel* panel)
+        : QAccessibleWidget(panel, panel->OnClick ? QAccessible::Button : QAccessible::StaticText) {}
+    TPlainPanel* Panel() const { return static_cast<TPlainPanel*>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return NameOr(widget(), Panel()->Caption());
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Panel()->OnClick)
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && Panel()->OnClick)
+            RunHandler([this] { Panel()->OnClick(Panel()); });
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+class AccessibleButton : public QAccessibleWidget {
+public:
+    explicit AccessibleButton(TsuiCustomButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    TsuiCustomButton* Button() const { return static_cast<TsuiCustomButton*>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return NameOr(widget(), Button()->Caption());
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = Button()->Pressed();
+        s.defaultButton = Button()->IsDefaultNow();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            Button()->Click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+class AccessibleCheckBox : public QAccessibleWidget {
+public:
+    explicit AccessibleCheckBox(TsuiCheckBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
+    TsuiCheckBox* Box() const { return static_cast<TsuiCheckBox*>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return NameOr(widget(), Box()->Caption());
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = Box()->Checked();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{toggleAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == toggleAction() || action == pressAction())
+            RunHandler([this] { Box()->Toggle(); });
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+class AccessibleTrackBar : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleTrackBar(TsuiTrackBar* bar) : QAccessibleWidget(bar, QAccessible::Slider) {}
+    TsuiTrackBar* Bar() const { return static_cast<TsuiTrackBar*>(widget()); }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return QString::number(Bar()->Position());
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return Bar()->Position(); }
+    // as a drag of the slider: the bar's change event repaints what it controls
+    void setCurrentValue(const QVariant& value) override
+    {
+        RunHandler([&] { Bar()->SetPosition(value.toInt()); });
+    }
+    QVariant maximumValue() const override { return Bar()->Max(); }
+    QVariant minimumValue() const override { return Bar()->Min(); }
+    QVariant minimumStepSize() const override { return Bar()->LineSize(); }
+};
+
+class AccessibleCaptionPanel : public QAccessibleWidget {
+public:
+    explicit AccessibleCaptionPanel(TsuiPanel* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return NameOr(widget(), static_cast<TsuiPanel*>(widget())->Caption());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+class AccessibleTabStrip;
+
+// One shown tab of a strip, which has no widget of its own.
+class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleTab(TsuiTabControlTopPanel* strip, int index) : strip_(strip), index_(index) {}
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    bool isValid() const override { return strip_ && index_ < strip_->Tabs().size(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return strip_ ? strip_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(strip_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && isValid() ? QString(strip_->Tabs()[index_]).remove(QLatin1Char('&')) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid() || !strip_->isVisible() || !strip_->TabVisible(index_)) {
+            s.invisible = true;
+            return s;
+        }
+        s.selectable = true;
+        s.selected = strip_->TabIndex() == index_;
+        s.disabled = !strip_->isEnabled();
+        return s;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        int left = 0;
+        for (int k = strip_->FirstShownTab(); k < index_; ++k)
+            if (strip_->TabVisible(k))
+                left += strip_->TabWidth(k);
+        return QRect(strip_->mapToGlobal(QPoint(left, 0)), QSize(strip_->TabWidth(index_), strip_->height()));
+    }
+    int Index() const { return index_; }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && isValid())
+            RunHandler([this] { strip_->SetTabIndex(index_, true); });
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<TsuiTabControlTopPanel> strip_;
+    int index_;
+};
+
+// The strip of tabs: its children are the tabs that show.
+class AccessibleTabStrip : public QAccessibleWidget {
+public:
+    explicit AccessibleTabStrip(TsuiTabControlTopPanel* strip) : QAccessibleWidget(strip, QAccessible::PageTabList) {}
+    ~AccessibleTabStrip() override
+    {
+        for (const QAccessible::Id id : std::as_const(tabs_))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    TsuiTabControlTopPanel* Strip() const { return static_cast<TsuiTabControlTopPanel*>(widget()); }
+    QList<int> Shown() const
+    {
+        QList<int> shown;
+        for (int k = 0; k < Strip()->Tabs().size(); ++k)
+            if (Strip()->TabVisible(k))
+                shown << k;
+        return shown;
+    }
+    int childCount() const override { return int(Shown().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<int> shown = Shown();
+        if (index < 0 || index >= shown.size())
+            return nullptr;
+        const int tab = shown[index];
+        if (!tabs_.contains(tab)) {
+            QAccessibleInterface* made = new AccessibleTab(Strip(), tab);
+            tabs_.insert(tab, QAccessible::registerAccessibleInterface(made));
+        }
+        return QAccessible::accessibleInterface(tabs_.value(tab));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child || child->role() != QAccessible::PageTab)
+            return -1;
+        return int(Shown().indexOf(static_cast<const AccessibleTab*>(child)->Index()));
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int k = 0; k < childCount(); ++k)
+            if (QAccessibleInterface* tab = child(k); tab && tab->rect().contains(x, y))
+                return tab;
+        return nullptr;
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> tabs_;
+};
+
+} // namespace
+
+QAccessibleInterface* AccessibleControl(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TsuiURLLabel"))
+        return new AccessibleLink(static_cast<TsuiURLLabel*>(object));
+    if (className == QLatin1String("TLabel"))
+        return new AccessibleLabel(static_cast<TLabel*>(object));
+    if (className == QLatin1String("TPlainPanel"))
+        return new AccessiblePlainPanel(static_cast<TPlainPanel*>(object));
+    if (className == QLatin1String("TsuiCustomButton"))
+        return new AccessibleButton(static_cast<TsuiCustomButton*>(object));
+    if (className == QLatin1String("TsuiCheckBox"))
+        return new AccessibleCheckBox(static_cast<TsuiCheckBox*>(object));
+    if (className == QLatin1String("TsuiTrackBar"))
+        return new AccessibleTrackBar(static_cast<TsuiTrackBar*>(object));
+    if (className == QLatin1String("TsuiPanel"))
+        return new AccessibleCaptionPanel(static_cast<TsuiPanel*>(object));
+    if (className == QLatin1String("TsuiTabControlTopPanel"))
+        return new AccessibleTabStrip(static_cast<TsuiTabControlTopPanel*>(object));
+    return nullptr;
+}

@@ -1,0 +1,199 @@
+#!/usr/bin/python3
+"""The built program as a screen reader and a keyboard-only learner meet it.
+
+Started under Xvfb with the accessibility bus (run by screen_reader.sh inside dbus-run-session),
+the program's tree is read through AT-SPI: the 111 tiles with their Polish names, a tile's action
+opening the information window and that window's labels, the menus with their check marks, the
+track bars' values (set from outside too). Then, started afresh, it is driven by keys alone through
+the X server (xdotool, no mouse event), each step checked through AT-SPI.
+
+    screen_reader.py <folder of a copy of the built program>
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+PROGRAM = os.path.join(sys.argv[1], "UkladOkresowy")
+TILE_NAME = re.compile(r"^(\w+), ([A-Z][a-z]?), liczba atomowa (\d+)$")
+passed = 0
+
+
+def fail(what):
+    print(f"FAIL: {what}", file=sys.stderr)
+    sys.exit(1)
+
+
+def check(condition, what):
+    global passed
+    if not condition:
+        fail(what)
+    passed += 1
+    print(f"PASS: {what}")
+
+
+def wait_for(find, what, seconds=10.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        try:
+            found = find()
+        except Exception:  # the tree changes under a walk while windows come and go
+            found = None
+        if found:
+            return found
+        time.sleep(0.2)
+    fail(f"waited in vain for {what}")
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "UkladOkresowy":
+            return app
+    return None
+
+
+def walk(node):
+    yield node
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            yield from walk(child)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def window(title):
+    app = application()
+    if app is None:
+        return None
+    for index in range(app.childCount):
+        child = app.getChildAtIndex(index)
+        if child is not None and child.name == title and showing(child):
+            return child
+    return None
+
+
+def named(root, role, name):
+    for node in walk(root):
+        if node.getRoleName() == role and node.name == name:
+            return node
+    return None
+
+
+def press(node):
+    actions = node.queryAction()
+    for index in range(actions.nActions):
+        if actions.getName(index) in ("Press", "press", "click"):
+            actions.doAction(index)
+            return
+    fail(f"{node.name!r} has no press action")
+
+
+def focused():
+    app = application()
+    for node in walk(app):
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            return node
+    return None
+
+
+def keys(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", name], check=True)
+        time.sleep(0.3)
+
+
+def start():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    process = subprocess.Popen([PROGRAM], env=env)
+    wait_for(lambda: window("Układ Okresowy Pierwiastków - autor: Morvane"), "the main window")
+    return process
+
+
+def stop(process):
+    process.terminate()
+    process.wait(timeout=10)
+
+
+MAIN = "Układ Okresowy Pierwiastków - autor: Morvane"
+INFORMATION = "Informacje o pierwiastku"
+
+# --- what a screen reader reads ---
+program = start()
+main = window(MAIN)
+check(main.getRoleName() == "frame", "the main window is a window under its title")
+tiles = [node for node in walk(main) if node.getRoleName() == "push button" and TILE_NAME.match(node.name or "")]
+check(len(tiles) == 111, f"111 tiles are buttons named by element, symbol and number ({len(tiles)})")
+numbers = sorted(int(TILE_NAME.match(tile.name).group(3)) for tile in tiles)
+check(numbers == list(range(1, 112)), "the tiles name every atomic number from 1 to 111 once")
+sodium = next(tile for tile in tiles if tile.name == "Sód, Na, liczba atomowa 11")
+press(sodium)
+information = wait_for(lambda: window(INFORMATION), "the information window after the tile's action")
+labels = {node.name for node in walk(information) if node.getRoleName() == "label"}
+check({"Na", "Sód", "Natrium", "11"} <= labels, f"the information window's labels read sodium ({sorted(labels)[:12]})")
+tabs = [node for node in walk(information) if node.getRoleName() == "page tab"]
+selected = [tab.name for tab in tabs if tab.getState().contains(pyatspi.STATE_SELECTED)]
+check(len(tabs) >= 3 and selected == ["Podstawowe informacje"], f"the pages' tabs, the first selected ({[t.name for t in tabs]})")
+
+bar = next(node for node in walk(main) if node.getRoleName() == "menu bar")
+menus = [bar.getChildAtIndex(k) for k in range(bar.childCount)]
+check([menu.name for menu in menus] == ["Plik", "Widok", "Kolorowanie", "Interakcje", "Pomoc"], "the menu bar's five menus")
+colourings = menus[2]
+items = {colourings.getChildAtIndex(k).name: colourings.getChildAtIndex(k) for k in range(colourings.childCount)}
+checked = [name for name, item in items.items() if item.getState().contains(pyatspi.STATE_CHECKED)]
+check("Metale i niemetale" in items and "Gęstość" in items and checked == ["Bez kolorów"],
+      f"the colourings listed, only \"Bez kolorów\" checked ({checked})")
+press(items["Metale i niemetale"])
+wait_for(lambda: items["Metale i niemetale"].getState().contains(pyatspi.STATE_CHECKED), "the check mark to move")
+check(not items["Bez kolorów"].getState().contains(pyatspi.STATE_CHECKED), "a colouring chosen through its item moves the check mark")
+interactions = menus[3]
+views = {interactions.getChildAtIndex(k).name for k in range(interactions.childCount)}
+check({"Liczba atomów", "Daty odkryć", "Stany skupienia", "Sprawdź się…"} <= views, "the items of \"Interakcje\"")
+
+press(named(interactions, "menu item", "Stany skupienia"))
+slider = wait_for(lambda: next((node for node in walk(main) if node.getRoleName() == "slider" and node.name == "Temperatura"
+                                and showing(node)), None), "the temperature's track bar")
+value = slider.queryValue()
+check((value.minimumValue, value.maximumValue) == (-273.0, 5700.0),
+      f"the track bar reports its range ({value.minimumValue} to {value.maximumValue})")
+value.currentValue = 100
+wait_for(lambda: slider.queryValue().currentValue == 100, "the track bar to take a value set from outside")
+temperature = wait_for(lambda: next((node.name for node in walk(main) if node.getRoleName() == "label" and "C" in (node.name or "")
+                                     and node.name.startswith("100")), None), "the temperature's label")
+check(temperature.startswith("100"), f"a value set from outside moves the view ({temperature})")
+stop(program)
+
+# --- keys alone, through the X server ---
+program = start()
+# the focus a window manager gives a new window
+subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + MAIN, "windowfocus", "--sync"], check=True)
+wait_for(focused, "the focus in the main window")
+check(focused().getRoleName() == "combo box", "the search box has the focus at start")
+for _ in range(4):
+    now = focused()
+    if now is not None and TILE_NAME.match(now.name or ""):
+        break
+    keys("Tab")
+check(focused().name == "Wodór, H, liczba atomowa 1", "Tab leads from the search into the table, to hydrogen")
+keys("Down", "Down")
+check(focused().name == "Sód, Na, liczba atomowa 11", "the arrows lead to sodium")
+keys("Return")
+information = wait_for(lambda: window(INFORMATION), "the information window after Enter")
+labels = {node.name for node in walk(information) if node.getRoleName() == "label"}
+check({"Na", "Sód", "Natrium"} <= labels, "Enter opens sodium's information")
+keys("Escape")
+wait_for(lambda: window(INFORMATION) is None, "Esc to close the information window")
+check(True, "Esc closes the information window")
+# the focus back on the main window, as the window manager gives it when a window closes
+subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + MAIN, "windowfocus", "--sync"], check=True)
+# Alt+W opens "Widok" on its first item; Up goes round to the last one, "Wizualizacja 3D"
+keys("alt+w", "Up", "Return")
+wait_for(lambda: window("Przestrzenny model atomu (o - opcje)"), "the 3D window from \"Widok\" by keys")
+check(True, "Alt+W opens \"Widok\" and the keys reach \"Wizualizacja 3D\"")
+stop(program)
+print(f"{passed} checks passed")
