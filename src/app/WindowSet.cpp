@@ -10,6 +10,7 @@
 #include "ColouringRules.h"
 #include "TableLayout.h"
 #include "ElementProperties.h"
+#include "Printing.h"
 #include "QuizWindow.h"
 
 #include <memory>
@@ -23,8 +24,14 @@ TSprawdzSie* SprawdzSie = nullptr;
 namespace {
 
 std::unique_ptr<PropertiesStore> Properties;
+std::unique_ptr<Printing> Printer_;
 
 } // namespace
+
+Printing* Printer()
+{
+    return Printer_.get();
+}
 
 void CreateWindows(const DataFolder& folder)
 {
@@ -51,6 +58,9 @@ void CreateWindows(const DataFolder& folder)
         ReportError);
     Informacje->SetProperties(Properties.get(), KindOf);
     AGlowne->SetProperties(Properties.get());
+    Printer_ = std::make_unique<Printing>(AGlowne, Informacje, Properties.get());
+    AGlowne->SetPrinting({[] { Printer_->PrintTable(); }, [] { Printer_->SaveTablePdf(); }, [] { Printer_->PrintCard(); },
+                          [] { Printer_->SaveCardPdf(); }});
     AGlowne->SetQuizOpener([folder] {
         if (!SprawdzSie)
             SprawdzSie = new TSprawdzSie(AGlowne, folder, QuizOptionsPath());
@@ -73,5 +83,6 @@ void DestroyWindows()
     InfooProgz = nullptr;
     Informacje = nullptr;
     AGlowne = nullptr;
+    Printer_.reset();
     Properties.reset();
 }

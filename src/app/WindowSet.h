@@ -7,6 +7,7 @@ class TInformacje;
 class TInfooProgz;
 class TOknoA3D;
 class TSprawdzSie;
+class Printing;
 
 // The program's four windows, each created once and living until the program ends.
 extern TAGlowne* AGlowne;
@@ -15,6 +16,9 @@ extern TInfooProgz* InfooProgz;
 extern TOknoA3D* OknoA3D;
 // The practice window, made when "Sprawdź się…" first asks for it.
 extern TSprawdzSie* SprawdzSie;
+
+// What the printing items of "Plik" do, made with the windows.
+Printing* Printer();
 
 // Creates the windows in their order (main, information, about, 3D), each reference set before its
 // creation handler runs, and wires them together. Only the main window is shown.

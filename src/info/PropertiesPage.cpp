@@ -9,11 +9,11 @@
 
 namespace {
 
-const char* const Captions[] = {
+const char* const RowCaptions[] = {
     "Masa atomowa:", "Konfiguracja elektronowa:", "Blok:", "Grupa:", "Okres:", "Elektroujemność:",
     "Gęstość:", "Promień kowalencyjny:", "Energia jonizacji:", "Stopnie utlenienia:", "Rodzaj:",
 };
-constexpr int Rows = int(std::size(Captions));
+constexpr int Rows = int(std::size(RowCaptions));
 constexpr int RaisedBy = 3;
 
 QFont RaisedFont()
@@ -94,7 +94,7 @@ PropertiesPage::PropertiesPage(QWidget* page)
 {
     for (int row = 0; row < Rows; ++row) {
         const int y = 32 + 16 * row + (row >= 2 ? 8 : 0) + (row >= 5 ? 8 : 0) + (row >= 9 ? 8 : 0);
-        auto* caption = new TLabel(QString::fromUtf8(Captions[row]), page);
+        auto* caption = new TLabel(QString::fromUtf8(RowCaptions[row]), page);
         caption->setFont(SansSerifFont(false));
         caption->FitToText();
         caption->move(8, y);
@@ -103,6 +103,14 @@ PropertiesPage::PropertiesPage(QWidget* page)
         value->move(160, y);
         values_.push_back(value);
     }
+}
+
+QStringList PropertiesPage::Captions()
+{
+    QStringList captions;
+    for (const char* caption : RowCaptions)
+        captions << QString::fromUtf8(caption);
+    return captions;
 }
 
 void PropertiesPage::Fill(const ElementProperties& element, const QString& kind)

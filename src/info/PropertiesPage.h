@@ -40,6 +40,8 @@ public:
 
     // The value of each row, top to bottom, as shown (superscripts marked with '^').
     QStringList Values() const;
+    // The caption of each row, top to bottom.
+    static QStringList Captions();
 
 private:
     std::vector<TSuperscriptLabel*> values_;

@@ -41,7 +41,21 @@ void TAGlowne::BuildFrameAndMenu()
         return item;
     };
     Plik1 = add(MainMenu1, "Plik", "Plik1");
+    Drukujtablic1 = add(Plik1, "Drukuj tablicę…", "Drukujtablic1");
+    Zapisztablicjako1 = add(Plik1, "Zapisz tablicę jako PDF…", "Zapisztablicjako1");
+    Drukujkart1 = add(Plik1, "Drukuj kartę pierwiastka…", "Drukujkart1");
+    Zapiszkart1 = add(Plik1, "Zapisz kartę pierwiastka jako PDF…", "Zapiszkart1");
+    N5 = add(Plik1, "-", "N5");
     Zamknij1 = add(Plik1, "Zamknij", "Zamknij1", &TAGlowne::Zamknij1Click);
+    for (auto [item, action] : {std::pair(Drukujtablic1, &PrintActions::PrintTable), std::pair(Zapisztablicjako1, &PrintActions::SaveTable),
+                                std::pair(Drukujkart1, &PrintActions::PrintCard), std::pair(Zapiszkart1, &PrintActions::SaveCard)})
+        item->OnClick = [this, action = action](QObject*) {
+            if (printing_.*action)
+                (printing_.*action)();
+        };
+    // a card is of the element last shown
+    Drukujkart1->setEnabled(false);
+    Zapiszkart1->setEnabled(false);
     Widok1 = add(MainMenu1, "Widok", "Widok1");
     Podstawowy1 = add(Widok1, "Podstawowy", "Podstawowy1", &TAGlowne::Podstawowy1Click);
     Rozwi1 = add(Widok1, "Rozwiń", "Rozwi1", &TAGlowne::Rozwi1Click);

@@ -101,8 +101,11 @@ void TAGlowne::Infoopire(const QString& symbol)
     const std::optional<int> index = bytes ? Znajdz_pierwiastek(ElementTable_, *bytes) : std::nullopt;
     if (!index)
         throw std::runtime_error(QStringLiteral("Brak danych pierwiastka \"%1\" w pliku dane.dat").arg(symbol).toStdString());
-    if (information_.Wypelnij)
+    if (information_.Wypelnij) {
         information_.Wypelnij(ElementTable_[*index]);
+        Drukujkart1->setEnabled(true);
+        Zapiszkart1->setEnabled(true);
+    }
     Zaznacz_pierwiastek(*index);
     if (information_.Wpisz_powloki)
         information_.Wpisz_powloki(symbol);

@@ -68,6 +68,12 @@ public:
     // atomowa 22,990".
     QString TileToolTip(const QString& symbol);
 
+    // What the printing items of "Plik" do: the table, or the card of the element last shown, on
+    // paper or as a PDF.
+    struct PrintActions {
+        std::function<void()> PrintTable, SaveTable, PrintCard, SaveCard;
+    };
+    void SetPrinting(PrintActions actions) { printing_ = std::move(actions); }
     // What "Sprawdź się…" does: opens the practice window.
     void SetQuizOpener(std::function<void()> open) { openQuiz_ = std::move(open); }
     // A question answered on the table: until StopAskingForTile, a tile's click answers it instead
@@ -158,7 +164,7 @@ public:
 
     TsuiForm* suiForm1;
     TsuiMainMenu* MainMenu1;
-    TMenuItem *Plik1, *Zamknij1;
+    TMenuItem *Plik1, *Drukujtablic1, *Zapisztablicjako1, *Drukujkart1, *Zapiszkart1, *N5, *Zamknij1;
     TMenuItem *Widok1, *Podstawowy1, *Rozwi1, *N2, *Wizualizacja3D1;
     TMenuItem *Kolorowanie1, *Bezkolorw1, *Grupypierwiastkw1, *Podziametali1, *Podzianiemetali1, *N1, *Liczbaatomw1;
     // the colourings by a figure, after a separator of their own
@@ -248,6 +254,7 @@ private:
     std::array<View, 3> views_;
     bool legendWanted_ = false;
     std::function<void()> openQuiz_;
+    PrintActions printing_;
     std::function<void(const QString& symbol)> tileAnswer_;
     bool plainForQuestion_ = false;
     TPlainPanel* currentTile_ = nullptr;

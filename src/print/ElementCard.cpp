@@ -1,0 +1,117 @@
+#include "ElementCard.h"
+
+#include "Image.h"
+#include "Label.h"
+#include "PageControl.h"
+#include "PropertiesPage.h"
+#include "RichEdit.h"
+#include "TInformacje.h"
+
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QUrl>
+
+#include <vector>
+
+namespace {
+
+// "[Ar] 3d^6 4s^2" with its raised parts set as superscripts.
+QString WithSuperscripts(const QString& marked)
+{
+    static const QRegularExpression raised(QStringLiteral("\\^([^ /]+)"));
+    return marked.toHtmlEscaped().replace(raised, QStringLiteral("<sup>\\1</sup>"));
+}
+
+// The description's sizes, in the screen's pixels, as points on paper, a little larger than the
+// screen shows them, and without the spacing the screen's pixel face needs between its letters;
+// everything else as it was.
+void PixelSizesAsPoints(QTextDocument& document)
+{
+    struct Span {
+        int Position, Length;
+        QTextCharFormat Format;
+    };
+    std::vector<Span> spans;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().hasProperty(QTextFormat::FontPixelSize) ||
+                it.fragment().charFormat().hasProperty(QTextFormat::FontLetterSpacing))
+                spans.push_back({it.fragment().position(), it.fragment().length(), it.fragment().charFormat()});
+    for (Span& span : spans) {
+        if (span.Format.hasProperty(QTextFormat::FontPixelSize)) {
+            const int pixels = span.Format.intProperty(QTextFormat::FontPixelSize);
+            span.Format.clearProperty(QTextFormat::FontPixelSize);
+            span.Format.setFontPointSize(pixels * 0.9);
+        }
+        span.Format.clearProperty(QTextFormat::FontLetterSpacing);
+        span.Format.clearProperty(QTextFormat::FontLetterSpacingType);
+        QTextCursor cursor(&document);
+        cursor.setPosition(span.Position);
+        cursor.setPosition(span.Position + span.Length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(span.Format);
+    }
+}
+
+QString Row(const QString& caption, const QString& valueHtml)
+{
+    return QStringLiteral("<tr><td style=\"padding-right: 16px\">%1</td><td><b>%2</b></td></tr>")
+        .arg(caption.toHtmlEscaped(), valueHtml);
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> ElementCard(const TInformacje& w)
+{
+    auto card = std::make_unique<QTextDocument>();
+    QFont text(QStringLiteral("DejaVu Sans"));
+    text.setPointSizeF(10);
+    card->setDefaultFont(text);
+    QString html = QStringLiteral("<h1>%1 (%2)</h1><table>").arg(w.Label9->Caption().toHtmlEscaped(), w.Label8->Caption().toHtmlEscaped());
+    const std::pair<const TLabel*, const TLabel*> basic[] = {{w.Label1, w.Label8}, {w.Label2, w.Label9},   {w.Label3, w.Label10},
+                                                             {w.Label4, w.Label11}, {w.Label5, w.Label12}, {w.Label6, w.Label13},
+                                                             {w.Label7, w.Label14}, {w.Label15, w.Label16}};
+    for (const auto& [caption, value] : basic)
+        html += Row(caption->Caption(), value->Caption().trimmed().toHtmlEscaped());
+    html += QStringLiteral("</table>");
+    if (w.Properties && w.suiTabSheet2->TabVisible()) {
+        html += QStringLiteral("<h2>Więcej informacji</h2><table>");
+        const QStringList captions = PropertiesPage::Captions(), values = w.Properties->Values();
+        for (qsizetype k = 0; k < std::min(captions.size(), values.size()); ++k)
+            html += Row(captions[k], WithSuperscripts(values[k]));
+        html += QStringLiteral("</table>");
+    }
+    // the pictures side by side, each at most half the text's width
+    QString pictures;
+    std::vector<std::pair<QUrl, QImage>> resources;
+    for (const auto& [sheet, image, name] : {std::tuple(w.suiTabSheet3, w.Image1, "izotopy"), std::tuple(w.suiTabSheet5, w.Image2, "rysunek")}) {
+        if (!sheet->TabVisible() || image->Picture().isNull())
+            continue;
+        const QUrl url(QStringLiteral("karta:") + QLatin1String(name));
+        resources.emplace_back(url, image->Picture());
+        pictures += QStringLiteral("<img src=\"%1\" width=\"%2\"> ").arg(url.toString()).arg(std::min(330, image->Picture().width()));
+    }
+    if (!pictures.isEmpty())
+        html += QStringLiteral("<p>") + pictures + QStringLiteral("</p>");
+    card->setHtml(html);
+    card->setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("%1 (%2)").arg(w.Label9->Caption(), w.Label8->Caption()));
+    for (const auto& [url, picture] : resources)
+        card->addResource(QTextDocument::ImageResource, url, picture);
+    if (w.suiTabSheet4->TabVisible() && !w.RichEdit1->document()->isEmpty()) {
+        QTextCursor end(card.get());
+        end.movePosition(QTextCursor::End);
+        end.insertBlock();
+        end.insertFragment(QTextDocumentFragment(w.RichEdit1->document()));
+        PixelSizesAsPoints(*card);
+    }
+    // one scalable face throughout, whose glyphs the PDF embeds; bold, sizes and raised or lowered
+    // text as they were
+    QTextCursor all(card.get());
+    all.select(QTextCursor::Document);
+    QTextCharFormat face;
+    face.setFontFamilies({QStringLiteral("DejaVu Sans")});
+    all.mergeCharFormat(face);
+    return card;
+}

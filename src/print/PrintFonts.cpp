@@ -1,0 +1,10 @@
+#include "PrintFonts.h"
+
+QFont PrintFont(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}

@@ -1,0 +1,55 @@
+#include "TableSnapshot.h"
+
+#include "Colors.h"
+#include "Cp1250.h"
+#include "ElementProperties.h"
+#include "Label.h"
+#include "Panel.h"
+#include "PlainPanel.h"
+#include "SpinEdit.h"
+#include "TAGlowne.h"
+#include "TableLayout.h"
+
+namespace {
+
+QString ViewSetting(const TAGlowne& window)
+{
+    if (!window.suiPanel2->isHidden())
+        return QStringLiteral("Liczba atomów: %1").arg(window.suiSpinEdit1->Value());
+    if (!window.suiPanel3->isHidden())
+        return QStringLiteral("Data odkrycia: %1").arg(window.Label30->Caption());
+    if (!window.suiPanel4->isHidden())
+        return QStringLiteral("Temperatura: %1").arg(QString(window.Label32->Caption()).replace(QStringLiteral("*C"), QStringLiteral("°C")));
+    return {};
+}
+
+} // namespace
+
+TablePicture PictureOfTable(const TAGlowne& window, PropertiesStore* properties)
+{
+    TablePicture picture;
+    const ElementTable& elements = window.Elements();
+    for (const TileCell& cell : TileCells()) {
+        PrintedTile tile;
+        tile.Column = cell.Column;
+        tile.Row = cell.Row;
+        tile.Symbol = QLatin1String(cell.Symbol);
+        tile.Background = ColorToRGB(window.Panel(cell.Number)->Color());
+        if (const std::optional<int> index = Znajdz_pierwiastek(elements, QByteArray(cell.Symbol))) {
+            tile.Number = elements[*index].AtomicNumber;
+            tile.Name = Cp1250ToString(elements[*index].PolishName.Text());
+        }
+        // quietly: a damaged figures' file is reported where the figures are shown
+        if (const ElementProperties* figures = properties ? properties->Find(tile.Symbol, true) : nullptr)
+            tile.Weight = ElementProperties::Shown(figures->AtomicWeight);
+        picture.Tiles.push_back(tile);
+    }
+    if (!window.suiPanel1->isHidden()) {
+        picture.Legend.Title = window.suiPanel1->Caption();
+        picture.Legend.Setting = ViewSetting(window);
+        for (int entry = 1; entry <= 6; ++entry)
+            if (!window.PKolor(entry)->isHidden())
+                picture.Legend.Entries.emplace_back(ColorToRGB(window.PKolor(entry)->Color()), window.LKolor(entry)->Caption());
+    }
+    return picture;
+}
