@@ -34,7 +34,9 @@ TablePicture PictureOfTable(const TAGlowne& window, PropertiesStore* properties)
         tile.Column = cell.Column;
         tile.Row = cell.Row;
         tile.Symbol = QLatin1String(cell.Symbol);
-        tile.Background = ColorToRGB(window.Panel(cell.Number)->Color());
+        // as the table shows it: plain while a question asks for a tile
+        const TPlainPanel* panel = window.Panel(cell.Number);
+        tile.Background = ColorToRGB(panel->Veiled() ? clBtnFace : panel->Color());
         if (const std::optional<int> index = Znajdz_pierwiastek(elements, QByteArray(cell.Symbol))) {
             tile.Number = elements[*index].AtomicNumber;
             tile.Name = Cp1250ToString(elements[*index].PolishName.Text());

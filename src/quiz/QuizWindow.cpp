@@ -102,6 +102,12 @@ TSprawdzSie::TSprawdzSie(TAGlowne* table, DataFolder folder, QString optionsPath
 {
 }
 
+TSprawdzSie::~TSprawdzSie()
+{
+    if (table_)
+        table_->StopAskingForTile();
+}
+
 void TSprawdzSie::BuildContents()
 {
     BuildSettingsPage();
@@ -213,7 +219,10 @@ void TSprawdzSie::BuildResultPage()
 
     RepeatButton = NewButton(ResultPage, QStringLiteral("Powtórz błędy"), QRect(10, 222, 96, 21));
     RepeatButton->setObjectName(QStringLiteral("RepeatButton"));
-    RepeatButton->OnClick = [this](QObject*) { Begin(quiz_->RepeatMistakes(NewSeed())); };
+    RepeatButton->OnClick = [this](QObject*) {
+        if (quiz_ && quiz_->Finished() && !quiz_->Mistakes().empty())
+            Begin(quiz_->RepeatMistakes(NewSeed()));
+    };
     AgainButton = NewButton(ResultPage, QStringLiteral("Nowy test"), QRect(114, 222, 80, 21));
     AgainButton->setObjectName(QStringLiteral("AgainButton"));
     AgainButton->OnClick = [this](QObject*) { ShowSettings(); };
@@ -295,6 +304,10 @@ void TSprawdzSie::Start()
 
 void TSprawdzSie::Begin(Quiz quiz)
 {
+    if (quiz.Count() == 0) {
+        ShowSettings();
+        return;
+    }
     quiz_.emplace(std::move(quiz));
     clock_.start();
     ShowPage(QuestionPage);
@@ -354,6 +367,7 @@ void TSprawdzSie::Choose(int choice)
 {
     if (!quiz_ || quiz_->Finished() || quiz_->Answered() || choice >= int(quiz_->Current().Choices.size()))
         return;
+    answeredByTile_ = false;
     ShowVerdict(quiz_->AnswerChoice(choice));
 }
 
@@ -361,6 +375,7 @@ void TSprawdzSie::CheckTyped()
 {
     if (!quiz_ || quiz_->Finished() || quiz_->Answered() || AnswerEdit->Text().trimmed().isEmpty())
         return;
+    answeredByTile_ = false;
     ShowVerdict(quiz_->AnswerText(AnswerEdit->Text()));
 }
 
@@ -368,6 +383,7 @@ void TSprawdzSie::TileClicked(const QString& symbol)
 {
     if (!quiz_ || quiz_->Finished() || quiz_->Answered())
         return;
+    answeredByTile_ = true;
     ShowVerdict(quiz_->AnswerTile(symbol));
     // the keys go on to this window
     raise();
@@ -388,7 +404,7 @@ void TSprawdzSie::ShowVerdict(Verdict verdict)
         feedback = QStringLiteral("Dobrze!");
     } else if (verdict == Verdict::WrongCase) {
         feedback = QStringLiteral("Uwaga na wielkość liter: poprawnie „%1”.").arg(quiz_->Facts()[std::size_t(question.Answer)].Symbol);
-    } else if (question.Kind == QuestionKind::PointOnTable || (question.Kind == QuestionKind::PlaceToElement && AnswerEdit->Text().isEmpty())) {
+    } else if (answeredByTile_) {
         feedback = QStringLiteral("Źle, to jest %1. Szukany pierwiastek: %2.").arg(quiz_->Mistakes().back().Given, quiz_->RightAnswer(question));
     } else {
         feedback = QStringLiteral("Źle. Poprawna odpowiedź: %1.").arg(quiz_->RightAnswer(question));
@@ -473,8 +489,8 @@ bool TSprawdzSie::eventFilter(QObject* watched, QEvent* event)
 
 void TSprawdzSie::hideEvent(QHideEvent* event)
 {
-    // closing ends the run; the table answers its clicks again
-    if (SettingsPage)
+    // closing ends the run, and the table answers its clicks again; a minimised window keeps it
+    if (SettingsPage && !event->spontaneous())
         ShowSettings();
     TSecondaryWindow::hideEvent(event);
 }

@@ -5,6 +5,7 @@
 #include "SecondaryWindow.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 
 #include <array>
 #include <optional>
@@ -27,6 +28,8 @@ class TSprawdzSie : public TSecondaryWindow {
     Q_OBJECT
 public:
     TSprawdzSie(TAGlowne* table, DataFolder folder, QString optionsPath);
+    // The table answers its clicks again.
+    ~TSprawdzSie() override;
 
     // Every run takes a new seed, unless one is fixed here (for tests).
     void FixSeed(quint32 seed) { fixedSeed_ = seed; }
@@ -80,11 +83,12 @@ private:
     void ShowResult();
     quint32 NewSeed() const;
 
-    TAGlowne* table_;
+    QPointer<TAGlowne> table_;
     DataFolder folder_;
     QString optionsPath_;
     std::optional<quint32> fixedSeed_;
     std::optional<Quiz> quiz_;
     QElapsedTimer clock_;
     qint64 elapsed_ = 0;
+    bool answeredByTile_ = false;
 };

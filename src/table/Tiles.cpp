@@ -80,7 +80,11 @@ TPlainPanel* TAGlowne::TileOf(const QString& symbol) const
 
 void TAGlowne::PanelClick(TPlainPanel* sender)
 {
-    MakeTileCurrent(sender);
+    // a click moves the keyboard's place in the table, and the focus with it when the table has it
+    if (currentTile_ && currentTile_->hasFocus())
+        FocusTile(sender);
+    else
+        MakeTileCurrent(sender);
     if (tileAnswer_) {
         // the answer may end the asking, and with it this function object
         const auto answer = tileAnswer_;

@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
@@ -17,6 +18,7 @@
 #include "WindowInput.h"
 #include "WindowSet.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -58,7 +60,11 @@ class TestQuizWindow : public QObject {
 
 private slots:
     // the choices in a folder of this run's own
-    void initTestCase() { qputenv("XDG_CONFIG_HOME", configuration_.path().toLocal8Bit()); }
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", configuration_.path().toLocal8Bit());
+        InstallAccessibility();
+    }
 
     void cleanup() { DestroyWindows(); }
 
@@ -137,6 +143,9 @@ private slots:
         QCOMPARE(SprawdzSie->ResultLabel->Caption(), QStringLiteral("Wynik: 20 z 20 (100 %)"));
         QCOMPARE(SprawdzSie->MistakesLabel->Caption(), QStringLiteral("Bez błędów!"));
         QVERIFY(!SprawdzSie->RepeatButton->isEnabled());
+        // nor does a screen reader's press repeat nothing
+        QAccessible::queryAccessibleInterface(SprawdzSie->RepeatButton)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(SprawdzSie->ResultPage->isVisible());
         QCOMPARE(AGlowne->TileOf("Na")->Color(), sodium);
         QVERIFY(AGlowne->suiPanel1->isVisible());
 

@@ -354,11 +354,16 @@ private slots:
             WindowInput::Type(&w.window, QString::fromLatin1(text));
             QCOMPARE(focused()->Caption(), QLatin1String(symbol));
         }
+        // a click takes the focus along while the table has it
+        WindowInput::Click(w.window.TileOf("Ca"));
+        QCOMPARE(focused(), w.window.TileOf("Ca"));
+        WindowInput::Key(&w.window, Qt::Key_Right);
+        QCOMPARE(focused(), w.window.TileOf("Sc"));
         // Tab leaves the table, Shift+Tab comes back to the tile last focused
         WindowInput::Key(&w.window, Qt::Key_Tab);
         QVERIFY(!focused());
         WindowInput::Key(&w.window, Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(focused(), w.window.TileOf("Cl"));
+        QCOMPARE(focused(), w.window.TileOf("Sc"));
         // the focus gone, the tile as it was
         WindowInput::Key(&w.window, Qt::Key_Backtab, Qt::ShiftModifier);
         QVERIFY(!focused());

@@ -25,6 +25,12 @@ QString NameOr(const QWidget* widget, const QString& caption)
     return name.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : name;
 }
 
+// An action from a reader counts only where a click or a key could act.
+bool Actionable(const QWidget* widget)
+{
+    return widget->isEnabled() && widget->isVisible();
+}
+
 class AccessibleLabel : public QAccessibleWidget {
 public:
     explicit AccessibleLabel(TLabel* label, QAccessible::Role role = QAccessible::StaticText) : QAccessibleWidget(label, role) {}
@@ -48,7 +54,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override
     {
-        if (action == pressAction())
+        if (action == pressAction() && Actionable(widget()))
             RunHandler([this] { static_cast<TsuiURLLabel*>(widget())->Click(); });
     }
 };
@@ -74,8 +80,10 @@ public:
     }
     void doAction(const QString& action) override
     {
-        if (action == pressAction() && Panel()->OnClick)
-            RunHandler([this] { Panel()->OnClick(Panel()); });
+        if (action == pressAction() && Panel()->OnClick) {
+            if (Actionable(widget()))
+                RunHandler([this] { Panel()->OnClick(Panel()); });
+        }
         else
             QAccessibleWidget::doAction(action);
     }
@@ -101,9 +109,10 @@ public:
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
     void doAction(const QString& action) override
     {
-        if (action == pressAction())
-            Button()->Click();
-        else
+        if (action == pressAction()) {
+            if (Actionable(widget()))
+                RunHandler([this] { Button()->Click(); });
+        } else
             QAccessibleWidget::doAction(action);
     }
 };
@@ -131,9 +140,10 @@ public:
     }
     void doAction(const QString& action) override
     {
-        if (action == toggleAction() || action == pressAction())
-            RunHandler([this] { Box()->Toggle(); });
-        else
+        if (action == toggleAction() || action == pressAction()) {
+            if (Actionable(widget()))
+                RunHandler([this] { Box()->Toggle(); });
+        } else
             QAccessibleWidget::doAction(action);
     }
 };
@@ -158,7 +168,8 @@ public:
     // as a drag of the slider: the bar's change event repaints what it controls
     void setCurrentValue(const QVariant& value) override
     {
-        RunHandler([&] { Bar()->SetPosition(value.toInt()); });
+        if (Bar()->isEnabled())
+            RunHandler([&] { Bar()->SetPosition(value.toInt()); });
     }
     QVariant maximumValue() const override { return Bar()->Max(); }
     QVariant minimumValue() const override { return Bar()->Min(); }

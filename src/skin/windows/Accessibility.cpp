@@ -63,6 +63,8 @@ public:
     QWindow* window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override
     {
+        if (!isValid())
+            return nullptr;
         return parentItem_ ? Of(bar_, parentItem_, ParentOf(parentItem_)) : QAccessible::queryAccessibleInterface(bar_.data());
     }
     int childCount() const override { return isValid() ? int(item_->Items().size()) : 0; }
@@ -102,7 +104,7 @@ public:
         s.invisible = !item_->isVisible();
         s.hasPopup = !item_->Items().isEmpty();
         // an item of a menu where a check mark stands is one that can take it
-        const QList<TMenuItem*>& siblings = parentItem_ ? parentItem_->Items() : QList<TMenuItem*>();
+        const QList<TMenuItem*> siblings = parentItem_ ? parentItem_->Items() : QList<TMenuItem*>();
         s.checkable = item_->Checked() ||
                       (item_->Items().isEmpty() && std::any_of(siblings.begin(), siblings.end(), [](TMenuItem* i) { return i->Checked(); }));
         s.checked = item_->Checked();
@@ -115,7 +117,7 @@ public:
     }
     void doAction(const QString& action) override
     {
-        if (action != pressAction() || !isValid() || !item_->isEnabled())
+        if (action != pressAction() || !isValid() || !item_->isEnabled() || !bar_->isVisible())
             return;
         if (const int button = TopIndex(); button >= 0 && !item_->Items().isEmpty())
             bar_->OpenMenu(button, true);
@@ -152,7 +154,7 @@ private:
 
     QPointer<TsuiMenuBar> bar_;
     QPointer<TMenuItem> item_;
-    TMenuItem* parentItem_;
+    QPointer<TMenuItem> parentItem_;
 };
 
 class AccessibleMenuBar : public QAccessibleWidget {
