@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 3D atom: the time to draw one frame of the heaviest atom (roentgenium, seven shells, 111
 // electrons) at the window's initial 422 x 297 pixels with the spheres as drawn and with GLU's full
 // 30 x 30 spheres, and the processor use of the window while hidden, against while shown and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up time: a bare Qt program that shows one empty window.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time from a tile's click to its description shown (read, laid out with the windows' text
 // rules and painted on the description page), for plain-text descriptions of 64 KB, 1 MB and 8 MB
 // and for an RTF description of 40,000 formatting runs in one paragraph.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of switching the colouring of the main window: the 162 tile colourings, the legend and
 // the repaint they cause, against a repaint of the whole window with every tile in it, measured in
 // the same run. Each is timed until the display has shown it: the display copies a frame from the

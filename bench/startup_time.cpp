@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time, whole process: from starting an executable until its first window is first drawn;
 // then the memory each holds idle after start-up (VmRSS a second after its first frame).
 // The X server reports damage on a newly mapped top-level window twice: first for its own fill of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making the table's PDF as "Zapisz tablicę jako PDF…" makes it (the table read, the page drawn as
 // vectors, the fonts embedded, the file written whole), under "Metale i niemetale" with the
 // figures' file read, against one repaint of the whole main window, measured in the same run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One step of each view of the menu "Interakcje" (a slider move by one in the atom count, the
 // discovery dates and the states of matter, with the table repainted for it), against one repaint
 // of the whole window with every tile in it, measured in the same run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a bitmap: it is shown or refused with its error, within the size limit, and
 // never read outside the bytes.
 #include "PictureFile.h"

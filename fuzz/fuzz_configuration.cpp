@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as "!konfielekt.txt": the look-up, the shell split and the 3D model's shell
 // counts must never crash; the split gives exactly one count per "+", and the model draws at most
 // its cap of shells, each within its cap of electrons.

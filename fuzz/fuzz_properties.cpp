@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as "Zbiory/wlasciwosci.txt": the reader takes the table or refuses it with a
 // message naming the file, never anything else; every element it takes has a configuration that
 // holds electrons, a period of the table and no more than one line per symbol.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a description file: the RTF reader reads any input to its end, and the text
 // it puts into the rich-text box's document comes whole.
 #include "RtfReader.h"

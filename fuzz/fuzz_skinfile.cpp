@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a skin file: the reader either lists what it found or rejects the file with
 // its error, never reading outside the bytes or looping.
 #include "SkinFileReader.h"

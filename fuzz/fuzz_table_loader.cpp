@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as "dane.dat": loading must never crash or read past the table or a record, and
 // every record's texts must stay inside their fields.
 #include "ElementTable.h"

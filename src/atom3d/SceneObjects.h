@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The pieces of the atom model, each a sphere drawn at the current model-view origin, and the light.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAGlowne: the legend, the colourings of "Kolorowanie", the group of check marks and the mark of the chosen element.
 #include "TAGlowne.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAGlowne: building the skinned frame and the menu.
 #include "TAGlowne.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAGlowne: the search below the table, by Polish name, Latin name or symbol, with "Szukaj" or Enter.
 #include "TAGlowne.h"
 

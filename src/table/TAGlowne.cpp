@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAGlowne: creation, closing, the companion windows, the menus "Plik", "Widok" and "Pomoc", and showing an element.
 #include "TAGlowne.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAGlowne: the table from the keyboard. One tile at a time takes the focus (H at first), reached
 // by Tab after "Szukaj"; the arrows, Home and End move it over the grid, Enter or Space opens its
 // element as a click does, and a symbol or atomic number typed within a second jumps to its tile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAGlowne: the practice window's menu item, and the table answering its questions.
 #include "TAGlowne.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAGlowne: the tiles and the group and period labels, a tile's click, Koloruj and the plain table.
 #include "TAGlowne.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAGlowne: the three views of the menu "Interakcje", described once and toggled, animated and painted alike.
 #include "TAGlowne.h"
 

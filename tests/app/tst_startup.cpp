@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ErrorRecorder.h"
 #include "FirstFrame.h"
 #include "Form.h"

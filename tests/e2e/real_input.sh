@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program driven only as a learner drives it: through the X server's keyboard and mouse
 # (XTest, by xdotool), reading back what the screen shows. Run under an X server of its own
 # (xvfb-run), on a copy of the program folder, so the shipped data is never touched.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The windows at twice their size read as their 100 % pictures made larger: every screenshot of the
 # screenshot tool taken at ratio 2, sampled at every second pixel, equals the one taken at ratio 1
 # in at least 95 % of its pixels; every tile's symbol is at least 1.9 times as tall, its letters

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The built program as a screen reader and a keyboard-only learner meet it.
 
 Started under Xvfb with the accessibility bus (run by screen_reader.sh inside dbus-run-session),

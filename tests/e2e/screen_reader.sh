@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program read through the desktop's accessibility bus and driven by keys alone: a session bus
 # of its own, on which the accessibility bus starts when first asked, and a copy of the program
 # folder, so the shipped data is never touched. Run under an X server of its own (xvfb-run).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks it as a desktop and a user meet it: every file
 # in its place, the desktop entry and the AppStream metadata valid, and the installed program,
 # read-only and run by another user (when the test runs as root), starting under a Polish and a

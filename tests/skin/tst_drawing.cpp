@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Drawing.h"
 #include "Fonts.h"
 #include "Ink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long stream of random but plausible input to the whole program, as a learner clicking
 // everything for a lesson: tiles, every menu item, the views' sliders, spin edit and check boxes,
 // the information window's pages and button, the search box (names, symbols, junk, Polish letters,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture of every element on one sheet, read back from a data folder with the program's
 // own readers and table, for reviewing the content at a glance: a row per element, its isotopes
 // and its crystal side by side at half size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the shipped element data: dane.dat, Zbiory/!konfielekt.txt, Zbiory/wlasciwosci.txt, and the description and the
 // pictures of every element under Zbiory/.
 // Usage: generate_element_data <bodr folder> <folder of our tables> <output folder>

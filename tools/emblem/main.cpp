@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the about window's emblem, a stylised atom: a green nucleus and green electrons on black
 // elliptical orbits, on light grey; writes it as a JPEG picture (270 × 267) and the Qt resource
 // file that lists it.

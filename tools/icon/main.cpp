@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's icon from its SVG into PNGs of the sizes desktops ask for, and a resource
 // list of them for the windows' icon.
 // Usage: render_icon <svg file> <output folder>

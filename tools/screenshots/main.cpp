@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of every window for review, and for checking that a change left the look alone: the
 // program's windows (each drop-down of the main menu, the window menu, the table under every
 // colouring and each interactive view, the search's tooltip, list and message, the information,

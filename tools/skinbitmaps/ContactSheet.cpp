@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every built-in bitmap of every style onto one sheet, enlarged, with a sample title bar,
 // button and panel caption per style, so the five looks can be reviewed at a glance.
 // Usage: skin_contact_sheet_tool <png file>

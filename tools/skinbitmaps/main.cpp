@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every built-in bitmap of the skinned toolkit and lists them in a Qt resource file.
 // Usage: skin_bitmaps <output folder>
 

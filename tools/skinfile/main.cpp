@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a built-in style as a skin file, the start of a skin of one's own.
 // Usage: make_skin_file <MacOS|WinXP|DeepBlue|Protein|BlueGlass> <file>
 

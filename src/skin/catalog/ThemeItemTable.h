@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 42 theme items, in their numbered order (the first is item 1). This list is the only place

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Lets the platform's accessibility layer, when a screen reader asks for it, read the skinned
