@@ -36,7 +36,7 @@ def check(condition, what):
     print(f"PASS: {what}")
 
 
-def wait_for(find, what, seconds=10.0):
+def wait_for(find, what, seconds=60.0):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         try:
