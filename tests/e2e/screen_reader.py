@@ -112,7 +112,13 @@ def keys(*names):
 def start():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([PROGRAM], env=env)
-    wait_for(lambda: window("Układ Okresowy Pierwiastków - autor: Morvane"), "the main window")
+
+    def main_window():
+        if process.poll() is not None:
+            fail(f"the program ended with {process.returncode} before its main window showed")
+        return window(MAIN)
+
+    wait_for(main_window, "the main window")
     return process
 
 

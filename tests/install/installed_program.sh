@@ -43,7 +43,7 @@ fi
 # Starts the installed program, waits for its main window, asks it to end as a log-out would, and
 # gives it a few seconds to close.
 run_once() {
-  xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+  xvfb-run -a -s "-noreset -screen 0 1024x768x24" sh -c '
     "$1" & pid=$!
     shown=no
     for i in $(seq 100); do
@@ -70,7 +70,7 @@ done
 # every window and view over the read-only program folder, by the screenshot tool of the build
 shots=$(mktemp -d)
 chmod 777 "$shots"
-"${runner[@]}" env HOME=/tmp xvfb-run -a -s "-screen 0 1280x1024x24" \
+"${runner[@]}" env HOME=/tmp xvfb-run -a -s "-noreset -screen 0 1280x1024x24" \
   "$build/tools/screenshots/window_screenshots" "$shots" "$program/" >/dev/null 2>&1 \
   || fail "a window or view over the read-only installation"
 rm -rf "$shots"
