@@ -102,7 +102,7 @@ void TInfooProgz::BuildContents()
 
 QString TInfooProgz::ProgramPage()
 {
-    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/README.md")).toString();
+    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/o-programie.html")).toString();
 }
 
 void TInfooProgz::showEvent(QShowEvent* event)

@@ -16,7 +16,8 @@ class TInfooProgz : public TSecondaryWindow {
 public:
     explicit TInfooProgz(const QWidget* mainWindow);
 
-    // Where the link leads: the program's page, the README beside the program.
+    // Where the link leads: the program's own Polish page, installed beside it (the program has no
+    // page on the web yet).
     static QString ProgramPage();
 
     void suiButton1Click(QObject* sender);

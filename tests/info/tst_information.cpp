@@ -560,7 +560,7 @@ private slots:
         QCOMPARE(InfooProgz->suiMemo1->Lines().size(), 18);
         QCOMPARE(InfooProgz->suiMemo1->Alignment(), Qt::AlignHCenter);
         QVERIFY(InfooProgz->suiMemo1->ReadOnly());
-        QCOMPARE(QUrl(InfooProgz->suiURLLabel1->URL()).toLocalFile(), QCoreApplication::applicationDirPath() + "/README.md");
+        QCOMPARE(QUrl(InfooProgz->suiURLLabel1->URL()).toLocalFile(), QCoreApplication::applicationDirPath() + "/o-programie.html");
         AGlowne->Informacjeoprogramie1->trigger();
         AGlowne->Informacjeoprogramie1->trigger();
         QVERIFY(InfooProgz->isVisible());

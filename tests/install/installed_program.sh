@@ -1,29 +1,44 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the build into a fresh prefix and checks it as a desktop and a user meet it: every file
-# in its place, the desktop entry and the AppStream metadata valid, and the installed program,
-# read-only and run by another user (when the test runs as root), starting under a Polish and a
-# plain locale and ending on the system's request, every window and view shown over it, and
-# "dane.dat" untouched.
-#   installed_program.sh <build folder>
+# Checks an installation as a desktop and a user meet it: every file in its place, the desktop entry
+# and the AppStream metadata valid, and the installed program, read-only and run by another user
+# (when the test runs as root), starting under a Polish and a plain locale and ending on the
+# system's request, every window and view shown over it, and "dane.dat" untouched. Without a
+# prefix it installs the build into a fresh one first; with one it checks what is installed there
+# (a package's files, owned by root).
+#   installed_program.sh <build folder> [installed prefix]
 set -euo pipefail
 build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
-app=pl.morvane.UkladOkresowy
+if [ $# -ge 2 ]; then
+  prefix=$2
+else
+  prefix=$(mktemp -d)
+  trap 'rm -rf "$prefix"' EXIT
+  cmake --install "$build" --prefix "$prefix" >/dev/null
+  # as a package would leave it: owned by root where the test is root, or else read-only
+  if [ "$(id -u)" = 0 ]; then
+    chown -R root:root "$prefix"
+    chmod -R u+rwX,go+rX,go-w "$prefix"
+  else
+    chmod -R a-w "$prefix/lib/uklad-okresowy"
+  fi
+fi
+app=pl.morvane.ukladokresowy
 program=$prefix/lib/uklad-okresowy
 files=(bin/uklad-okresowy lib/uklad-okresowy/UkladOkresowy lib/uklad-okresowy/dane.dat
        "lib/uklad-okresowy/Zbiory/!konfielekt.txt" lib/uklad-okresowy/Zbiory/opis_026_Fe.rtf
-       lib/uklad-okresowy/Zbiory/Rysunki/krysztal_026_Fe.jpg lib/uklad-okresowy/README.md
+       lib/uklad-okresowy/Zbiory/Rysunki/krysztal_026_Fe.jpg lib/uklad-okresowy/o-programie.html
        share/applications/$app.desktop share/metainfo/$app.metainfo.xml
        share/icons/hicolor/scalable/apps/$app.svg
-       share/doc/uklad-okresowy/README.md share/doc/uklad-okresowy/README.data)
+       share/doc/uklad-okresowy/README.md share/doc/uklad-okresowy/README.data
+       share/doc/uklad-okresowy/screenshots/uklad-okresowy.png
+       share/man/man1/uklad-okresowy.1 share/man/pl/man1/uklad-okresowy.1)
 for size in 16 32 48 64 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/$app.png"); done
 for file in "${files[@]}"; do
-  [ -e "$prefix/$file" ] || fail "the installation lacks $file"
+  # a package keeps its manual pages and longer documents compressed
+  [ -e "$prefix/$file" ] || [ -e "$prefix/$file.gz" ] || fail "the installation lacks $file"
 done
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "the desktop entry is not valid"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >/dev/null \
@@ -32,11 +47,8 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >/dev/
 state() { stat -c '%s %Y' "$program/dane.dat"; sha256sum < "$program/dane.dat"; }
 before=$(state)
 if [ "$(id -u)" = 0 ]; then
-  chown -R root:root "$prefix"
-  chmod -R u+rwX,go+rX,go-w "$prefix"
   runner=(runuser -u nobody --)
 else
-  chmod -R a-w "$program"
   runner=()
 fi
 
