@@ -66,7 +66,6 @@ UkladApplication::UkladApplication(int& argc, char** argv)
 {
     setApplicationName(QStringLiteral("UkladOkresowy"));
     setApplicationDisplayName(Title);
-    setApplicationVersion(QStringLiteral(UKLAD_VERSION));
     // the desktop's entry, by which a desktop matches the windows to the menu's name and icon
     setDesktopFileName(QStringLiteral("pl.morvane.ukladokresowy"));
     InstallTranslations(*this, QLocale());

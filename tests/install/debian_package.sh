@@ -12,9 +12,13 @@ here=$(dirname "$(readlink -f "$0")")
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 [ "$(id -u)" = 0 ] || fail "installing a package needs root"
-if dpkg-query -W -f='${Status}' uklad-okresowy 2>/dev/null | grep -q installed; then
-  fail "the package is installed already; purge it first"
-fi
+status() { dpkg-query -W -f='${db:Status-Status}' uklad-okresowy 2>/dev/null || echo not-installed; }
+[ "$(status)" = not-installed ] || fail "the package is on this machine already ($(status)); purge it first"
+
+export DEBIAN_FRONTEND=noninteractive
+# what the package needs comes first, so that only the package's own files come and go after it
+apt-get satisfy -y -qq --no-install-recommends "$(dpkg-deb -f "$deb" Depends)" >/dev/null \
+  || fail "apt-get could not install what the package depends on"
 
 # the system's folders, without the package manager's own records and the caches its triggers
 # rebuild (icons, desktop entries, manual pages)
@@ -27,9 +31,8 @@ before=$(mktemp) after=$(mktemp)
 trap 'rm -f "$before" "$after"' EXIT
 system_files > "$before"
 
-export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq --no-install-recommends "$deb" >/dev/null || fail "apt-get could not install $deb"
-[ "$(dpkg-query -W -f='${Status}' uklad-okresowy)" = "install ok installed" ] || fail "the package is not installed"
+[ "$(status)" = installed ] || fail "the package is not installed ($(status))"
 command -v uklad-okresowy >/dev/null || fail "the launcher is not on the PATH"
 grep -q '^Exec=uklad-okresowy$' /usr/share/applications/pl.morvane.ukladokresowy.desktop \
   || fail "the menu's entry does not start the launcher"
@@ -37,7 +40,7 @@ grep -q '^Exec=uklad-okresowy$' /usr/share/applications/pl.morvane.ukladokresowy
 "$here/installed_program.sh" "$build" /usr || fail "the installed package"
 
 apt-get purge -y -qq uklad-okresowy >/dev/null || fail "apt-get could not purge the package"
-dpkg-query -W -f='${Status}' uklad-okresowy 2>/dev/null | grep -q installed && fail "the package is still installed"
+[ "$(status)" = not-installed ] || fail "the package is still on this machine ($(status))"
 system_files > "$after"
 if ! diff -u "$before" "$after" >&2; then fail "purging the package left the files above behind (+) or took others (-)"; fi
 echo "installed with apt, the installation checked, purged leaving nothing behind"
