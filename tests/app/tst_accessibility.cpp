@@ -94,6 +94,9 @@ private slots:
         QCOMPARE(ChildNames(title), (QStringList{"Menu okna", "Zamknij", "Minimalizuj"}));
         QCOMPARE(title->child(1)->role(), QAccessible::Button);
         QVERIFY(title->child(1)->rect().intersects(AGlowne->frameGeometry()));
+        QCOMPARE(title->indexOfChild(title->child(2)), 2);
+        const QPoint closeCentre = title->child(1)->rect().center();
+        QCOMPARE(title->childAt(closeCentre.x(), closeCentre.y()), title->child(1));
 
         // every menu and item, check marks included, whether a drop-down is open or not
         QAccessibleInterface* bar = Of(AGlowne->suiForm1->MenuBar());
@@ -154,6 +157,7 @@ private slots:
         QCOMPARE(tabs->child(0)->role(), QAccessible::PageTab);
         QVERIFY(tabs->child(0)->state().selected && !tabs->child(2)->state().selected);
         QCOMPARE(tabs->indexOfChild(tabs->child(2)), 2);
+        QCOMPARE(tabs->indexOfChild(Of(AGlowne->suiForm1->TitleBar())->child(0)), -1);  // another widget's part
         Press(tabs->child(2));
         QCOMPARE(Informacje->suiPageControl1->ActivePage()->Caption(), shown[2]);
         QVERIFY(tabs->child(2)->state().selected);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AccessibleControls.h"
 
+#include "AccessibleParts.h"
 #include "Button.h"
 #include "CheckBox.h"
 #include "ErrorReport.h"
@@ -12,10 +13,8 @@
 #include "URLLabel.h"
 
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QPointer>
 
-#include <algorithm>
 
 namespace {
 
@@ -188,29 +187,17 @@ public:
     }
 };
 
-class AccessibleTabStrip;
-
 // One shown tab of a strip, which has no widget of its own.
-class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInterface {
+class AccessibleTab : public AccessibleNumberedPart {
 public:
-    AccessibleTab(TsuiTabControlTopPanel* strip, int index) : strip_(strip), index_(index) {}
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-    }
+    AccessibleTab(TsuiTabControlTopPanel* strip, int index) : AccessibleNumberedPart(index), strip_(strip) {}
     bool isValid() const override { return strip_ && index_ < strip_->Tabs().size(); }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override { return strip_ ? strip_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(strip_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name && isValid() ? QString(strip_->Tabs()[index_]).remove(QLatin1Char('&')) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override
     {
@@ -234,31 +221,24 @@ public:
                 left += strip_->TabWidth(k);
         return QRect(strip_->mapToGlobal(QPoint(left, 0)), QSize(strip_->TabWidth(index_), strip_->height()));
     }
-    int Index() const { return index_; }
-    QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override
     {
         if (action == pressAction() && isValid())
             RunHandler([this] { strip_->SetTabIndex(index_, true); });
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     QPointer<TsuiTabControlTopPanel> strip_;
-    int index_;
 };
 
 // The strip of tabs: its children are the tabs that show.
-class AccessibleTabStrip : public QAccessibleWidget {
+class AccessibleTabStrip : public AccessiblePartsOwner {
 public:
-    explicit AccessibleTabStrip(TsuiTabControlTopPanel* strip) : QAccessibleWidget(strip, QAccessible::PageTabList) {}
-    ~AccessibleTabStrip() override
-    {
-        for (const QAccessible::Id id : std::as_const(tabs_))
-            QAccessible::deleteAccessibleInterface(id);
-    }
+    explicit AccessibleTabStrip(TsuiTabControlTopPanel* strip) : AccessiblePartsOwner(strip, QAccessible::PageTabList) {}
+
+protected:
     TsuiTabControlTopPanel* Strip() const { return static_cast<TsuiTabControlTopPanel*>(widget()); }
-    QList<int> Shown() const
+    QList<int> Shown() const override
     {
         QList<int> shown;
         for (int k = 0; k < Strip()->Tabs().size(); ++k)
@@ -266,35 +246,7 @@ public:
                 shown << k;
         return shown;
     }
-    int childCount() const override { return int(Shown().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<int> shown = Shown();
-        if (index < 0 || index >= shown.size())
-            return nullptr;
-        const int tab = shown[index];
-        if (!tabs_.contains(tab)) {
-            QAccessibleInterface* made = new AccessibleTab(Strip(), tab);
-            tabs_.insert(tab, QAccessible::registerAccessibleInterface(made));
-        }
-        return QAccessible::accessibleInterface(tabs_.value(tab));
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        if (!child || child->role() != QAccessible::PageTab)
-            return -1;
-        return int(Shown().indexOf(static_cast<const AccessibleTab*>(child)->Index()));
-    }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        for (int k = 0; k < childCount(); ++k)
-            if (QAccessibleInterface* tab = child(k); tab && tab->rect().contains(x, y))
-                return tab;
-        return nullptr;
-    }
-
-private:
-    mutable QHash<int, QAccessible::Id> tabs_;
+    AccessibleNumberedPart* MakePart(int index) const override { return new AccessibleTab(Strip(), index); }
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "Accessibility.h"
 
 #include "AccessibleControls.h"
+#include "AccessibleParts.h"
 #include "ErrorReport.h"
 #include "Label.h"
 #include "Menu.h"
@@ -25,24 +26,6 @@ QAccessibleInterface* Registered(QAccessible::Id& id, Make make)
         id = QAccessible::registerAccessibleInterface(make());
     return QAccessible::accessibleInterface(id);
 }
-
-// A part of a widget that has no widget of its own: a menu item or a title button. It answers for
-// nothing beneath it unless it says so.
-class AccessiblePart : public QAccessibleInterface, public QAccessibleActionInterface {
-public:
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-    }
-    QObject* object() const override { return nullptr; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
-    QStringList actionNames() const override { return {pressAction()}; }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-};
 
 // One item of the main menu, at any level, with its sub-items as its children.
 class AccessibleMenuItem : public AccessiblePart {
@@ -199,9 +182,9 @@ QString TitleButtonName(TsuiTitleBarBtnType type, bool maximised)
 }
 
 // A title button, by its place among the title bar's buttons.
-class AccessibleTitleButton : public AccessiblePart {
+class AccessibleTitleButton : public AccessibleNumberedPart {
 public:
-    AccessibleTitleButton(TsuiTitleBar* bar, int index) : bar_(bar), index_(index) {}
+    AccessibleTitleButton(TsuiTitleBar* bar, int index) : AccessibleNumberedPart(index), bar_(bar) {}
     bool isValid() const override { return bar_ && index_ < bar_->Buttons().size(); }
     QWindow* window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(bar_.data()); }
@@ -229,27 +212,23 @@ public:
         if (action == pressAction() && isValid())
             RunHandler([this] { bar_->ButtonAction(Button()); });
     }
-    int Index() const { return index_; }
 
 private:
     QPointer<TsuiTitleBar> bar_;
-    int index_;
 };
 
-class AccessibleTitleBar : public QAccessibleWidget {
+// The title bar under the window's caption: its children are the buttons that show.
+class AccessibleTitleBar : public AccessiblePartsOwner {
 public:
-    explicit AccessibleTitleBar(TsuiTitleBar* bar) : QAccessibleWidget(bar, QAccessible::TitleBar) {}
-    ~AccessibleTitleBar() override
-    {
-        for (const QAccessible::Id id : std::as_const(buttons_))
-            QAccessible::deleteAccessibleInterface(id);
-    }
-    TsuiTitleBar* Bar() const { return static_cast<TsuiTitleBar*>(widget()); }
+    explicit AccessibleTitleBar(TsuiTitleBar* bar) : AccessiblePartsOwner(bar, QAccessible::TitleBar) {}
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? Bar()->Caption() : QAccessibleWidget::text(t);
     }
-    QList<int> Shown() const
+
+protected:
+    TsuiTitleBar* Bar() const { return static_cast<TsuiTitleBar*>(widget()); }
+    QList<int> Shown() const override
     {
         QList<int> shown;
         for (int k = 0; k < Bar()->Buttons().size(); ++k)
@@ -257,30 +236,7 @@ public:
                 shown << k;
         return shown;
     }
-    int childCount() const override { return int(Shown().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<int> shown = Shown();
-        if (index < 0 || index >= shown.size())
-            return nullptr;
-        return Registered(buttons_[shown[index]], [&] { return new AccessibleTitleButton(Bar(), shown[index]); });
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        if (!child || child->parent() != this || child->role() != QAccessible::Button)
-            return -1;
-        return int(Shown().indexOf(static_cast<const AccessibleTitleButton*>(child)->Index()));
-    }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        for (int k = 0; k < childCount(); ++k)
-            if (child(k)->rect().contains(x, y))
-                return child(k);
-        return nullptr;
-    }
-
-private:
-    mutable QHash<int, QAccessible::Id> buttons_;
+    AccessibleNumberedPart* MakePart(int index) const override { return new AccessibleTitleButton(Bar(), index); }
 };
 
 // The message box: an alert under its caption, its message as the description.
