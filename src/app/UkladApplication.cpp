@@ -36,6 +36,8 @@ int& AtWholeScales(int& argc)
     static const QRegularExpression factor(QStringLiteral("(^|[;=])([0-9]*\\.?[0-9]+)"));
     for (const char* variable : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"}) {
         const QString asked = qEnvironmentVariable(variable);
+        if (asked.isEmpty())
+            continue;  // as mostly: the pattern is never compiled, nor its library paged in
         QString whole;
         qsizetype at = 0;
         for (auto it = factor.globalMatch(asked); it.hasNext();) {
