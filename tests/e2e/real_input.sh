@@ -32,7 +32,11 @@ window() {
 }
 settle() { sleep 0.4; }
 
-"$work/UkladOkresowy" & pid=$!
+# a desktop's opener that only notes what it was asked to open
+mkdir "$work/opener"
+printf '#!/bin/sh\necho "$@" > "%s/opened"\n' "$work" > "$work/opener/xdg-open"
+chmod +x "$work/opener/xdg-open"
+PATH=$work/opener:$PATH "$work/UkladOkresowy" & pid=$!
 main=$(window "Układ Okresowy Pierwiastków") || fail "the main window did not show"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 left=$X top=$Y width=$WIDTH
@@ -91,6 +95,20 @@ for case in "fe 8 4" "c 14 2" "as 15 4" "te 16 5" "s 16 3" "k 1 4" "f 17 2"; do
   tile_shows "$column" "$row" C80000 || fail "\"$typed\" with Enter did not mark its element"
 done
 pass "fe, c, as, te, s, k and f with Enter find their own elements"
+
+# "Pomoc", "Informacje o programie", and the link under the emblem opens the program's own page
+click 248 40
+click 290 62
+about=$(window "Informacje o programie") || fail "\"Pomoc\" did not open the about window"
+eval "$(xdotool getwindowgeometry --shell "$about")"
+xdotool mousemove $((X + 3 + 40)) $((Y + 3 + 310)) click 1
+for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
+[ "$(cat "$work/opened" 2>/dev/null)" = "file://$work/o-programie.html" ] \
+  || fail "the about window's link opened \"$(cat "$work/opened" 2>/dev/null)\", not the program's page"
+[ -s "$work/o-programie.html" ] || fail "the program's page is not beside the program"
+xdotool key Escape
+for _ in $(seq 50); do xdotool search --onlyvisible --name "^Informacje o programie" >/dev/null 2>&1 || break; sleep 0.1; done
+pass "the about window's link opens the program's page beside it"
 
 # the menu from the keyboard: F10, to "Widok", down to "Wizualizacja 3D"
 click 300 90
