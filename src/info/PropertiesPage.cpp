@@ -71,8 +71,23 @@ void TSuperscriptLabel::SetText(const QString& marked)
     int width = 0;
     for (const Run& r : runs_)
         width += TextWidth(r.Raised ? RaisedFont() : font(), r.Text);
-    resize(width + 1, LineHeight(font()));
+    resize(width + 1, Headroom() + LineHeight(font()));
     update();
+}
+
+int TSuperscriptLabel::Headroom()
+{
+    static const int headroom = [] {
+        const int baseline = QFontMetrics(SansSerifFont(true)).ascent();
+        const int inkAbove = -QFontMetrics(RaisedFont()).tightBoundingRect(QStringLiteral("0123456789+-")).top();
+        return std::max(0, inkAbove + RaisedBy - baseline);
+    }();
+    return headroom;
+}
+
+void TSuperscriptLabel::MoveTextTo(QPoint topOfLine)
+{
+    move(topOfLine - QPoint(0, Headroom()));
 }
 
 void TSuperscriptLabel::paintEvent(QPaintEvent*)
@@ -80,7 +95,7 @@ void TSuperscriptLabel::paintEvent(QPaintEvent*)
     QPainter canvas(this);
     PaintAtOneToOne(canvas, rect(), [this](QPainter& painter) {
         painter.setPen(Qt::black);
-        const int baseline = QFontMetrics(font()).ascent();
+        const int baseline = Headroom() + QFontMetrics(font()).ascent();
         int x = 0;
         for (const Run& run : runs_) {
             const QFont face = run.Raised ? RaisedFont() : font();
@@ -101,7 +116,7 @@ PropertiesPage::PropertiesPage(QWidget* page)
         caption->move(8, y);
         auto* value = new TSuperscriptLabel(page);
         value->setObjectName(QStringLiteral("PropertyValue%1").arg(row + 1));
-        value->move(160, y);
+        value->MoveTextTo(QPoint(160, y));
         values_.push_back(value);
     }
 }

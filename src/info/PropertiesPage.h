@@ -17,11 +17,17 @@ public:
     explicit TSuperscriptLabel(QWidget* parent);
     void SetText(const QString& marked);
     QString Text() const { return marked_; }  // as given, with its marks
+    // Places the label so that its line of text starts at the point, as a label's would: the label
+    // reaches above it by the room its raised parts need.
+    void MoveTextTo(QPoint topOfLine);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The pixels the raised parts' ink reaches above the top of the line.
+    static int Headroom();
+
     struct Run {
         QString Text;
         bool Raised;

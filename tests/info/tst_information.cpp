@@ -25,6 +25,7 @@
 #include "WindowSet.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -244,6 +245,43 @@ private slots:
         QCOMPARE(Informacje->Image1->Picture().size(), QSize(660, 250));
         QCOMPARE(Informacje->Image2->Picture().size(), QSize(660, 250));
         DestroyWindows();
+    }
+
+    // Every raised digit and sign keeps all its rows of ink: as many as the same glyph drawn with
+    // room to spare, and the line's own text stands where the caption's does.
+    void raisedPartsKeepEveryRow()
+    {
+        QWidget page;
+        TSuperscriptLabel label(&page);
+        label.MoveTextTo(QPoint(0, 40));
+        QFont raised = SansSerifFont(true);
+        raised.setPixelSize(8);
+        for (const QString glyph : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "+", "-"}) {
+            label.SetText(QStringLiteral("^") + glyph);
+            const QImage shown = label.grab().toImage();
+            QImage spare(20, 30, QImage::Format_RGB32);
+            spare.fill(Qt::white);
+            {
+                QPainter painter(&spare);
+                painter.setPen(Qt::black);
+                painter.setFont(raised);
+                DrawText(painter, QPoint(2, 20), glyph);
+            }
+            const auto inkRows = [](const QImage& image) {
+                int rows = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        if (qGray(image.pixel(x, y)) < 128) {
+                            ++rows;
+                            break;
+                        }
+                return rows;
+            };
+            QVERIFY2(inkRows(shown) > 0, qPrintable(glyph));
+            QCOMPARE(inkRows(shown), inkRows(spare));
+        }
+        label.SetText(QStringLiteral("[Ar] 3d^6"));
+        QCOMPARE(label.y() + label.height(), 40 + LineHeight(SansSerifFont(true)));
     }
 
     void aLongDescriptionOpensAtItsTitle()
