@@ -5,6 +5,7 @@
 #include "Cp1250.h"
 #include "ElementProperties.h"
 #include "Label.h"
+#include "Menu.h"
 #include "Panel.h"
 #include "PlainPanel.h"
 #include "SpinEdit.h"
@@ -13,13 +14,15 @@
 
 namespace {
 
+// The setting of the view the legend belongs to: the view checked in the menu, not any panel left
+// open beside a colouring chosen after it.
 QString ViewSetting(const TAGlowne& window)
 {
-    if (!window.suiPanel2->isHidden())
+    if (window.Liczbaatomw2->Checked())
         return QStringLiteral("Liczba atomów: %1").arg(window.suiSpinEdit1->Value());
-    if (!window.suiPanel3->isHidden())
+    if (window.Datyodkry1->Checked())
         return QStringLiteral("Data odkrycia: %1").arg(window.Label30->Caption());
-    if (!window.suiPanel4->isHidden())
+    if (window.Stanyskupienia1->Checked())
         return QStringLiteral("Temperatura: %1").arg(QString(window.Label32->Caption()).replace(QStringLiteral("*C"), QStringLiteral("°C")));
     return {};
 }

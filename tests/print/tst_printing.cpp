@@ -5,6 +5,7 @@
 #include "Menu.h"
 #include "MenuBar.h"
 #include "Form.h"
+#include "Panel.h"
 #include "PlainPanel.h"
 #include "Printing.h"
 #include "RichEdit.h"
@@ -146,7 +147,20 @@ private slots:
         page = Rendered(pdf, folder.path());
         for (const char* symbol : {"Na", "Hg", "Br", "Cl", "He", "Fe", "Fm"})
             QVERIFY2(Near(page.pixelColor(BackgroundOf(symbol)), tileColour(symbol)), symbol);
-        AGlowne->Stanyskupienia1->trigger();
+        // a colouring chosen while a view's panel stays open: the legend is the colouring's alone
+        for (TMenuItem* view : {AGlowne->Stanyskupienia1, AGlowne->Datyodkry1})
+            for (TMenuItem* colouring : {AGlowne->Grupypierwiastkw1, AGlowne->Gsto1, AGlowne->Podziametali1}) {
+                if (colouring == AGlowne->Grupypierwiastkw1 && !view->Checked())
+                    view->trigger();
+                colouring->trigger();
+                QVERIFY(AGlowne->suiPanel3->isVisible() || AGlowne->suiPanel4->isVisible());
+                ChooseFromFile(1);
+                const QString legend = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+                QVERIFY2(legend.contains(AGlowne->suiPanel1->Caption().section(QLatin1Char(','), 0, 0)), qPrintable(legend));
+                QVERIFY2(!legend.contains(QStringLiteral("Temperatura:")) && !legend.contains(QStringLiteral("Data odkrycia:")),
+                         qPrintable(view->Caption() + QLatin1Char(' ') + colouring->Caption()));
+            }
+        AGlowne->Datyodkry1->trigger();
         AGlowne->Bezkolorw1->trigger();
         QVERIFY(errors.messages.isEmpty());
     }
