@@ -183,10 +183,15 @@ void TInformacje::Wypelnij(const TElementRecord& record)
     const QString description = Cp1250ToString(record.DescriptionFile.Text());
     if (!description.isEmpty()) {
         const QString path = FileOfRecord(folder_.DescriptionPath(description), description);
-        const QByteArray bytes = ReadFileToShow(path, MaxDescriptionBytes);
-        RichEdit1->ShowContent([&](QTextDocument& document) { LoadDescription(document, bytes); });
+        description_ = ReadFileToShow(path, MaxDescriptionBytes);
+        descriptionInBox_ = false;
+        // laid out now only where it shows now; otherwise when its page is first shown
+        if (suiPageControl1->ActivePage() == suiTabSheet4)
+            ShowDescription();
         suiTabSheet4->SetTabVisible(true);
     } else {
+        description_.clear();
+        descriptionInBox_ = true;
         RichEdit1->clear();
         suiTabSheet4->SetTabVisible(false);
     }
@@ -200,6 +205,22 @@ void TInformacje::Wypelnij(const TElementRecord& record)
     show();
     raise();
     activateWindow();
+}
+
+void TInformacje::ShowDescription()
+{
+    if (descriptionInBox_)
+        return;
+    descriptionInBox_ = true;
+    RichEdit1->ShowContent([this](QTextDocument& document) { LoadDescription(document, description_); });
+}
+
+void TInformacje::FillDescription(QTextDocument& document) const
+{
+    if (description_.isEmpty())
+        document.clear();
+    else
+        LoadDescription(document, description_);
 }
 
 void TInformacje::Wpisz_powloki(const QString& symbol)
@@ -258,6 +279,7 @@ void TInformacje::suiTabSheet3Show(QObject*)
 void TInformacje::suiTabSheet4Show(QObject*)
 {
     resize(WideWidth, height());
+    ShowDescription();
 }
 
 void TInformacje::suiTabSheet5Show(QObject*)

@@ -17,6 +17,7 @@ class TLabel;
 class TsuiButton;
 class TsuiPageControl;
 class TsuiTabSheet;
+class QTextDocument;
 
 // The element information window: one element's data and shells on the first page, and where its
 // record names them a description, a picture of the stable isotopes and a picture of the element
@@ -42,6 +43,9 @@ public:
     void Wypelnij(const TElementRecord& record);
     // The element's shells, K to Q, from the configuration file.
     void Wpisz_powloki(const QString& symbol);
+    // The description of the element shown, as read from its file (none without one), into a
+    // document of the caller's: the box lays it out only once its page is shown.
+    void FillDescription(QTextDocument& document) const;
 
     // The number as the labels show it: the shortest form of at most 15 significant digits, with
     // the user's decimal separator and no thousands separator.
@@ -77,10 +81,14 @@ protected:
 private:
     void BuildPages();
     void BuildFirstPage();
+    // The description read last into the box, when it has not been yet.
+    void ShowDescription();
     // The folder path of a file a record names; a name that would lead out of its folder is refused.
     QString FileOfRecord(const QString& path, const QString& name) const;
 
     DataFolder folder_;
+    QByteArray description_;  // the file's bytes, read when the element is shown
+    bool descriptionInBox_ = true;
     QWidget* atomWindow_ = nullptr;
     std::function<void(const QString&)> pierwiastek_;
     PropertiesStore* properties_ = nullptr;

@@ -5,7 +5,6 @@
 #include "Label.h"
 #include "PageControl.h"
 #include "PropertiesPage.h"
-#include "RichEdit.h"
 #include "TInformacje.h"
 
 #include <QRegularExpression>
@@ -28,7 +27,25 @@ QString WithSuperscripts(const QString& marked)
 
 // The description's sizes, in the screen's pixels, as points on paper, a little larger than the
 // screen shows them, and without the spacing the screen's pixel face needs between its letters;
-// everything else as it was.
+// everything else as it was. An empty line's height is its paragraph mark's size: a size in
+// pixels would be the printer's, a sliver.
+QTextCharFormat OnPaper(QTextCharFormat format)
+{
+    if (format.hasProperty(QTextFormat::FontPixelSize)) {
+        const int pixels = format.intProperty(QTextFormat::FontPixelSize);
+        format.clearProperty(QTextFormat::FontPixelSize);
+        format.setFontPointSize(pixels * 0.9);
+    }
+    format.clearProperty(QTextFormat::FontLetterSpacing);
+    format.clearProperty(QTextFormat::FontLetterSpacingType);
+    return format;
+}
+
+bool ScreenOnly(const QTextCharFormat& format)
+{
+    return format.hasProperty(QTextFormat::FontPixelSize) || format.hasProperty(QTextFormat::FontLetterSpacing);
+}
+
 void PixelSizesAsPoints(QTextDocument& document)
 {
     struct Span {
@@ -36,23 +53,23 @@ void PixelSizesAsPoints(QTextDocument& document)
         QTextCharFormat Format;
     };
     std::vector<Span> spans;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+    std::vector<int> marks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (ScreenOnly(block.charFormat()))
+            marks.push_back(block.position());
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().hasProperty(QTextFormat::FontPixelSize) ||
-                it.fragment().charFormat().hasProperty(QTextFormat::FontLetterSpacing))
+            if (ScreenOnly(it.fragment().charFormat()))
                 spans.push_back({it.fragment().position(), it.fragment().length(), it.fragment().charFormat()});
-    for (Span& span : spans) {
-        if (span.Format.hasProperty(QTextFormat::FontPixelSize)) {
-            const int pixels = span.Format.intProperty(QTextFormat::FontPixelSize);
-            span.Format.clearProperty(QTextFormat::FontPixelSize);
-            span.Format.setFontPointSize(pixels * 0.9);
-        }
-        span.Format.clearProperty(QTextFormat::FontLetterSpacing);
-        span.Format.clearProperty(QTextFormat::FontLetterSpacingType);
-        QTextCursor cursor(&document);
+    }
+    QTextCursor cursor(&document);
+    for (const int position : marks) {
+        cursor.setPosition(position);
+        cursor.setBlockCharFormat(OnPaper(cursor.blockCharFormat()));
+    }
+    for (const Span& span : spans) {
         cursor.setPosition(span.Position);
         cursor.setPosition(span.Position + span.Length, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(span.Format);
+        cursor.setCharFormat(OnPaper(span.Format));
     }
 }
 
@@ -100,11 +117,14 @@ std::unique_ptr<QTextDocument> ElementCard(const TInformacje& w)
     card->setMetaInformation(QTextDocument::DocumentTitle, QStringLiteral("%1 (%2)").arg(w.Label9->Caption(), w.Label8->Caption()));
     for (const auto& [url, picture] : resources)
         card->addResource(QTextDocument::ImageResource, url, picture);
-    if (w.suiTabSheet4->TabVisible() && !w.RichEdit1->document()->isEmpty()) {
+    // the description as its file has it, whatever the screen has laid out of it so far
+    QTextDocument description;
+    w.FillDescription(description);
+    if (w.suiTabSheet4->TabVisible() && !description.isEmpty()) {
         QTextCursor end(card.get());
         end.movePosition(QTextCursor::End);
         end.insertBlock();
-        end.insertFragment(QTextDocumentFragment(w.RichEdit1->document()));
+        end.insertFragment(QTextDocumentFragment(&description));
         PixelSizesAsPoints(*card);
     }
     // one scalable face throughout, whose glyphs the PDF embeds; bold, sizes and raised or lowered

@@ -179,10 +179,14 @@ private slots:
         QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Stabilne izotopy", "Opis", "Rysunek"}));
         QCOMPARE(Informacje->Image1->Picture().size(), QSize(30, 20));
         QCOMPARE(Informacje->Image2->Picture().size(), QSize(40, 24));
+        // the description laid out once its page shows
+        QVERIFY(Informacje->RichEdit1->document()->isEmpty());
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet4);
         QTextDocument* text = Informacje->RichEdit1->document();
         QCOMPARE(text->toPlainText(), QString::fromUtf8("Sód\nMetal lekki, miękki; łatwo reaguje z wodą."));
         // the bold title set in the regular weight, which the box strikes twice
         QVERIFY(text->begin().begin().fragment().charFormat().boolProperty(StruckTwiceProperty));
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet1);
         // at the designed size, the sheets fill the page control below its strip
         Informacje->resize(461 + 6, Informacje->height());
         QCOMPARE(Informacje->suiPageControl1->size(), QSize(461, 294));
@@ -241,6 +245,7 @@ private slots:
         QCOMPARE(QToolTip::text(), QString::fromUtf8("Sód (Na) — liczba atomowa 11, masa atomowa 22,990"));
         QToolTip::hideText();
         AGlowne->Infoopire("Fe");
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet4);
         QCOMPARE(Informacje->RichEdit1->document()->begin().text(), QString::fromUtf8("Żelazo"));
         QCOMPARE(Informacje->Image1->Picture().size(), QSize(660, 250));
         QCOMPARE(Informacje->Image2->Picture().size(), QSize(660, 250));

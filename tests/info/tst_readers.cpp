@@ -164,6 +164,46 @@ private slots:
         QCOMPARE(document.begin().next().text(), QString::fromUtf8("zwykły"));
     }
 
+    // A paragraph of thousands of characters is taken in pieces cut after a blank, none longer than
+    // a piece, the text itself unchanged; of a text over a million characters the first million is
+    // taken, below the note saying so.
+    void longParagraphsInPieces_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("shortened");
+        const QByteArray words = "Sod jest metalem lekkim i reaguje z woda. ";
+        QTest::newRow("plain, one paragraph of 1 MB") << words.repeated(1024 * 1024 / words.size())
+                                                      << QString::fromLatin1(words.repeated(1024 * 1024 / words.size())) << false;
+        QTest::newRow("plain, one paragraph of 8 MB") << words.repeated(8 * 1024 * 1024 / words.size())
+                                                      << QString::fromLatin1(words.repeated(8 * 1024 * 1024 / words.size()).left(1 << 20)) << true;
+        QTest::newRow("plain, a word of 10,000 letters") << QByteArray(10000, 'a') << QString(10000, QLatin1Char('a')) << false;
+        QTest::newRow("RTF, 40,000 runs in a paragraph") << "{\\rtf1\\ansi " + QByteArray("{\\b S\\'f3d} {\\i wod\\'f3r} ").repeated(20000) + "\\par}"
+                                                         << QString::fromUtf8("Sód wodór ").repeated(20000) << false;
+    }
+
+    void longParagraphsInPieces()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, text);
+        QFETCH(bool, shortened);
+        QTextDocument document;
+        LoadDescription(document, file);
+        QTextBlock block = document.begin();
+        QCOMPARE(block.text() == QString::fromUtf8(ShortenedDescriptionNote), shortened);
+        if (shortened)
+            block = block.next();
+        QString joined;
+        for (; block.isValid(); block = block.next()) {
+            QVERIFY2(block.text().size() <= 4096, qPrintable(QString::number(block.text().size())));
+            QVERIFY(block.text().endsWith(QLatin1Char(' ')) || !block.next().isValid() || !block.text().contains(QLatin1Char(' ')));
+            joined += block.text();
+        }
+        QCOMPARE(joined.size(), text.size());
+        QVERIFY(joined == text);
+        QVERIFY(document.blockCount() > text.size() / 4096);
+    }
+
     void bitmapsOfEveryDepth_data()
     {
         QTest::addColumn<QByteArray>("file");

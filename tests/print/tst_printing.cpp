@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Colors.h"
 #include "Cp1250.h"
+#include "ElementCard.h"
 #include "ErrorRecorder.h"
 #include "Menu.h"
+#include "PageControl.h"
 #include "MenuBar.h"
 #include "Form.h"
 #include "Panel.h"
@@ -20,6 +22,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -186,13 +189,35 @@ private slots:
         const QString text = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
         QVERIFY(text.contains(QStringLiteral("Żelazo (Fe)")));
         QVERIFY(text.contains(QStringLiteral("Ferrum")));
+        const std::unique_ptr<QTextDocument> beforeDescription = ElementCard(*Informacje);
         QString firstSentence;
-        for (QTextBlock block = Informacje->RichEdit1->document()->begin(); block.isValid() && firstSentence.isEmpty(); block = block.next())
-            if (block.text().size() > 40)
+        for (QTextBlock block = beforeDescription->begin(); block.isValid() && firstSentence.isEmpty(); block = block.next())
+            if (block.text().size() > 40 && block.text().contains(QStringLiteral(". ")))
                 firstSentence = block.text().section(QStringLiteral(". "), 0, 0).simplified();
         QVERIFY2(firstSentence.size() > 20 && text.contains(firstSentence), qPrintable(firstSentence));
         const QStringList images = Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QVERIFY2(images.size() >= 2 + 2, qPrintable(images.join(QLatin1Char('\n'))));  // a heading of two lines, then one per picture
+        QVERIFY(Run(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("DejaVuSans-Bold")));
+
+        // the same card after the description has been shown and scrolled: its title and headings
+        // bold, its blank lines kept in the paper's own sizes
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet4);
+        Informacje->RichEdit1->verticalScrollBar()->setValue(Informacje->RichEdit1->verticalScrollBar()->maximum());
+        const std::unique_ptr<QTextDocument> afterDescription = ElementCard(*Informacje);
+        QCOMPARE(afterDescription->toHtml(), beforeDescription->toHtml());
+        QStringList headings;
+        int blankLines = 0;
+        for (QTextBlock block = afterDescription->begin(); block.isValid(); block = block.next()) {
+            blankLines += block.text().isEmpty() ? 1 : 0;
+            QVERIFY2(!block.charFormat().hasProperty(QTextFormat::FontPixelSize), qPrintable(block.text()));
+            if (block.text() == QStringLiteral("Żelazo") || block.text() == QStringLiteral("Odkrycie")
+                || block.text() == QStringLiteral("Jaki jest i gdzie występuje"))
+                headings << block.text() + (block.begin().fragment().charFormat().font().bold() ? QString() : QStringLiteral(" (not bold)"));
+        }
+        headings.removeDuplicates();
+        QCOMPARE(headings, (QStringList{"Żelazo", "Jaki jest i gdzie występuje", "Odkrycie"}));
+        QVERIFY2(blankLines >= 5, qPrintable(QString::number(blankLines)));
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet1);
         QVERIFY(errors.messages.isEmpty());
     }
 

@@ -460,42 +460,125 @@ bool IsRtf(const QByteArray& bytes)
     return bytes.startsWith("{\\rtf");
 }
 
+namespace {
+
+// A paragraph is laid out as a whole, in a time that grows faster than its length: a file of one
+// paragraph of megabytes would hold the window for a minute. The box therefore takes a paragraph in
+// pieces of at most this many characters, each a paragraph of its own, cut after a blank where
+// one falls in the piece; and of a file larger than a learner reads it takes the first part only,
+// saying so.
+constexpr qsizetype PieceCharacters = 4096;
+constexpr qsizetype MaxShownCharacters = qsizetype(1) << 20;
+
+// The lines of a plain text, each a paragraph of one run: "\r\n", "\n" and "\r" end a line.
+QList<RtfParagraph> PlainParagraphs(const QString& text)
+{
+    QList<RtfParagraph> paragraphs;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at <= text.size(); ++at) {
+        const bool end = at == text.size();
+        if (!end && text[at] != QLatin1Char('\n') && text[at] != QLatin1Char('\r'))
+            continue;
+        RtfParagraph paragraph;
+        if (at > start) {
+            RtfRun run;
+            run.Text = text.mid(start, at - start);
+            paragraph.Runs.append(run);
+        }
+        if (!end || at > start || paragraphs.isEmpty())
+            paragraphs.append(paragraph);
+        if (!end && text[at] == QLatin1Char('\r') && at + 1 < text.size() && text[at + 1] == QLatin1Char('\n'))
+            ++at;
+        start = at + 1;
+    }
+    return paragraphs;
+}
+
+QTextCharFormat FormatOf(const RtfRun& run)
+{
+    QTextCharFormat format;
+    format.setFontWeight(run.Bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(run.Italic);
+    format.setFontUnderline(run.Underline);
+    if (run.Position != RtfRun::Script::Normal)
+        format.setVerticalAlignment(run.Position == RtfRun::Script::Sub ? QTextCharFormat::AlignSubScript
+                                                                        : QTextCharFormat::AlignSuperScript);
+    if (run.HalfPoints > 0)  // points at 96 dots per inch, as the windows' pixel sizes
+        format.setProperty(QTextFormat::FontPixelSize, (run.HalfPoints * 2 + 1) / 3);
+    if (run.Color.isValid())
+        format.setForeground(run.Color);
+    if (!run.Family.isEmpty())
+        format.setFontFamilies({run.Family});
+    return format;
+}
+
+// How many characters of the text go into a piece with room for so many more: up to and with the
+// last blank that fits; where none does, none into a piece that holds text already, else as many
+// as fit (a word of thousands of letters).
+qsizetype TakenIntoPiece(const QString& text, qsizetype room, bool pieceHoldsText)
+{
+    if (text.size() <= room)
+        return text.size();
+    const qsizetype blank = text.lastIndexOf(QLatin1Char(' '), room - 1);
+    if (blank >= 0)
+        return blank + 1;
+    return pieceHoldsText ? 0 : room;
+}
+
+} // namespace
+
 void LoadDescription(QTextDocument& document, const QByteArray& bytes)
 {
     document.clear();
-    if (!IsRtf(bytes)) {
-        document.setPlainText(Cp1250ToString(bytes));
-        return;
-    }
+    const QList<RtfParagraph> paragraphs = IsRtf(bytes) ? ParseRtf(bytes) : PlainParagraphs(Cp1250ToString(bytes));
     // one edit: a box showing the document lays it out again after every insertion otherwise, which
     // grows with the square of a paragraph's runs
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     bool first = true;
-    for (const RtfParagraph& paragraph : ParseRtf(bytes)) {
-        QTextBlockFormat block;
-        block.setAlignment(paragraph.Alignment);
+    qsizetype shown = 0, inPiece = 0;
+    const auto startPiece = [&](const QTextBlockFormat& block) {
         if (first)
             cursor.setBlockFormat(block);
         else
             cursor.insertBlock(block);
         first = false;
-        for (const RtfRun& run : paragraph.Runs) {
-            QTextCharFormat format;
-            format.setFontWeight(run.Bold ? QFont::Bold : QFont::Normal);
-            format.setFontItalic(run.Italic);
-            format.setFontUnderline(run.Underline);
-            if (run.Position != RtfRun::Script::Normal)
-                format.setVerticalAlignment(run.Position == RtfRun::Script::Sub ? QTextCharFormat::AlignSubScript
-                                                                                : QTextCharFormat::AlignSuperScript);
-            if (run.HalfPoints > 0)  // points at 96 dots per inch, as the windows' pixel sizes
-                format.setProperty(QTextFormat::FontPixelSize, (run.HalfPoints * 2 + 1) / 3);
-            if (run.Color.isValid())
-                format.setForeground(run.Color);
-            if (!run.Family.isEmpty())
-                format.setFontFamilies({run.Family});
-            cursor.insertText(run.Text, format);
+        inPiece = 0;
+    };
+    bool shortened = false;
+    for (const RtfParagraph& paragraph : paragraphs) {
+        if (shown >= MaxShownCharacters) {
+            shortened = true;
+            break;
         }
+        QTextBlockFormat block;
+        block.setAlignment(paragraph.Alignment);
+        startPiece(block);
+        for (const RtfRun& run : paragraph.Runs) {
+            const QTextCharFormat format = FormatOf(run);
+            QString text = run.Text;
+            while (!text.isEmpty() && !shortened) {
+                const qsizetype room = std::min(PieceCharacters - inPiece, MaxShownCharacters - shown);
+                const qsizetype taken = TakenIntoPiece(text, room, inPiece > 0);
+                cursor.insertText(text.left(taken), format);
+                inPiece += taken;
+                shown += taken;
+                text.remove(0, taken);
+                if (text.isEmpty())
+                    break;
+                if (shown >= MaxShownCharacters)
+                    shortened = true;
+                else
+                    startPiece(block);
+            }
+        }
+    }
+    if (shortened) {
+        cursor.movePosition(QTextCursor::Start);
+        QTextCharFormat note;
+        note.setFontWeight(QFont::Bold);
+        cursor.insertText(QString::fromUtf8(ShortenedDescriptionNote), note);
+        cursor.insertBlock();
     }
     cursor.endEditBlock();
 }

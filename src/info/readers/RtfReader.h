@@ -42,5 +42,8 @@ QList<RtfParagraph> ParseRtf(const QByteArray& rtf);
 bool IsRtf(const QByteArray& bytes);
 
 // Puts a description file into the rich-text box's document: RTF as formatted text, any other file
-// as plain Windows-1250 text.
+// as plain Windows-1250 text. A paragraph of thousands of characters is taken in pieces, each a
+// paragraph of its own; of a text of more than a million characters the first million is taken,
+// below the note that says so.
 void LoadDescription(QTextDocument& document, const QByteArray& bytes);
+inline constexpr char ShortenedDescriptionNote[] = "Opis skrócony: plik jest zbyt duży.";
