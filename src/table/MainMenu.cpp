@@ -34,7 +34,8 @@ void TAGlowne::BuildFrameAndMenu()
     look.FontSize = 8;
     look.UseSystemFont = true;
 
-    // each item with its handler, in the menu's order
+    // each item with its handler, in the menu's order; the items first designed answer to their
+    // first letters, and each one added since, with "Pomoc", to a letter of its own, underlined
     const auto add = [this](auto* parent, const char* caption, const char* name, void (TAGlowne::*handler)(QObject*) = nullptr) {
         TMenuItem* item = parent->Add(new TMenuItem(QString::fromUtf8(caption), QString::fromLatin1(name)));
         if (handler)
@@ -42,10 +43,10 @@ void TAGlowne::BuildFrameAndMenu()
         return item;
     };
     Plik1 = add(MainMenu1, "Plik", "Plik1");
-    Drukujtablic1 = add(Plik1, "Drukuj tablicę…", "Drukujtablic1");
-    Zapisztablicjako1 = add(Plik1, "Zapisz tablicę jako PDF…", "Zapisztablicjako1");
-    Drukujkart1 = add(Plik1, "Drukuj kartę pierwiastka…", "Drukujkart1");
-    Zapiszkart1 = add(Plik1, "Zapisz kartę pierwiastka jako PDF…", "Zapiszkart1");
+    Drukujtablic1 = add(Plik1, "&Drukuj tablicę…", "Drukujtablic1");
+    Zapisztablicjako1 = add(Plik1, "Zapisz &tablicę jako PDF…", "Zapisztablicjako1");
+    Drukujkart1 = add(Plik1, "Drukuj &kartę pierwiastka…", "Drukujkart1");
+    Zapiszkart1 = add(Plik1, "Zapisz kartę &pierwiastka jako PDF…", "Zapiszkart1");
     N5 = add(Plik1, "-", "N5");
     Zamknij1 = add(Plik1, "Zamknij", "Zamknij1", &TAGlowne::Zamknij1Click);
     for (auto [item, action] : {std::pair(Drukujtablic1, &PrintActions::PrintTable), std::pair(Zapisztablicjako1, &PrintActions::SaveTable),
@@ -70,12 +71,12 @@ void TAGlowne::BuildFrameAndMenu()
     N1 = add(Kolorowanie1, "-", "N1");
     Liczbaatomw1 = add(Kolorowanie1, "Liczba atomów", "Liczbaatomw1", &TAGlowne::Liczbaatomw1Click);
     N4 = add(Kolorowanie1, "-", "N4");
-    Masaatomowa1 = add(Kolorowanie1, "Masa atomowa", "Masaatomowa1");
-    Elektroujemno1 = add(Kolorowanie1, "Elektroujemność", "Elektroujemno1");
-    Gsto1 = add(Kolorowanie1, "Gęstość", "Gsto1");
-    Promieatomowy1 = add(Kolorowanie1, "Promień atomowy", "Promieatomowy1");
-    Energiajonizacji1 = add(Kolorowanie1, "Energia jonizacji", "Energiajonizacji1");
-    Temperaturatopnienia1 = add(Kolorowanie1, "Temperatura topnienia", "Temperaturatopnienia1");
+    Masaatomowa1 = add(Kolorowanie1, "Masa &atomowa", "Masaatomowa1");
+    Elektroujemno1 = add(Kolorowanie1, "&Elektroujemność", "Elektroujemno1");
+    Gsto1 = add(Kolorowanie1, "&Gęstość", "Gsto1");
+    Promieatomowy1 = add(Kolorowanie1, "P&romień atomowy", "Promieatomowy1");
+    Energiajonizacji1 = add(Kolorowanie1, "Energia &jonizacji", "Energiajonizacji1");
+    Temperaturatopnienia1 = add(Kolorowanie1, "&Temperatura topnienia", "Temperaturatopnienia1");
     for (const auto& [colouring, item] : ColouringItems())
         if (IsScale(colouring))
             item->OnClick = [this, colouring](QObject*) { Koloruj_tablice(colouring); };
@@ -84,8 +85,8 @@ void TAGlowne::BuildFrameAndMenu()
     Datyodkry1 = add(Interakcje1, "Daty odkryć", "Datyodkry1", &TAGlowne::Datyodkry1Click);
     Stanyskupienia1 = add(Interakcje1, "Stany skupienia", "Stanyskupienia1", &TAGlowne::Stanyskupienia1Click);
     N3 = add(Interakcje1, "-", "N3");
-    Sprawdsi1 = add(Interakcje1, "Sprawdź się…", "Sprawdsi1", &TAGlowne::Sprawdsi1Click);
-    Pomoc1 = add(MainMenu1, "Pomoc", "Pomoc1");
+    Sprawdsi1 = add(Interakcje1, "Sp&rawdź się…", "Sprawdsi1", &TAGlowne::Sprawdsi1Click);
+    Pomoc1 = add(MainMenu1, "Pomo&c", "Pomoc1");
     Informacjeoprogramie1 = add(Pomoc1, "Informacje o programie", "Informacjeoprogramie1", &TAGlowne::Informacjeoprogramie1Click);
 
     Podstawowy1->SetChecked(true);

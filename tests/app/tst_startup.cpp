@@ -157,7 +157,7 @@ private slots:
         TestFolder folder;
         folder.Write("dane.dat", DistinctRecords(111));
         Running program(folder.Data());
-        const QStringList expected = {"Plik", "Widok", "Kolorowanie", "Interakcje", "Pomoc"};
+        const QStringList expected = {"Plik", "Widok", "Kolorowanie", "Interakcje", "Pomo&c"};
         QStringList captions;
         for (const TMenuItem* item : AGlowne->MainMenu1->Items())
             captions.append(item->Caption());

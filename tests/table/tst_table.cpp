@@ -178,8 +178,63 @@ private slots:
         QTRY_VERIFY(!windowMenu->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(bar->ButtonCaption(3), QString("Interakcje"));
-        QVERIFY(lowestInk(3) > lowestInk(4));  // the descender of "j" shows below "Pomoc"
+        QVERIFY(lowestInk(3) > lowestInk(0));  // the descender of "j" shows below "Plik"
         QVERIFY(lowestInk(3) < 21);
+        QVERIFY(lowestInk(4) > lowestInk(0) && lowestInk(4) < 21);  // and the access key's line under "Pomoc"
+    }
+
+    // Every letter opens what it did before the menus grew: the items first designed answer to
+    // their first letters, every item added since to a letter of its own, and no two items of a
+    // menu to the same marked letter or a marked letter and a first one. Typed as a user types
+    // them, to the window.
+    void menuLetters_data()
+    {
+        QTest::addColumn<char>("menu");
+        QTest::addColumn<char>("letter");
+        QTest::addColumn<QString>("item");
+        const std::tuple<char, char, const char*> rows[] = {
+            {'I', 'S', "Stanyskupienia1"}, {'I', 'D', "Datyodkry1"},       {'I', 'L', "Liczbaatomw2"},
+            {'I', 'R', "Sprawdsi1"},       {'K', 'M', "Grupypierwiastkw1"}, {'K', 'B', "Bezkolorw1"},
+            {'K', 'L', "Liczbaatomw1"},    {'K', 'A', "Masaatomowa1"},      {'K', 'E', "Elektroujemno1"},
+            {'K', 'G', "Gsto1"},           {'K', 'R', "Promieatomowy1"},    {'K', 'J', "Energiajonizacji1"},
+            {'K', 'T', "Temperaturatopnienia1"}, {'W', 'R', "Rozwi1"},      {'W', 'P', "Podstawowy1"},
+            {'P', 'T', "Zapisztablicjako1"}, {'P', 'K', "Drukujkart1"},     {'P', 'P', "Zapiszkart1"},
+            {'P', 'D', "Drukujtablic1"},   {'C', 'I', "Informacjeoprogramie1"},
+        };
+        for (const auto& [menu, letter, item] : rows)
+            QTest::addRow("Alt+%c %c", menu, letter) << menu << letter << QString::fromLatin1(item);
+    }
+
+    void menuLetters()
+    {
+        QFETCH(char, menu);
+        QFETCH(char, letter);
+        QFETCH(QString, item);
+        MainWindow w;
+        w.window.Drukujkart1->setEnabled(true);
+        w.window.Zapiszkart1->setEnabled(true);
+        w.window.show();
+        QVERIFY(WindowInput::Activate(&w.window));
+        TMenuItem* wanted = w.window.MainMenu1->FindItem(item);
+        QVERIFY(wanted);
+        QSignalSpy triggered(wanted, &QAction::triggered);
+        WindowInput::Key(&w.window, Qt::Key(menu), Qt::AltModifier);
+        QWidget* dropDown = w.window.suiForm1->MenuBar()->OpenDropDown();
+        QVERIFY(dropDown && dropDown->isVisible());
+        WindowInput::Key(dropDown, Qt::Key(letter));
+        QCOMPARE(triggered.count(), 1);
+        // letters apart in every menu
+        for (const TMenuItem* bar : w.window.MainMenu1->Items()) {
+            QStringList marked, first;
+            for (const TMenuItem* action : bar->Items()) {
+                if (action->IsSeparator())
+                    continue;
+                const QKeySequence key = QKeySequence::mnemonic(action->Caption());
+                (key.isEmpty() ? first : marked) << (key.isEmpty() ? action->Caption().left(1).toUpper() : key.toString().right(1));
+            }
+            for (const QString& key : marked)
+                QVERIFY2(marked.count(key) == 1 && !first.contains(key), qPrintable(bar->Caption() + QLatin1Char(' ') + key));
+        }
     }
 
     void labelsStandInTheirPlaces()

@@ -319,7 +319,8 @@ void SkinnedMenuPopup::keyPressEvent(QKeyEvent* event)
     }
     const QString typed = event->text();
     if (typed.size() == 1 && typed[0].isLetterOrNumber() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        // an access key marked with "&" goes the usual way; otherwise the first letter chooses
+        // an access key marked with "&" goes the usual way; otherwise the first letter of an item
+        // that marks none chooses
         bool marked = false;
         for (QAction* action : actions())
             marked = marked || QKeySequence::mnemonic(action->text()) == QKeySequence(typed[0].toUpper().unicode() | Qt::ALT);
@@ -327,6 +328,7 @@ void SkinnedMenuPopup::keyPressEvent(QKeyEvent* event)
             QList<QAction*> matches;
             for (QAction* action : actions())
                 if (action->isEnabled() && !action->isSeparator() && action->isVisible()
+                    && QKeySequence::mnemonic(action->text()).isEmpty()
                     && WithoutAccessMark(action->text()).startsWith(typed, Qt::CaseInsensitive))
                     matches.append(action);
             if (!matches.isEmpty()) {

@@ -71,9 +71,9 @@ void DrawMenuItem(const MenuLook& look, QPainter& canvas, const QRect& rect, con
 // The frame of a flat menu round a menu window's rectangle (its own coordinates).
 void FlatMenuBorder(QPainter& canvas, const QRect& rect, TColor color);
 
-// A drop-down or pop-up list of menu items drawn with a menu look. Letters choose items by their
-// first letter when the caption marks no access key; Left and Right ask the menu bar for the
-// neighbouring drop-down.
+// A drop-down or pop-up list of menu items drawn with a menu look. A letter chooses the item that
+// marks it as its access key, or else an item that marks none and begins with it; Left and Right
+// ask the menu bar for the neighbouring drop-down.
 class SkinnedMenuPopup : public QMenu {
     Q_OBJECT
 public:

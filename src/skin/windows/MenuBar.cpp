@@ -183,7 +183,7 @@ bool TsuiMenuBar::OpenByLetter(QChar letter)
             const QString caption = buttons_[i].Caption;
             const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
             const bool match = pass == 0 ? !mnemonic.isEmpty() && mnemonic == QKeySequence(letter.toUpper().unicode() | Qt::ALT)
-                                         : WithoutMarks(caption).startsWith(letter, Qt::CaseInsensitive);
+                                         : mnemonic.isEmpty() && WithoutMarks(caption).startsWith(letter, Qt::CaseInsensitive);
             if (match)
                 return OpenMenu(i, true);
         }

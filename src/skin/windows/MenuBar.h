@@ -33,7 +33,8 @@ public:
     // Opens the drop-down of a button (closing any other); false when the button has none. From
     // the keyboard the first item is highlighted at once.
     bool OpenMenu(int index, bool fromKeyboard = false);
-    // Alt with a letter: the button whose access key, or else first letter, it is.
+    // Alt with a letter: the button whose access key it is, or else one that marks none and begins
+    // with it.
     bool OpenByLetter(QChar letter);
     void FocusFirstButton();
 
