@@ -4,9 +4,11 @@
 #include <QByteArray>
 
 #include <bit>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 // A length-prefixed string of at most N single-byte (Windows-1250) characters, stored in N + 1
 // bytes. Only the first Length characters count; the bytes after them are carried as they are.
@@ -70,3 +72,12 @@ static_assert(offsetof(TElementRecord, DrawingImage) == 350);
 static_assert(offsetof(TElementRecord, Padding2) == 381);
 
 constexpr int RecordSize = int(sizeof(TElementRecord));
+
+// A melting or boiling point as a figure: none for the 0.0 that marks an unknown one, nor for what a
+// damaged file may hold in its place that is no number or no finite one.
+inline std::optional<double> KnownTemperature(double stored)
+{
+    if (stored == 0.0 || !std::isfinite(stored))
+        return std::nullopt;
+    return stored;
+}

@@ -178,7 +178,7 @@ void TInformacje::Wypelnij(const TElementRecord& record)
     if (record.DiscoveryYear == 1600)
         Label12->SetCaption(QStringLiteral("Średniowiecze"));
     for (const auto& [label, value] : {std::pair(Label13, record.MeltingPoint), std::pair(Label14, record.BoilingPoint)})
-        label->SetCaption(value == 0.0 ? QStringLiteral("Brak danych") : FormatNumber(value));
+        label->SetCaption(KnownTemperature(value) ? FormatNumber(value) : QStringLiteral("Brak danych"));
 
     const QString description = Cp1250ToString(record.DescriptionFile.Text());
     if (!description.isEmpty()) {

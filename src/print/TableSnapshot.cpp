@@ -53,7 +53,7 @@ TablePicture PictureOfTable(const TAGlowne& window, PropertiesStore* properties)
     if (!window.suiPanel1->isHidden()) {
         picture.Legend.Title = window.suiPanel1->Caption();
         picture.Legend.Setting = ViewSetting(window);
-        for (int entry = 1; entry <= 6; ++entry)
+        for (int entry = 1; entry <= TAGlowne::LegendEntries; ++entry)
             if (!window.PKolor(entry)->isHidden())
                 picture.Legend.Entries.emplace_back(ColorToRGB(window.PKolor(entry)->Color()), window.LKolor(entry)->Caption());
     }

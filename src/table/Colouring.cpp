@@ -18,8 +18,8 @@
 
 void TAGlowne::BuildLegend()
 {
-    suiPanel1 = NewCaptionPanel(suiForm1, QStringLiteral("suiPanel1"), QRect(120, 64, 281, 137), QStringLiteral("Legenda kolorów"));
-    for (int entry = 1; entry <= 6; ++entry) {
+    suiPanel1 = NewCaptionPanel(suiForm1, QStringLiteral("suiPanel1"), QRect(120, 64, 281, LegendHeight), QStringLiteral("Legenda kolorów"));
+    for (int entry = 1; entry <= LegendEntries; ++entry) {
         auto* swatch = new TPlainPanel(suiPanel1, TPlainPanel::Bevel::Raised, TPlainPanel::Bevel::None);
         swatch->setObjectName(QStringLiteral("PKolor%1").arg(entry));
         swatch->setGeometry(8, 16 + 16 * entry, 17, 17);
@@ -36,11 +36,17 @@ void TAGlowne::BuildLegend()
 
 void TAGlowne::Ukryj_legende()
 {
-    for (int entry = 1; entry <= 6; ++entry)
+    for (int entry = 1; entry <= LegendEntries; ++entry)
         legendLabels_[std::size_t(entry)]->hide();
-    for (int entry = 1; entry <= 6; ++entry)
+    for (int entry = 1; entry <= LegendEntries; ++entry)
         swatches_[std::size_t(entry)]->hide();
+    FitLegendToEntries();
     ShowLegend(false);
+}
+
+void TAGlowne::FitLegendToEntries()
+{
+    suiPanel1->resize(suiPanel1->width(), LegendHeight + (swatches_[LegendEntries]->isHidden() ? 0 : 16));
 }
 
 void TAGlowne::ShowLegend(bool shown)
@@ -76,13 +82,19 @@ void TAGlowne::FillLegend(const std::vector<LegendEntry>& legend, const QString&
         legendLabels_[entry]->show();
         legendLabels_[entry]->SetCaption(legend[entry - 1].Text);
     }
+    // the seventh entry belongs to the legend that has one
+    if (legend.size() < std::size_t(LegendEntries)) {
+        swatches_[LegendEntries]->hide();
+        legendLabels_[LegendEntries]->hide();
+    }
+    FitLegendToEntries();
     ShowLegend(true);
 }
 
 void TAGlowne::ReplaceLegend(const std::vector<LegendEntry>& legend, const QString& caption)
 {
     // what hiding the legend and filling it again leaves, without hiding what shows again at once
-    for (std::size_t entry = legend.size() + 1; entry <= 6; ++entry) {
+    for (std::size_t entry = legend.size() + 1; entry <= std::size_t(LegendEntries); ++entry) {
         legendLabels_[entry]->hide();
         swatches_[entry]->hide();
     }
@@ -111,8 +123,7 @@ void TAGlowne::ColourByFigure(Colouring colouring)
         const TElementRecord& record = ElementTable_[z];
         TileValue tile{record.TableColumn, record.TableRow, std::nullopt};
         if (colouring == Colouring::MeltingPoint) {
-            if (record.MeltingPoint != 0.0)
-                tile.Value = record.MeltingPoint;
+            tile.Value = KnownTemperature(record.MeltingPoint);
         } else if (const ElementProperties* p = properties_ ? properties_->Find(Cp1250ToString(record.Symbol.Text())) : nullptr) {
             switch (colouring) {
             case Colouring::AtomicWeight:
@@ -137,9 +148,7 @@ void TAGlowne::ColourByFigure(Colouring colouring)
         if (const int number = TileAt(paint.Column, paint.Row))
             panels_[std::size_t(number)]->SetFontColor(scale.TextColours[i]);
     }
-    // without the figures' file, or with a damaged one, the legend says why the tiles stay plain
-    ReplaceLegend(scale.Legend.empty() ? std::vector<LegendEntry>{{clBtnFace, QStringLiteral("brak danych")}} : scale.Legend,
-                  scale.Caption);
+    ReplaceLegend(scale.Legend, scale.Caption);
 }
 
 void TAGlowne::Koloruj_tablice(Colouring colouring)

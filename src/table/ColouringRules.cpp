@@ -108,6 +108,11 @@ const ElementClass* ClassOf(Colouring colouring, const TileCell& cell)
 
 } // namespace
 
+LegendEntry NoFigureEntry()
+{
+    return {clBtnFace, QStringLiteral("brak danych")};
+}
+
 const ColouringRules& RulesOf(Colouring colouring)
 {
     static const ColouringRules none = {false, true, true, {}, MarkColor};

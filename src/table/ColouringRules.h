@@ -24,6 +24,9 @@ struct LegendEntry {
     QString Text;
 };
 
+// The entry for tiles left plain because their element has no figure: "brak danych".
+LegendEntry NoFigureEntry();
+
 struct ColouringRules {
     bool StopsAnimations;              // the three views' timers stop and their check boxes clear
     bool HidesLegend;                  // the legend is hidden before it is filled again

@@ -93,17 +93,24 @@ ScaleColouring ColourByScale(const PropertyScale& scale, const std::vector<TileV
     ScaleColouring result;
     result.Caption = QString::fromUtf8(scale.Caption);
     const auto position = [&](double v) { return scale.Logarithmic ? std::log10(v) : v; };
+    // a value that is no finite number is none, and on a logarithmic scale none at or below zero
+    const auto placed = [&](const TileValue& tile) {
+        return tile.Value && std::isfinite(*tile.Value) && (!scale.Logarithmic || *tile.Value > 0);
+    };
     std::optional<double> least, most;
     for (const TileValue& tile : values)
-        if (tile.Value && (!scale.Logarithmic || *tile.Value > 0)) {
+        if (placed(tile)) {
             least = std::min(least.value_or(*tile.Value), *tile.Value);
             most = std::max(most.value_or(*tile.Value), *tile.Value);
         }
-    if (!least)
+    // without a figure (no figures' file, or a damaged one) the legend says why the tiles stay plain
+    if (!least) {
+        result.Legend.push_back(NoFigureEntry());
         return result;
+    }
     const double from = position(*least), span = position(*most) - from;
     for (const TileValue& tile : values) {
-        if (!tile.Value || (scale.Logarithmic && *tile.Value <= 0))
+        if (!placed(tile))
             continue;
         const TColor colour = ViridisAt(span > 0 ? (position(*tile.Value) - from) / span : 0.0);
         result.Paints.push_back({tile.Column, tile.Row, colour});
@@ -126,5 +133,7 @@ ScaleColouring ColourByScale(const PropertyScale& scale, const std::vector<TileV
             text += QStringLiteral(" (maks.)");
         result.Legend.push_back({ViridisAt(place), text});
     }
+    if (result.Paints.size() < values.size())
+        result.Legend.push_back(NoFigureEntry());
     return result;
 }

@@ -32,7 +32,8 @@ struct TileValue {
 struct ScaleColouring {
     std::vector<TilePaint> Paints;     // only tiles with a value
     std::vector<TColor> TextColours;   // for each paint: black or white, whichever contrasts more
-    std::vector<LegendEntry> Legend;   // six steps, the smallest and the largest value at the ends
+    std::vector<LegendEntry> Legend;   // six steps, the smallest and the largest value at the ends,
+                                       // and "brak danych" when a tile has no value
     QString Caption;
 };
 

@@ -51,6 +51,10 @@ class TAGlowne : public QWidget {
 public:
     static constexpr int BasicWidth = 639;
     static constexpr int ExpandedWidth = 870;
+    // The legend's entries, 1 to 7: six as the colourings and views fill them, and a seventh, "brak
+    // danych", after a scale's six steps. The panel grows by a row while the seventh shows.
+    static constexpr int LegendEntries = 7;
+    static constexpr int LegendHeight = 137;
 
     explicit TAGlowne(DataFolder folder);
 
@@ -213,6 +217,7 @@ private:
     // is plain for a question.
     void ShowLegend(bool shown);
     void ReplaceLegend(const std::vector<LegendEntry>& legend, const QString& caption = QStringLiteral("Legenda kolorów"));
+    void FitLegendToEntries();
     // The colouring by a figure: the tiles on its scale, their text in black or white, the legend.
     void ColourByFigure(Colouring colouring);
     // One of the three views of the menu "Interakcje": its menu item, panel, slider, animation
@@ -247,8 +252,8 @@ private:
     bool loaded_ = false;
     std::array<TPlainPanel*, 112> panels_{};
     std::array<TLabel*, 28> labels_{};
-    std::array<TPlainPanel*, 7> swatches_{};
-    std::array<TLabel*, 7> legendLabels_{};
+    std::array<TPlainPanel*, LegendEntries + 1> swatches_{};
+    std::array<TLabel*, LegendEntries + 1> legendLabels_{};
     InformationWindow information_;
     QWidget* about_ = nullptr;
     QWidget* atom3d_ = nullptr;

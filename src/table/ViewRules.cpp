@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ViewRules.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr TColor AntiquityColor = 0x95B8FF;
@@ -57,11 +59,12 @@ const std::vector<LegendEntry>& DiscoveryLegend()
 std::optional<MatterState> StateAt(double meltingPoint, double boilingPoint, int temperature)
 {
     const double t = temperature;
-    if (boilingPoint == 0.0)
+    const std::optional<double> melting = KnownTemperature(meltingPoint), boiling = KnownTemperature(boilingPoint);
+    if (!boiling)
         return std::nullopt;
-    if (t > boilingPoint)
+    if (t > *boiling)
         return MatterState::Gas;
-    return meltingPoint == 0.0 || t > meltingPoint ? MatterState::Liquid : MatterState::Solid;
+    return !melting || t > *melting ? MatterState::Liquid : MatterState::Solid;
 }
 
 TColor StateColor(MatterState state)
@@ -94,5 +97,13 @@ const std::vector<LegendEntry>& StateLegend()
     static const std::vector<LegendEntry> legend = {{SolidColor, QStringLiteral("Stan skupienia: Stały")},
                                                     {LiquidColor, QStringLiteral("Stan skupienia: Ciekły")},
                                                     {GasColor, QStringLiteral("Stan skupienia: Gazowy")}};
+    return legend;
+}
+
+std::vector<LegendEntry> StateLegendFor(const std::vector<TilePaint>& paints)
+{
+    std::vector<LegendEntry> legend = StateLegend();
+    if (std::any_of(paints.begin(), paints.end(), [](const TilePaint& paint) { return paint.Color == clBtnFace; }))
+        legend.push_back(NoFigureEntry());
     return legend;
 }

@@ -41,3 +41,6 @@ std::vector<TilePaint> StatePaints(const ElementTable& table, int temperature);
 // "-273 *C": the label's text for a temperature.
 QString TemperatureLabel(int temperature);
 const std::vector<LegendEntry>& StateLegend();
+// The states' legend for a painted table: "brak danych" after the three states when a tile is
+// left without one.
+std::vector<LegendEntry> StateLegendFor(const std::vector<TilePaint>& paints);

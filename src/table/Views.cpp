@@ -122,7 +122,9 @@ void TAGlowne::DescribeViews()
     };
     const auto showStates = [this](int temperature) {
         Label32->SetCaption(TemperatureLabel(temperature));
-        ShowPaints(StatePaints(ElementTable_, temperature));
+        const std::vector<TilePaint> paints = StatePaints(ElementTable_, temperature);
+        ShowPaints(paints);
+        ReplaceLegend(StateLegendFor(paints));
     };
     views_ = {View{Liczbaatomw2, suiPanel2, suiTrackBar1, suiCheckBox1, Timer1, RulesOf(Colouring::AtomCount).Legend, showAtomCount, true},
               View{Datyodkry1, suiPanel3, suiTrackBar2, suiCheckBox2, Timer2, DiscoveryLegend(), showDiscoveries, true},

@@ -35,6 +35,7 @@
 #include <jerror.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -151,6 +152,8 @@ private slots:
         QTest::newRow("Middle Ages, below zero") << 1600 << -0.01 << QString::fromUtf8("Średniowiecze") << "-0,01";
         QTest::newRow("a year, a whole number") << 1766 << 1538.0 << "1766" << "1538";
         QTest::newRow("a long fraction") << 1898 << -38.8344 << "1898" << "-38,8344";
+        QTest::newRow("not a number") << 1898 << std::numeric_limits<double>::quiet_NaN() << "1898" << "Brak danych";
+        QTest::newRow("infinite") << 1898 << -std::numeric_limits<double>::infinity() << "1898" << "Brak danych";
     }
 
     void yearsAndTemperatures()
@@ -435,14 +438,28 @@ private slots:
         QCOMPARE(AGlowne->suiPanel1->Caption(), QString::fromUtf8("Legenda kolorów"));
         DestroyWindows();
 
+        // a melting point that is no finite number counts as none: the scale runs between the
+        // others, and "brak danych" explains the plain tiles in a legend grown by a row
         Program program;
+        program.Melting(6, std::numeric_limits<double>::quiet_NaN());
+        program.Melting(74, std::numeric_limits<double>::infinity());
         program.Start();
         AGlowne->Masaatomowa1->trigger();
         QCOMPARE(tile("Fe")->Color(), clBtnFace);
         QCOMPARE(AGlowne->LKolor(1)->Caption(), QStringLiteral("brak danych"));
+        QCOMPARE(AGlowne->suiPanel1->height(), TAGlowne::LegendHeight);
         AGlowne->Temperaturatopnienia1->trigger();
-        QCOMPARE(tile("C")->Color(), ViridisAt(1));  // 4489 °C, the highest
-        QVERIFY(AGlowne->suiPanel1->isVisible());
+        QCOMPARE(tile("C")->Color(), clBtnFace);
+        QCOMPARE(tile("W")->Color(), clBtnFace);
+        QCOMPARE(tile("Re")->Color(), ViridisAt(1));  // 3185 °C, the highest left
+        QCOMPARE(AGlowne->LKolor(6)->Caption(), QString::fromUtf8("3185 °C (maks.)"));
+        QCOMPARE(AGlowne->LKolor(7)->Caption(), QStringLiteral("brak danych"));
+        QVERIFY(AGlowne->LKolor(7)->isVisible() && AGlowne->PKolor(7)->isVisible());
+        QCOMPARE(AGlowne->suiPanel1->height(), TAGlowne::LegendHeight + 16);
+        QVERIFY(AGlowne->suiPanel1->rect().contains(AGlowne->LKolor(7)->geometry()));
+        AGlowne->Grupypierwiastkw1->trigger();
+        QVERIFY(!AGlowne->LKolor(7)->isVisible());
+        QCOMPARE(AGlowne->suiPanel1->height(), TAGlowne::LegendHeight);
     }
 
     // A damaged figures' file is reported once, naming its line; the page stays hidden and every

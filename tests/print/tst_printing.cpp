@@ -162,6 +162,8 @@ private slots:
                 QVERIFY2(legend.contains(AGlowne->suiPanel1->Caption().section(QLatin1Char(','), 0, 0)), qPrintable(legend));
                 QVERIFY2(!legend.contains(QStringLiteral("Temperatura:")) && !legend.contains(QStringLiteral("Data odkrycia:")),
                          qPrintable(view->Caption() + QLatin1Char(' ') + colouring->Caption()));
+                // the plain tiles of elements without a density explained, as on the screen
+                QCOMPARE(legend.contains(QStringLiteral("brak danych")), colouring == AGlowne->Gsto1);
             }
         AGlowne->Datyodkry1->trigger();
         AGlowne->Bezkolorw1->trigger();

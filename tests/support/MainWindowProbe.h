@@ -33,7 +33,7 @@ struct MainWindow {
     int VisibleLegendEntries() const
     {
         int visible = 0;
-        for (int entry = 1; entry <= 6; ++entry) {
+        for (int entry = 1; entry <= TAGlowne::LegendEntries; ++entry) {
             const bool swatch = window.PKolor(entry)->isVisibleTo(window.suiPanel1);
             if (swatch != window.LKolor(entry)->isVisibleTo(window.suiPanel1))
                 return -1;  // a swatch without its text, or the other way round

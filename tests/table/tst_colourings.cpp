@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 // The tiles' colours after the colouring runs on a table of plain tiles, counted by colour.
@@ -156,10 +158,14 @@ private slots:
             // rounding a colour to whole channels may darken it by a fraction of a channel's step
             QVERIFY2(byValue[i].second >= byValue[i - 1].second - 0.5 / 255 || byValue[i].first == byValue[i - 1].first,
                      qPrintable(QString::number(byValue[i].first)));
-        QCOMPARE(scale.Legend.size(), std::size_t(6));
+        // six steps, then "brak danych" in the plain tiles' colour where a tile has no figure
+        const bool missing = painted < int(values.size());
+        QCOMPARE(scale.Legend.size(), std::size_t(missing ? 7 : 6));
+        QCOMPARE(scale.Legend.back().Text, missing ? QStringLiteral("brak danych") : most);
+        QCOMPARE(scale.Legend.back().Color, missing ? clBtnFace : ViridisAt(1));
         QCOMPARE(scale.Legend.front().Text, least);
-        QCOMPARE(scale.Legend.back().Text, most);
-        for (std::size_t i = 1; i < scale.Legend.size(); ++i)
+        QCOMPARE(scale.Legend[5].Text, most);
+        for (std::size_t i = 1; i < 6; ++i)
             QVERIFY(Lightness(scale.Legend[i].Color) > Lightness(scale.Legend[i - 1].Color));
         QCOMPARE(scale.TextColours.size(), scale.Paints.size());
         QCOMPARE(ViridisAt(0) == scale.Legend.front().Color, true);
@@ -167,8 +173,13 @@ private slots:
 
     void textContrastsAndKindsAreNamed()
     {
-        const ScaleColouring two = ColourByScale(ScaleOf(Colouring::MeltingPoint), {{1, 1, 0.5}, {2, 1, 100.0}});
+        const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+        const ScaleColouring two =
+            ColourByScale(ScaleOf(Colouring::MeltingPoint), {{1, 1, 0.5}, {2, 1, nan}, {3, 1, 100.0}, {4, 1, inf}, {5, 1, -inf}});
         QCOMPARE(two.TextColours, (std::vector<TColor>{clWhite, clBlack}));
+        QCOMPARE(two.Legend.front().Text, QStringLiteral("0.5 °C (min.)"));
+        QCOMPARE(two.Legend[5].Text, QStringLiteral("100 °C (maks.)"));
+        QCOMPARE(two.Legend.back().Text, QStringLiteral("brak danych"));
         const std::pair<const char*, const char*> kinds[] = {
             {"Na", "metal alkaliczny"}, {"Ca", "metal ziem alkalicznych"}, {"Fe", "metal przejściowy"},
             {"Al", "metal grup głównych"}, {"Si", "metaloid (półmetal)"}, {"C", "niemetal"}, {"Cl", "halogen"},

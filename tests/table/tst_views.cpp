@@ -10,6 +10,8 @@
 #include "ViewRules.h"
 
 #include <QTimer>
+
+#include <limits>
 #include <QtTest>
 
 namespace {
@@ -249,6 +251,12 @@ private slots:
         QTest::newRow("never solid (helium)") << 0.0 << -268.928 << QList<int>{-273, -269, -268, 5700} << "llgg";
         QTest::newRow("boiling point missing") << 100.0 << 0.0 << QList<int>{-273, 50, 5700} << "---";
         QTest::newRow("subliming (arsenic)") << 816.85 << 614.0 << QList<int>{614, 615, 816, 817} << "sggg";
+        // what a damaged file may hold in place of a figure counts as none
+        const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("boiling point not a number") << 100.0 << nan << QList<int>{-273, 50, 5700} << "---";
+        QTest::newRow("boiling point infinite") << 100.0 << inf << QList<int>{-273, 50, 5700} << "---";
+        QTest::newRow("boiling point minus infinity") << 100.0 << -inf << QList<int>{-273, 50, 5700} << "---";
+        QTest::newRow("melting point not a number") << nan << 300.0 << QList<int>{-273, 300, 301} << "llg";
     }
 
     void states()
@@ -274,6 +282,10 @@ private slots:
         g.suiTrackBar3->SetPosition(20);
         QCOMPARE(g.Label32->Caption(), QStringLiteral("20 *C"));
         QCOMPARE(TilesIn(w, Liquid), (QStringList{"Br", "Hg"}));
+        // the plain tiles of elements without a boiling point explained below the three states
+        QCOMPARE(w.VisibleLegendEntries(), 4);
+        QCOMPARE(g.LKolor(4)->Caption(), QStringLiteral("brak danych"));
+        QCOMPARE(g.PKolor(4)->Color(), Face);
         QCOMPARE(TilesIn(w, Gas), (QStringList{"Ar", "Cl", "F", "H", "He", "Kr", "N", "Ne", "O", "Rn", "Xe"}));
         const ElementTable& table = g.Elements();
         for (int z = 1; z <= 111; ++z) {
