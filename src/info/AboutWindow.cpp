@@ -2,6 +2,7 @@
 #include "AboutWindow.h"
 
 #include "Button.h"
+#include "ErrorReport.h"
 #include "Fonts.h"
 #include "Form.h"
 #include "Image.h"
@@ -11,6 +12,7 @@
 #include "URLLabel.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QUrl>
 
@@ -81,6 +83,12 @@ void TInfooProgz::BuildContents()
     suiURLLabel1->SetCaption(QStringLiteral("Nowe wersje na stronie \"Morvane\""));
     suiURLLabel1->move(0, 304);
     suiURLLabel1->SetURL(ProgramPage());
+    suiURLLabel1->OnOpenFailed = [](const QString& url) {
+        const QUrl page(url);
+        ReportError(QStringLiteral("Nie można otworzyć strony: %1 (nie znaleziono programu, który otwiera strony, "
+                                   "na przykład xdg-open z pakietu xdg-utils)")
+                        .arg(page.isLocalFile() ? QDir::toNativeSeparators(page.toLocalFile()) : url));
+    };
 
     suiButton1 = new TsuiButton(suiForm1);
     suiButton1->setObjectName(QStringLiteral("suiButton1"));

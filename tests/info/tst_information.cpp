@@ -26,7 +26,9 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolTip>
@@ -621,6 +623,20 @@ private slots:
         QCOMPARE(InfooProgz->suiMemo1->Alignment(), Qt::AlignHCenter);
         QVERIFY(InfooProgz->suiMemo1->ReadOnly());
         QCOMPARE(QUrl(InfooProgz->suiURLLabel1->URL()).toLocalFile(), QCoreApplication::applicationDirPath() + "/o-programie.html");
+        // on a desktop without a program to open pages the link says so, in Polish
+        {
+            QTemporaryDir emptyPath;
+            const QByteArray path = qgetenv("PATH");
+            qputenv("PATH", emptyPath.path().toLocal8Bit());
+            ErrorRecorder errors;
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
+            WindowInput::Click(InfooProgz->suiURLLabel1);
+            qputenv("PATH", path);
+            QCOMPARE(errors.messages.size(), 1);
+            QVERIFY2(errors.messages[0].startsWith(QStringLiteral("Nie można otworzyć strony: ") + QCoreApplication::applicationDirPath()
+                                                   + QStringLiteral("/o-programie.html")),
+                     qPrintable(errors.messages[0]));
+        }
         AGlowne->Informacjeoprogramie1->trigger();
         AGlowne->Informacjeoprogramie1->trigger();
         QVERIFY(InfooProgz->isVisible());

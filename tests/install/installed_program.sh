@@ -48,6 +48,23 @@ report=$(appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$app.
 # even the pedantic remarks count, but one: Debian 12's AppStream (0.16) predates <developer>
 remarks=$(grep -E '^[EWIP]: ' <<<"$report" | grep -v ': unknown-tag developer$' || true)
 [ -z "$remarks" ] || fail "the AppStream metadata: $remarks"
+# the catalogue a software centre reads, composed from the installation as a distribution composes
+# it: the release notes in English and in Polish, item by item
+catalog=$(mktemp -d)
+mkdir "$catalog/root" && ln -s "$prefix" "$catalog/root/usr"
+appstreamcli compose --origin=check --result-root="$catalog/out" "$catalog/root" >/dev/null 2>&1 \
+  || fail "the AppStream catalogue cannot be composed"
+notes=$(zcat "$catalog/out/usr/share/swcatalog/xml/check.xml.gz" | python3 -c '
+import sys, xml.etree.ElementTree as tree
+lang = "{http://www.w3.org/XML/1998/namespace}lang"
+for release in tree.parse(sys.stdin).getroot().iter("release"):
+    for description in release.findall("description"):
+        items = [li.text for ul in description.iter("ul") for li in ul.findall("li")]
+        empty = sum(1 for ul in description.iter("ul") if len(ul) == 0)
+        print(description.get(lang, "en"), len(items), "empty lists:", empty)
+')
+[ "$notes" = $'en 5 empty lists: 0\npl 5 empty lists: 0' ] || fail "the composed catalogue's release notes: $notes"
+rm -rf "$catalog"
 
 state() { stat -c '%s %Y' "$program/dane.dat"; sha256sum < "$program/dane.dat"; }
 before=$(state)

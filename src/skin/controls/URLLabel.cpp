@@ -25,8 +25,8 @@ void TsuiURLLabel::SetFontLinkColor(TColor color)
 
 void TsuiURLLabel::Click()
 {
-    if (!url_.trimmed().isEmpty())
-        QDesktopServices::openUrl(QUrl(url_));
+    if (!url_.trimmed().isEmpty() && !QDesktopServices::openUrl(QUrl(url_)) && OnOpenFailed)
+        OnOpenFailed(url_);
     if (OnClick)
         OnClick(this);
 }

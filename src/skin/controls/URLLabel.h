@@ -6,8 +6,8 @@
 #include <functional>
 
 // A label that looks like a link: underlined, blue, red while the mouse is over it, with the hand
-// cursor; a click opens its URL with the desktop's handler for it (when the URL is not blank) and
-// then raises OnClick.
+// cursor; a click opens its URL with the desktop's handler for it (when the URL is not blank),
+// raising OnOpenFailed when the desktop has none to start, and then raises OnClick.
 class TsuiURLLabel : public TLabel {
     Q_OBJECT
 public:
@@ -24,6 +24,7 @@ public:
     void Click();
 
     std::function<void(QObject* sender)> OnClick;
+    std::function<void(const QString& url)> OnOpenFailed;
 
 protected:
     void enterEvent(QEnterEvent* event) override;
