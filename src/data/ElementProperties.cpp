@@ -4,7 +4,6 @@
 #include "FileAccess.h"
 #include "InOutError.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -113,8 +112,8 @@ std::optional<double> ElementProperties::Value(const QString& figure)
 
 PropertiesError::PropertiesError(const QString& path, int line, const QString& reason)
     : PropertiesError(line > 0 ? QStringLiteral("Plik „%1” jest uszkodzony (wiersz %2): %3.")
-                                     .arg(QDir::cleanPath(path), QString::number(line), reason)
-                               : QStringLiteral("Plik „%1” jest uszkodzony: %2.").arg(QDir::cleanPath(path), reason))
+                                     .arg(PathAsShown(path), QString::number(line), reason)
+                               : QStringLiteral("Plik „%1” jest uszkodzony: %2.").arg(PathAsShown(path), reason))
 {
 }
 
@@ -122,7 +121,7 @@ PropertiesError::PropertiesError(QString message) : std::runtime_error("properti
 
 PropertiesError PropertiesError::Unreadable(const QString& path, const QString& reason)
 {
-    return PropertiesError(QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(QDir::cleanPath(path), reason));
+    return PropertiesError(QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(PathAsShown(path), reason));
 }
 
 QString ElementProperties::Shown(const QString& figure)
@@ -168,7 +167,7 @@ std::optional<QHash<QString, ElementProperties>> ReadProperties(const DataFolder
         text.resize(MaxPropertiesBytes + 1);
         text.resize(qsizetype(file.Read(text.data(), std::size_t(text.size()))));
     } catch (const std::exception& e) {
-        throw PropertiesError::Unreadable(path, QString::fromLocal8Bit(e.what()));
+        throw PropertiesError::Unreadable(path, ReasonInPolish(e));
     }
     if (text.size() > MaxPropertiesBytes) {
         // the line the limit falls in, named when it is the one that is too long

@@ -7,6 +7,7 @@
 #include "Cp1250.h"
 #include "ErrorReport.h"
 #include "FileAccess.h"
+#include "InOutError.h"
 #include "Fonts.h"
 #include "Form.h"
 #include "Image.h"
@@ -156,7 +157,7 @@ QString TInformacje::FileOfRecord(const QString& path, const QString& name) cons
 {
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String("..")
         || name == QLatin1String("."))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". Invalid file name").arg(path).toStdString());
+        throw EFOpenError(path, QStringLiteral("Invalid file name"), EInOutError::InvalidFilename);
     return path;
 }
 

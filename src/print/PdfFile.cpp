@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PdfFile.h"
 
+#include "FileAccess.h"
+#include "InOutError.h"
+
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include <functional>
@@ -13,40 +16,28 @@
 
 namespace {
 
-QString Reason(const QSaveFile& file)
-{
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-    case QFileDevice::OpenError:
-        return QStringLiteral("nie można utworzyć pliku w tym folderze (brak uprawnień do zapisu albo folder nie istnieje)");
-    case QFileDevice::ResourceError:
-        return QStringLiteral("brak miejsca na dysku");
-    case QFileDevice::WriteError:
-        return QStringLiteral("błąd zapisu na dysk");
-    default:
-        return QStringLiteral("błąd zapisu (%1)").arg(file.errorString());
-    }
-}
-
+// The PDF made in memory, then written whole to a new file that takes the path's place: a PDF is
+// small, and the one guarded path refuses what is no regular file in its place.
 bool WritePdf(const QString& path, QString* error, const std::function<void(QPdfWriter&)>& paint)
 {
-    QSaveFile file(path);
-    const auto failed = [&] {
-        if (error)
-            *error = QStringLiteral("Nie można zapisać pliku „%1”: %2.").arg(QFileInfo(path).fileName(), Reason(file));
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed();
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setCreator(QStringLiteral("Układ Okresowy"));
         writer.setResolution(600);
         paint(writer);
     }
-    if (file.error() != QFileDevice::NoError || !file.commit())
-        return failed();
+    try {
+        ReplaceFileAtomically(path, pdf.data());
+    } catch (const std::exception& failure) {
+        if (error) {
+            const QFileInfo file(path);
+            *error = QStringLiteral("Nie można zapisać pliku „%1” w folderze „%2”: %3.")
+                         .arg(file.fileName(), PathAsShown(file.absolutePath()), ReasonInPolish(failure));
+        }
+        return false;
+    }
     return true;
 }
 

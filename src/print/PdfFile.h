@@ -14,6 +14,8 @@ void PaintTableOn(QPagedPaintDevice& device, const TablePicture& table);
 void PaintCardOn(QPagedPaintDevice& device, const QTextDocument& card);
 
 // A PDF written whole to a new file that then takes the path's place, or not at all: a folder that
-// cannot be written or a full disk leave no file, and the reason comes back in Polish.
+// cannot be written, a full disk, or something that is no regular file in the path's place (a
+// folder, a pipe, a device or a link to one) leave no file and change nothing, and the reason
+// comes back in Polish, naming the file and its folder.
 bool WriteTablePdf(const TablePicture& table, const QString& path, QString* error);
 bool WriteCardPdf(const QTextDocument& card, const QString& path, QString* error);

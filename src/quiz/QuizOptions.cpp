@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QuizOptions.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "FileAccess.h"
+
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QStandardPaths>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -83,20 +80,16 @@ QStringList UnknownSymbols(const std::vector<QuizElement>& facts, const QuizOpti
 
 QString QuizOptionsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/sprawdz-sie.conf");
+    return SettingsFilePath(QStringLiteral("sprawdz-sie.conf"));
 }
 
 QuizOptions LoadQuizOptions(const QString& path)
 {
     QuizOptions options;
-    QFile file(path);
-    // a settings file is a few lines; anything much larger is not ours
-    if (QFileInfo(path).size() > 64 * 1024 || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    const std::optional<QByteArray> bytes = ReadSettingsFile(path);
+    if (!bytes)
         return options;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
+    for (const QString& line : QString::fromUtf8(*bytes).split(QLatin1Char('\n'))) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0)
             continue;
@@ -127,13 +120,8 @@ QuizOptions LoadQuizOptions(const QString& path)
     return options;
 }
 
-bool SaveQuizOptions(const QuizOptions& options, const QString& path)
+void SaveQuizOptions(const QuizOptions& options, const QString& path)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
     QStringList kinds;
     for (int kind = 0; kind < QuestionKindCount; ++kind)
         if (options.Kinds[std::size_t(kind)])
@@ -146,6 +134,5 @@ bool SaveQuizOptions(const QuizOptions& options, const QString& path)
     text += ListKey + QLatin1Char('=') + OwnSymbols(options.OwnList).join(QLatin1Char(' ')) + QLatin1Char('\n');
     text += KindsKey + QLatin1Char('=') + kinds.join(QLatin1Char(',')) + QLatin1Char('\n');
     text += CountKey + QLatin1Char('=') + QString::number(options.QuestionCount) + QLatin1Char('\n');
-    file.write(text.toUtf8());
-    return file.commit();
+    WriteSettingsFile(path, text.toUtf8());
 }

@@ -44,7 +44,9 @@ QStringList UnknownSymbols(const std::vector<QuizElement>& facts, const QuizOpti
 // "sprawdz-sie.conf" in the user's configuration folder (never beside the program).
 QString QuizOptionsPath();
 // The options stored in the file; what is missing or damaged keeps its default, a count outside
-// 5 to 50 is brought inside, and a file with no kind chosen asks every kind.
+// 5 to 50 is brought inside, and a file with no kind chosen asks every kind. Anything but a small
+// regular file in its place is no file of ours: the defaults, without waiting on it.
 QuizOptions LoadQuizOptions(const QString& path);
-// Written whole to a new file that then takes the old one's place. False when it could not be.
-bool SaveQuizOptions(const QuizOptions& options, const QString& path);
+// Written whole to a new file that then takes the old one's place; what is no regular file in its
+// place is never replaced. Raises EInOutError.
+void SaveQuizOptions(const QuizOptions& options, const QString& path);

@@ -5,7 +5,9 @@
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "Edit.h"
+#include "ErrorReport.h"
 #include "FileAccess.h"
+#include "InOutError.h"
 #include "Configuration.h"
 #include "Fonts.h"
 #include "Form.h"
@@ -270,15 +272,25 @@ void TSprawdzSie::Start()
 {
     const QuizOptions options = ChosenOptions();
     CountEdit->SetValue(options.QuestionCount);
-    // the choices are kept even when they ask for nothing, so the learner can mend them next time
-    SaveQuizOptions(options, optionsPath_);
+    // the choices are kept even when they ask for nothing, so the learner can mend them next time;
+    // that they cannot be is said once, and the run goes on
+    try {
+        SaveQuizOptions(options, optionsPath_);
+    } catch (const std::exception& error) {
+        if (!saveFailureTold_) {
+            saveFailureTold_ = true;
+            ReportError(QStringLiteral("Nie można zapisać ustawień w pliku „%1”: %2. Wybory nie zostaną zapamiętane")
+                            .arg(PathAsShown(optionsPath_), ReasonInPolish(error)));
+        }
+    }
 
     QByteArray configurations;
     QString shellsProblem;
     try {
         configurations = ReadOnlyFile(folder_.ConfigurationPath()).ReadAll(MaxConfigurationBytes);
     } catch (const std::exception& error) {
-        shellsProblem = QString::fromLocal8Bit(error.what());
+        shellsProblem = QStringLiteral("nie można odczytać pliku „%1”: %2")
+                            .arg(PathAsShown(folder_.ConfigurationPath()), ReasonInPolish(error));
     }
     std::vector<QuizElement> facts = QuizFacts(table_->Elements(), configurations);
 

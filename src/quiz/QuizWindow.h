@@ -92,4 +92,5 @@ private:
     QElapsedTimer clock_;
     qint64 elapsed_ = 0;
     bool answeredByTile_ = false;
+    bool saveFailureTold_ = false;
 };

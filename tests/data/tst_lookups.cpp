@@ -2,6 +2,7 @@
 #include "Configuration.h"
 #include "Cp1250.h"
 #include "ElementTable.h"
+#include "FileAccess.h"
 #include "InOutError.h"
 #include "TestFolder.h"
 
@@ -107,7 +108,7 @@ private slots:
             try {
                 Znajdz_konfiguracje(folder.Data(), "Na");
             } catch (const std::exception& e) {
-                ::_exit(QString::fromUtf8(e.what()) == error.arg(path) ? 0 : 1);
+                ::_exit(QString::fromUtf8(e.what()) == error.arg(PathAsShown(path)) ? 0 : 1);
             }
             ::_exit(2);
         }
@@ -124,6 +125,8 @@ private slots:
         QCOMPARE(folder.ConfigurationPath(), QString("/opt/uklad//Zbiory/!konfielekt.txt"));
         QCOMPARE(folder.DescriptionPath("H.rtf"), QString("/opt/uklad//Zbiory/H.rtf"));
         QCOMPARE(folder.PicturePath("H.jpg"), QString("/opt/uklad//Zbiory/Rysunki/H.jpg"));
+        // and a message shows them as the file system takes them, ".." kept
+        QCOMPARE(PathAsShown(folder.DescriptionPath("../H.rtf")), QString("/opt/uklad/Zbiory/../H.rtf"));
     }
 
     void shellSplitting_data()

@@ -14,7 +14,6 @@
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -136,45 +135,6 @@ private slots:
         QCOMPARE(table.ToBytes(), QByteArray(111 * 384, '\0'));
         Zapisz_tablice(table, folder.Data());
         QCOMPARE(folder.Read("dane.dat"), QByteArray(111 * 384, '\0'));
-    }
-
-    // What stands in place of "dane.dat" that is no file of data is refused at once, read or written,
-    // and stays as it was: a folder, a named pipe (on which opening waited for ever, before any
-    // window), a device (which the superuser's save replaced with a file: through a link, that was
-    // /dev/zero itself).
-    void whatIsNoFileIsAnInvalidName_data()
-    {
-        QTest::addColumn<QString>("stands");
-        QTest::newRow("a folder") << "folder";
-        QTest::newRow("a named pipe") << "pipe";
-        QTest::newRow("a device") << "device";
-    }
-
-    void whatIsNoFileIsAnInvalidName()
-    {
-        QFETCH(QString, stands);
-        TestFolder folder;
-        const QByteArray path = QFile::encodeName(folder.Data().TablePath());
-        if (stands == "folder")
-            QVERIFY(QDir().mkdir(folder.Path("dane.dat")));
-        else if (stands == "pipe")
-            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
-        else if (::mknod(path.constData(), S_IFCHR | 0600, makedev(1, 5)) != 0)  // as /dev/zero, of its own
-            QSKIP("only the superuser makes device nodes");
-        struct stat before {};
-        ::lstat(path.constData(), &before);
-        const int result = InChildProcess([&] {
-            ::alarm(10);  // a read that waits fails the test
-            ElementTable table;
-            const bool read = ErrorOf([&] { Wczytaj_tablice(table, folder.Data()); }) == "Invalid filename";
-            const bool written = ErrorOf([&] { Zapisz_tablice(table, folder.Data()); }) == "Invalid filename";
-            return read && written ? 0 : 1;
-        });
-        QCOMPARE(result, 0);
-        struct stat after {};
-        ::lstat(path.constData(), &after);
-        QCOMPARE(after.st_mode, before.st_mode);
-        QCOMPARE(QDir(folder.Path("")).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), stands == "folder" ? 0 : 1);
     }
 
     // A table that must be written back (it was padded, or changed) over a write-protected file in a

@@ -234,7 +234,8 @@ private slots:
         ErrorRecorder errors;
         AGlowne->Zapisztablicjako1->trigger();
         QCOMPARE(errors.messages.size(), 1);
-        QVERIFY2(errors.messages.front().startsWith(QStringLiteral("Nie można zapisać pliku „uklad-okresowy.pdf”: nie można utworzyć pliku")),
+        QVERIFY2(errors.messages.front().startsWith(QStringLiteral("Nie można zapisać pliku „uklad-okresowy.pdf” w folderze „%1”: brak uprawnień")
+                                                        .arg(QFileInfo(target).path())),
                  qPrintable(errors.messages.front()));
         QVERIFY(!QFile::exists(target));
         QVERIFY(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());

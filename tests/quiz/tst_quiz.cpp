@@ -2,7 +2,9 @@
 #include "Configuration.h"
 #include "Cp1250.h"
 #include "ElementProperties.h"
+#include "InOutError.h"
 #include "Quiz.h"
+#include "QuizOptions.h"
 #include "TableFile.h"
 #include "TestFolder.h"
 
@@ -357,7 +359,7 @@ private slots:
         options.OwnList = QStringLiteral("Na,\nK  Fe");
         options.Kinds = {false, true, false, true, false};
         options.QuestionCount = 35;
-        QVERIFY(SaveQuizOptions(options, path));
+        SaveQuizOptions(options, path);
         const QuizOptions read = LoadQuizOptions(path);
         QCOMPARE(read.Range, QuizRange::OwnList);
         QCOMPARE(read.OwnList, QStringLiteral("Na K Fe"));
@@ -377,7 +379,7 @@ private slots:
         }
         // a folder that cannot be made: refused, and nothing half-written elsewhere
         folder.Write(QStringLiteral("plik"), "x");
-        QVERIFY(!SaveQuizOptions(options, folder.Path(QStringLiteral("plik/sprawdz-sie.conf"))));
+        QVERIFY_THROWS_EXCEPTION(EInOutError, SaveQuizOptions(options, folder.Path(QStringLiteral("plik/sprawdz-sie.conf"))));
         QCOMPARE(folder.Read(QStringLiteral("plik")), QByteArray("x"));
     }
 };

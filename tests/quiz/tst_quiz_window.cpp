@@ -20,6 +20,7 @@
 #include "WindowSet.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -199,7 +200,7 @@ private slots:
         kept.Range = QuizRange::BlockD;
         kept.Kinds = {false, false, false, false, true};
         kept.QuestionCount = 12;
-        QVERIFY(SaveQuizOptions(kept, QuizOptionsPath()));
+        SaveQuizOptions(kept, QuizOptionsPath());
         CreateWindows(Shipped);
         AGlowne->show();
         QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
@@ -231,6 +232,32 @@ private slots:
         QTRY_VERIFY(!SprawdzSie->isVisible());
         QCOMPARE(LoadQuizOptions(QuizOptionsPath()).Range, QuizRange::BlockF);
         QVERIFY(QuizOptionsPath().startsWith(configuration_.path()));
+    }
+
+    // Choices that cannot be kept (something else stands where their file goes) are said to be lost
+    // once, in Polish, and the runs go on.
+    void choicesThatCannotBeKeptAreToldOnce()
+    {
+        QVERIFY(QFile::remove(QuizOptionsPath()) || !QFile::exists(QuizOptionsPath()));
+        QVERIFY(QDir().mkpath(QuizOptionsPath()));
+        ErrorRecorder errors;
+        CreateWindows(Shipped);
+        AGlowne->show();
+        QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
+        QVERIFY(Activate(AGlowne));
+        OpenQuizByMouse();
+        for (int run = 0; run < 2; ++run) {
+            Click(SprawdzSie->StartButton);
+            QVERIFY(!SprawdzSie->SettingsPage->isVisible());
+            Key(SprawdzSie, Qt::Key_Escape);
+            QTRY_VERIFY(!SprawdzSie->isVisible());
+            AGlowne->Sprawdsi1->trigger();
+            QTRY_VERIFY(SprawdzSie->isVisible() && SprawdzSie->SettingsPage->isVisible());
+        }
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY2(errors.messages[0].startsWith(QStringLiteral("Nie można zapisać ustawień w pliku „%1”: to nie jest zwykły plik").arg(QuizOptionsPath())),
+                 qPrintable(errors.messages[0]));
+        QVERIFY(QDir().rmdir(QuizOptionsPath()));
     }
 
 private:

@@ -3,7 +3,8 @@
 
 #include "BmpImage.h"
 
-#include <QFile>
+#include "FileAccess.h"
+
 #include <QImage>
 #include <QSet>
 
@@ -47,10 +48,13 @@ bool HasSkinFileMagic(const QByteArray& head)
 
 TsuiThemeFileReader::TsuiThemeFileReader(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ESkinFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()).toStdString());
-    Parse(file.readAll());
+    QByteArray bytes;
+    try {
+        bytes = ReadFileToShow(fileName, MaxSkinFileBytes);
+    } catch (const EFOpenError& error) {
+        throw ESkinFileError(error.what());
+    }
+    Parse(bytes);
 }
 
 TsuiThemeFileReader TsuiThemeFileReader::FromBytes(const QByteArray& bytes)

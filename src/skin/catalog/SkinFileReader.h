@@ -22,8 +22,12 @@ bool HasSkinFileMagic(const QByteArray& head);
 // each listed under its item's key name. Look-ups ignore letter case; the first entry of a name wins.
 class TsuiThemeFileReader {
 public:
-    // Parses the whole file. Raises ESkinFileError when the file cannot be opened or its records
-    // lie outside the file, loop back, or carry data of the wrong size or kind.
+    // Skin files larger than this are not read.
+    static constexpr qsizetype MaxSkinFileBytes = 16 * 1024 * 1024;
+
+    // Parses the whole file. Raises ESkinFileError when the file cannot be opened (anything but a
+    // regular file of at most MaxSkinFileBytes, without waiting on it) or its records lie outside
+    // the file, loop back, or carry data of the wrong size or kind.
     explicit TsuiThemeFileReader(const QString& fileName);
     // Parses skin-file bytes already in memory, with the same checks.
     static TsuiThemeFileReader FromBytes(const QByteArray& bytes);

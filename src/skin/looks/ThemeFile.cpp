@@ -3,10 +3,10 @@
 
 #include "BmpImage.h"
 #include "Drawing.h"
+#include "FileAccess.h"
 #include "ThemeCatalog.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QWidget>
 
@@ -62,10 +62,8 @@ TsuiFileTheme::TsuiFileTheme(QObject* owner)
 
 bool TsuiFileTheme::IsSkinFile(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return HasSkinFileMagic(file.read(16));
+    const std::optional<QByteArray> head = TryReadFile(fileName, 16);
+    return head && HasSkinFileMagic(*head);
 }
 
 void TsuiFileTheme::SetThemeFile(const QString& fileName)

@@ -3,7 +3,10 @@
 
 #include "InOutError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <climits>
@@ -178,18 +181,33 @@ QByteArray ReadOnlyFile::ReadAll(qsizetype limit)
         const std::size_t n = Read(chunk, sizeof chunk);
         all.append(chunk, qsizetype(n));
         if (all.size() > limit)
-            throw EFOpenError(QStringLiteral("Cannot open file \"%1\". File too large").arg(path_).toStdString());
+            throw EFOpenError(path_, QStringLiteral("File too large"), EInOutError::FileTooLarge);
         if (n < sizeof chunk)
             return all;
     }
 }
 
+QString PathAsShown(const QString& path)
+{
+    QString shown;
+    shown.reserve(path.size());
+    for (const QChar c : path)
+        if (!(c == QLatin1Char('/') && shown.endsWith(QLatin1Char('/'))))
+            shown += c;
+    return shown;
+}
+
+EFOpenError::EFOpenError(const QString& path, const QString& reason, int code)
+    : std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2").arg(PathAsShown(path), reason).toStdString()), code_(code)
+{
+}
+
 QByteArray ReadFileToShow(const QString& path, qsizetype limit)
 {
-    const auto refuseWith = [&](const QString& reason) -> QByteArray {
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
+    const auto refuseWith = [&](const QString& reason, int code) -> QByteArray { throw EFOpenError(path, reason, code); };
+    const auto refuse = [&](int error) {
+        return refuseWith(QString::fromLocal8Bit(std::strerror(error)), EInOutError::FromErrno(error).ErrorCode());
     };
-    const auto refuse = [&](int error) { return refuseWith(QString::fromLocal8Bit(std::strerror(error))); };
     const QByteArray name = QFile::encodeName(path);
     int fd;
     do {
@@ -208,7 +226,7 @@ QByteArray ReadFileToShow(const QString& path, qsizetype limit)
         if (S_ISDIR(st.st_mode))
             return refuse(EISDIR);
         if (!S_ISREG(st.st_mode))
-            return refuseWith(QStringLiteral("Not a regular file"));
+            return refuseWith(QStringLiteral("Not a regular file"), EInOutError::InvalidFilename);
         return refuse(EFBIG);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -248,6 +266,26 @@ std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit)
     } catch (const EInOutError&) {
         return std::nullopt;
     }
+}
+
+QString SettingsFilePath(const QString& name)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/') + name;
+}
+
+std::optional<QByteArray> ReadSettingsFile(const QString& path, qsizetype limit)
+{
+    std::optional<QByteArray> bytes = TryReadFile(path, limit + 1);
+    if (bytes && bytes->size() > limit)
+        return std::nullopt;
+    return bytes;
+}
+
+void WriteSettingsFile(const QString& path, const QByteArray& data)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        throw EInOutError(EInOutError::AccessDenied);
+    ReplaceFileAtomically(path, data);
 }
 
 void RemoveStaleTemporaryFiles(const QString& path)

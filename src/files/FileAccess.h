@@ -28,11 +28,21 @@ private:
     int fd_;
 };
 
+// A path as a message shows it: the separators the data folder's paths double (".../uklad//Zbiory")
+// written once; nothing else changed, so a name leading out of its folder shows as it was given.
+QString PathAsShown(const QString& path);
+
 // A file that cannot be opened or read to be shown: "Cannot open file "<full path>". <the system's
-// reason>".
+// reason>", the path written as the file system means it (no doubled separators), and the reason's
+// code as EInOutError numbers it.
 class EFOpenError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    EFOpenError(const QString& path, const QString& reason, int code);
+
+    int Code() const { return code_; }
+
+private:
+    int code_;
 };
 
 // The whole file, to be shown; a file of more than limit bytes is refused ("File too large"), and
@@ -49,6 +59,15 @@ std::optional<QByteArray> TryReadFile(const QString& path, qsizetype limit);
 // the user could not write is refused as a read-only folder is ("File access denied"), and one
 // that is no regular file as an invalid name.
 void ReplaceFileAtomically(const QString& path, const QByteArray& data);
+
+// Settings: small files of the program's own in the user's configuration folder
+// ("~/.config/UkladOkresowy/<name>"), never beside the program.
+QString SettingsFilePath(const QString& name);
+// The file's bytes; none when it is missing, cannot be read, is no regular file or holds more than
+// limit bytes (nothing the program wrote).
+std::optional<QByteArray> ReadSettingsFile(const QString& path, qsizetype limit = 64 * 1024);
+// Written whole, as ReplaceFileAtomically writes, its folder made first; raises EInOutError.
+void WriteSettingsFile(const QString& path, const QByteArray& data);
 
 // Removes what an interrupted replacement of the file left behind: regular files of this user named
 // as its temporary files (".name.XXXXXX" beside the file, or beside the target of its link) that

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -24,9 +27,18 @@ public:
     static constexpr int ReadBeyondEnd = 100;
     static constexpr int DiskFull = 101;
     static constexpr int InvalidNumericInput = 106;
+    // our own, beyond the classic ones: a file larger than its reader takes
+    static constexpr int FileTooLarge = 1001;
+
+    EInOutError(int code, const std::string& message);
 
 private:
-    EInOutError(int code, const std::string& message);
 
     int code_;
 };
+
+// The reason of a failed file step for the program's own messages, which are Polish: "nie ma
+// takiego pliku", "to nie jest zwykły plik", "brak uprawnień", "brak miejsca na dysku"…; a failure
+// that is no file step gives its own text.
+QString ReasonInPolish(int code);
+QString ReasonInPolish(const std::exception& error);
