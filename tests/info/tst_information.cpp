@@ -491,7 +491,7 @@ private slots:
         QTest::newRow("picture missing") << QByteArray() << QByteArray("brak.bmp") << "Cannot open file \"{picture}\". No such file or directory" << false;
         QTest::newRow("unknown picture") << QByteArray() << QByteArray("obraz.png") << "Unknown picture file extension (.png)" << false;
         QTest::newRow("not a bitmap") << QByteArray() << QByteArray("zly.bmp") << "Bitmap image is not valid" << false;
-        QTest::newRow("not a JPEG") << QByteArray() << QByteArray("zly.jpg") << QString("JPEG error #%1").arg(JERR_NO_SOI) << false;
+        QTest::newRow("not a JPEG") << QByteArray() << QByteArray("zly.jpg") << QString("JPEG error #%1: Not a JPEG file: starts with 0x42 0x4d").arg(JERR_NO_SOI) << false;
         QTest::newRow("a name leading out") << QByteArray("../dane.dat") << QByteArray() << "Cannot open file \"{description}\". Invalid file name" << true;
     }
 

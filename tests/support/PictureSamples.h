@@ -109,10 +109,11 @@ inline QByteArray SampleBitmap(int bits, int width, int height, bool topDown = f
     return file + palette + pixels;
 }
 
-enum class JpegKind { Baseline420, Baseline444, Progressive, Grey };
+enum class JpegKind { Baseline420, Baseline444, Progressive, Grey, AdobeCmyk };
 
 // A JPEG picture of a smooth pattern (no hard edges, so the decoded colours stay near the
-// original ones).
+// original ones). AdobeCmyk holds the same colours as a print shop's file holds them: inks, stored
+// inverted, as YCCK with Adobe's marker.
 inline QByteArray SampleJpeg(JpegKind kind, int width = 48, int height = 32)
 {
     QImage image(width, height, QImage::Format_RGB888);
@@ -121,6 +122,16 @@ inline QByteArray SampleJpeg(JpegKind kind, int width = 48, int height = 32)
             image.setPixel(x, y, qRgb(40 + 4 * x, 60 + 5 * y, 200 - 2 * x));
     if (kind == JpegKind::Grey)
         image = image.convertToFormat(QImage::Format_Grayscale8);
+    if (kind == JpegKind::AdobeCmyk) {
+        // no black ink, each colour's inverted ink its own value
+        QImage inks(width, height, QImage::Format_RGBA8888);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const QRgb rgb = image.pixel(x, y);
+                inks.setPixel(x, y, qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), 255));
+            }
+        image = inks;
+    }
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -130,9 +141,11 @@ inline QByteArray SampleJpeg(JpegKind kind, int width = 48, int height = 32)
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = JDIMENSION(width);
     info.image_height = JDIMENSION(height);
-    info.input_components = kind == JpegKind::Grey ? 1 : 3;
-    info.in_color_space = kind == JpegKind::Grey ? JCS_GRAYSCALE : JCS_RGB;
+    info.input_components = kind == JpegKind::Grey ? 1 : kind == JpegKind::AdobeCmyk ? 4 : 3;
+    info.in_color_space = kind == JpegKind::Grey ? JCS_GRAYSCALE : kind == JpegKind::AdobeCmyk ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
+    if (kind == JpegKind::AdobeCmyk)
+        jpeg_set_colorspace(&info, JCS_YCCK);  // writes Adobe's marker
     jpeg_set_quality(&info, 95, TRUE);
     if (kind == JpegKind::Baseline444)
         for (int c = 0; c < 3; ++c)

@@ -69,24 +69,44 @@ bool HoldsItsRows(const QByteArray& bytes)
     return stride * height <= std::int64_t(bytes.size()) - std::int64_t(offset);
 }
 
-[[noreturn]] void JpegError(int code)
-{
-    throw EPictureError("JPEG error #" + std::to_string(code));
-}
-
 // libjpeg reports through longjmp; the first error or warning (a warning is corrupt data) ends
-// the decoding with its message number.
+// the decoding with its message number and libjpeg's own words for it.
 struct JpegErrors {
     jpeg_error_mgr Manager;
     std::jmp_buf Back;
     int Code = 0;
+    char Text[JMSG_LENGTH_MAX] = {};
 };
 
 void OnJpegError(j_common_ptr info)
 {
     auto* errors = reinterpret_cast<JpegErrors*>(info->err);
     errors->Code = info->err->msg_code;
+    info->err->format_message(info, errors->Text);
     std::longjmp(errors->Back, 1);
+}
+
+// "JPEG error #27: Unsupported color conversion request": the number as the platform gives it, and
+// why, in libjpeg's words.
+[[noreturn]] void JpegError(int code, const char* text)
+{
+    std::string message = "JPEG error #" + std::to_string(code);
+    if (text[0])
+        message += std::string(": ") + text;
+    throw EPictureError(message);
+}
+
+// A row of CMYK as libjpeg gives it to RGB. Adobe's files, the common ones, store the inks
+// inverted (255 is no ink), which a file's Adobe marker says.
+void CmykToRgb(const unsigned char* cmyk, unsigned char* rgb, JDIMENSION width, bool inverted)
+{
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+        const int k = inverted ? cmyk[3] : 255 - cmyk[3];
+        for (int channel = 0; channel < 3; ++channel) {
+            const int c = inverted ? cmyk[channel] : 255 - cmyk[channel];
+            rgb[channel] = static_cast<unsigned char>((c * k + 127) / 255);
+        }
+    }
 }
 
 void OnJpegMessage(j_common_ptr info, int level)
@@ -95,11 +115,11 @@ void OnJpegMessage(j_common_ptr info, int level)
         OnJpegError(info);
 }
 
-// The decoding proper, kept free of objects with destructors, which a longjmp would skip.
-int DecodeJpegInto(const QByteArray& bytes, QImage* image)
+// The decoding proper, kept free of objects with destructors, which a longjmp would skip; the
+// error's code comes back, its words in errors.
+int DecodeJpegInto(const QByteArray& bytes, QImage* image, JpegErrors& errors)
 {
     jpeg_decompress_struct info = {};
-    JpegErrors errors;
     info.err = jpeg_std_error(&errors.Manager);
     errors.Manager.error_exit = OnJpegError;
     errors.Manager.emit_message = OnJpegMessage;
@@ -111,25 +131,36 @@ int DecodeJpegInto(const QByteArray& bytes, QImage* image)
     info.mem->max_memory_to_use = 256L * 1024 * 1024;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    if (!Fits(info.image_width, info.image_height)) {
-        errors.Code = JERR_IMAGE_TOO_BIG;
+    // the failures found here rather than by libjpeg, in words of ours
+    const auto fail = [&](int code, const char* text) {
+        std::snprintf(errors.Text, sizeof errors.Text, "%s", text);
         jpeg_destroy_decompress(&info);
-        return errors.Code;
-    }
-    info.out_color_space = JCS_RGB;
+        return code;
+    };
+    if (!Fits(info.image_width, info.image_height))
+        return fail(JERR_IMAGE_TOO_BIG, "Picture larger than 8192 pixels on a side or 16777216 pixels in all");
+    // a print shop's CMYK (or YCCK) picture is taken in its inks and turned into RGB here, which
+    // libjpeg does not do itself
+    const bool inks = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = inks ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&info);
-    if (info.output_components != 3) {
-        jpeg_destroy_decompress(&info);
-        return JERR_BAD_J_COLORSPACE;
-    }
+    if (info.output_components != (inks ? 4 : 3))
+        return fail(JERR_BAD_J_COLORSPACE, "Unsupported color space");
     *image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
-    if (image->isNull()) {
-        jpeg_destroy_decompress(&info);
-        return JERR_OUT_OF_MEMORY;
-    }
+    if (image->isNull())
+        return fail(JERR_OUT_OF_MEMORY, "Insufficient memory");
+    // the row of inks in the picture's own memory: a fourth of each row's RGB beyond it would not
+    // hold it, and a buffer with a destructor would not survive the longjmp
+    JSAMPARRAY inkRow = inks ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, info.output_width * 4, 1)
+                             : nullptr;
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image->scanLine(int(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
+        if (inks) {
+            jpeg_read_scanlines(&info, inkRow, 1);
+            CmykToRgb(inkRow[0], row, info.output_width, info.saw_Adobe_marker);
+        } else {
+            jpeg_read_scanlines(&info, &row, 1);
+        }
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
@@ -161,8 +192,9 @@ QImage DecodeBitmap(const QByteArray& bytes)
 QImage DecodeJpeg(const QByteArray& bytes)
 {
     QImage image;
-    if (const int code = DecodeJpegInto(bytes, &image))
-        JpegError(code);
+    JpegErrors errors;
+    if (const int code = DecodeJpegInto(bytes, &image, errors))
+        JpegError(code, errors.Text);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
