@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "Translations.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -101,10 +103,10 @@ void UkladApplication::CloseOnTerminationSignals()
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSocket) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [] {
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalSocket[1], &byte, 1);
-        closeAllWindows();
+        EndOnRequest();
     });
     struct sigaction action = {};
     action.sa_handler = OnTerminationSignal;
@@ -112,6 +114,19 @@ void UkladApplication::CloseOnTerminationSignals()
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGHUP, &action, nullptr);
+}
+
+void UkladApplication::EndOnRequest()
+{
+    // no one is there to answer a box: what would be shown goes to the standard error, the boxes
+    // open now are dismissed (their loops end), the main window closes as a user's close does,
+    // writing the table back, and the program ends whatever that gives
+    SetErrorPresenter([](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(MessageWithFullStop(message))); });
+    for (QWidget* window : topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
+    closeAllWindows();
+    exit(0);
 }
 
 bool UkladApplication::notify(QObject* receiver, QEvent* event)

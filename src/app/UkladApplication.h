@@ -6,7 +6,8 @@
 // The application object: its title, its translations, the fonts the windows are drawn in, and the
 // last line of the default error handler for anything an event handler lets escape. Asked to end by
 // the system (SIGTERM, SIGHUP: a log-out, a shutdown), it closes its windows as the user would, so
-// the main window's close handler runs.
+// the main window's close handler writes the table back, and ends, whatever box was open and
+// whatever the writing gave: no one is there to answer.
 class UkladApplication : public QApplication {
     Q_OBJECT
 public:
@@ -26,4 +27,5 @@ public:
 
 private:
     void CloseOnTerminationSignals();
+    void EndOnRequest();
 };

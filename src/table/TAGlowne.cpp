@@ -59,9 +59,12 @@ void TAGlowne::FormClose()
         Zapisz_tablice(ElementTable_, folder_);
 }
 
+// A table that cannot be written back leaves its file as it was, whole: the learner is told why, and
+// the window closes all the same, where refusing would make every close repeat the error.
 void TAGlowne::closeEvent(QCloseEvent* event)
 {
-    event->setAccepted(RunHandler([this] { FormClose(); }));
+    RunHandler([this] { FormClose(); });
+    event->accept();
 }
 
 void TAGlowne::Zamknij1Click(QObject*)

@@ -91,8 +91,9 @@ public:
 
     // Creation handler: the basic view's width, the element table, no legend.
     void FormCreate();
-    // Close handler: writes the table back; a failure keeps the window open. A table that failed to
-    // load is not written: its file stays as it was, and the next start reports the problem again.
+    // Close handler: writes the table back; a failure is reported and the file stays as it was (the
+    // window closes all the same). A table that failed to load is not written: its file stays as it
+    // was, and the next start reports the problem again.
     void FormClose();
 
     // Menu handlers.
