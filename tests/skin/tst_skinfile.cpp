@@ -158,6 +158,33 @@ private slots:
         QCOMPARE(reader.FindImage("TitleBarLeftImage"), nullptr);
     }
 
+    // An entry that holds no value of its kind reads as missing and the rest of the file serves: a
+    // picture that is no bitmap (the item keeps its picture), an integer of fewer than four bytes
+    // (-1, not the bytes it has read as a smaller number).
+    void entriesWithoutAValueReadAsMissing()
+    {
+        const QByteArray bytes = SkinFile({{"ButtonImage", 0, "GIF89a......"}, {"FormMinWidthInt", 1, QByteArray(2, '\1')},
+                                           {"MenuFontColor", 1, QByteArray()}, {"TitleBarLeftImage", 0, Bitmap(Qt::green)},
+                                           {"FormBackgroundColor", 1, Int32(0x445566)}});
+        const TsuiThemeFileReader reader = TsuiThemeFileReader::FromBytes(bytes);
+        QCOMPARE(reader.FindImage("ButtonImage"), nullptr);
+        QCOMPARE(reader.GetInt("FormMinWidthInt"), -1);
+        QCOMPARE(reader.GetInt("MenuFontColor"), -1);
+        QVERIFY(reader.FindImage("TitleBarLeftImage"));
+        QCOMPARE(reader.GetInt("FormBackgroundColor"), 0x445566);
+        QTemporaryDir dir;
+        Write(dir.filePath("skora.skn"), bytes);
+        TsuiFileTheme theme;
+        theme.SetThemeFile(dir.filePath("skora.skn"));
+        QVERIFY(theme.CanUse());
+        QImage kept(2, 2, QImage::Format_RGB32);
+        kept.fill(Qt::red);
+        QImage picture = kept;
+        theme.GetBitmap(ThemeItems::ButtonImage, &picture);
+        QCOMPARE(picture, kept);
+        QCOMPARE(theme.GetInt(ThemeItems::FormMinWidthInt), -1);
+    }
+
     void damagedFilesAreRejectedWithAClearError_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -183,8 +210,6 @@ private slots:
                                             << "Damaged skin file: an integer entry is longer than 4 bytes.";
         QTest::newRow("flag of 2 bytes") << SkinFile({{"ButtonTransparentBool", 2, QByteArray(2, '\1')}})
                                          << "Damaged skin file: a flag entry is longer than 1 byte.";
-        QTest::newRow("image that is no bitmap") << SkinFile({{"ButtonImage", 0, "GIF89a......"}})
-                                                 << "Damaged skin file: an image entry is not a bitmap.";
         QTest::newRow("chain ends without a closing record") << good.left(good.size() - 77)
                                                              << "Damaged skin file: an entry lies outside the file.";
     }

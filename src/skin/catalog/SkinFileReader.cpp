@@ -91,15 +91,19 @@ void TsuiThemeFileReader::Parse(const QByteArray& bytes)
         const QByteArray data = type <= 3 ? bytes.mid(dataOffset, dataSize) : QByteArray();
         switch (type) {
         case 0:
-            if (!data.startsWith("BM") || ReadBmp(data).isNull())
-                Damaged("an image entry is not a bitmap");
-            images_.append({name, data});
+            // a picture that is no bitmap is missing, as if the file had none: its item keeps the
+            // picture it had, and the rest of the file serves
+            if (data.startsWith("BM") && !ReadBmp(data).isNull())
+                images_.append({name, data});
             break;
         case 1: {
             if (dataSize > 4)
                 Damaged("an integer entry is longer than 4 bytes");
+            // fewer than four bytes hold no whole integer: the item is missing and reads -1
+            if (dataSize < 4)
+                break;
             std::int32_t value = 0;
-            std::memcpy(&value, data.constData(), std::size_t(data.size()));
+            std::memcpy(&value, data.constData(), 4);
             integers_.append({name, QString::number(value)});
             break;
         }

@@ -27,7 +27,8 @@ public:
 
     // Parses the whole file. Raises ESkinFileError when the file cannot be opened (anything but a
     // regular file of at most MaxSkinFileBytes, without waiting on it) or its records lie outside
-    // the file, loop back, or carry data of the wrong size or kind.
+    // the file, loop back, or carry integers or flags longer than theirs. An image entry that is no
+    // bitmap, or an integer of fewer than four bytes, is left out: its item reads as missing.
     explicit TsuiThemeFileReader(const QString& fileName);
     // Parses skin-file bytes already in memory, with the same checks.
     static TsuiThemeFileReader FromBytes(const QByteArray& bytes);
