@@ -177,6 +177,16 @@ void TOknoA3D::pierwiastek(const QString& symbol)
     if (const std::optional<QByteArray> configuration = FindConfiguration(folder_, *bytes)) {
         Konfiguracja = *configuration;
         Powloki = ShellElectronCounts(Konfiguracja);
+        // what the picture shows, for a reader: the nucleus and an orbit of electrons per shell
+        static const char Shells[] = "KLMNOPQRSTUVWXYZ";
+        QStringList orbits;
+        for (int k = 0; k < Powloki.size(); ++k)
+            orbits << QStringLiteral("%1-%2").arg(QLatin1Char(Shells[std::min<qsizetype>(k, sizeof Shells - 2)])).arg(Powloki[k]);
+        const qsizetype count = Powloki.size();
+        const QString shells = count == 1 ? QStringLiteral("1 powłoka elektronowa")
+                               : count >= 2 && count <= 4 ? QStringLiteral("%1 powłoki elektronowe").arg(count)
+                                                          : QStringLiteral("%1 powłok elektronowych").arg(count);
+        setAccessibleDescription(QStringLiteral("Model atomu %1: jądro i %2 (%3)").arg(symbol, shells, orbits.join(QLatin1Char(' '))));
     }
 }
 

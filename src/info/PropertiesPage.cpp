@@ -6,6 +6,7 @@
 #include "Label.h"
 #include "Text.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -43,12 +44,14 @@ QString MarkedConfiguration(const QString& configuration)
 
 } // namespace
 
-TSuperscriptLabel::TSuperscriptLabel(QWidget* parent) : QWidget(parent)
+TSuperscriptLabel::TSuperscriptLabel(QWidget* parent) : TLabel(QString(), parent)
 {
+    SetAutoSize(false);
     setFont(SansSerifFont(true));
+    setFocusPolicy(Qt::TabFocus);
 }
 
-void TSuperscriptLabel::SetText(const QString& marked)
+void TSuperscriptLabel::SetText(const QString& marked, const QString& caption)
 {
     marked_ = marked;
     runs_.clear();
@@ -71,7 +74,10 @@ void TSuperscriptLabel::SetText(const QString& marked)
     int width = 0;
     for (const Run& r : runs_)
         width += TextWidth(r.Raised ? RaisedFont() : font(), r.Text);
-    resize(width + 1, Headroom() + LineHeight(font()));
+    resize(width + 1 + 2 * Margin, Headroom() + LineHeight(font()) + 2 * Margin);
+    // named before the caption changes, so a reader is told once
+    setAccessibleName(caption + QLatin1Char(' ') + QString(marked).remove(QLatin1Char('^')));
+    SetCaption(QString(marked).remove(QLatin1Char('^')));
     update();
 }
 
@@ -87,7 +93,16 @@ int TSuperscriptLabel::Headroom()
 
 void TSuperscriptLabel::MoveTextTo(QPoint topOfLine)
 {
-    move(topOfLine - QPoint(0, Headroom()));
+    move(topOfLine - QPoint(Margin, Headroom() + Margin));
+}
+
+void TSuperscriptLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        focusNextPrevChild(event->key() == Qt::Key_Down);
+        return;
+    }
+    TLabel::keyPressEvent(event);
 }
 
 void TSuperscriptLabel::paintEvent(QPaintEvent*)
@@ -95,14 +110,16 @@ void TSuperscriptLabel::paintEvent(QPaintEvent*)
     QPainter canvas(this);
     PaintAtOneToOne(canvas, rect(), [this](QPainter& painter) {
         painter.setPen(Qt::black);
-        const int baseline = Headroom() + QFontMetrics(font()).ascent();
-        int x = 0;
+        const int baseline = Margin + Headroom() + QFontMetrics(font()).ascent();
+        int x = Margin;
         for (const Run& run : runs_) {
             const QFont face = run.Raised ? RaisedFont() : font();
             painter.setFont(face);
             DrawText(painter, QPoint(x, baseline - (run.Raised ? RaisedBy : 0)), run.Text);
             x += TextWidth(face, run.Text);
         }
+        if (hasFocus())
+            DrawFocusRect(painter, rect());
     });
 }
 
@@ -156,7 +173,7 @@ void PropertiesPage::Fill(const ElementProperties& element, const QString& kind)
         kind.isEmpty() ? QStringLiteral("brak danych") : kind,
     };
     for (int row = 0; row < Rows; ++row)
-        values_[std::size_t(row)]->SetText(values[row]);
+        values_[std::size_t(row)]->SetText(values[row], QString::fromUtf8(RowCaptions[row]));
 }
 
 QStringList PropertiesPage::Values() const

@@ -3,30 +3,34 @@
 
 #include "ElementProperties.h"
 
+#include "Label.h"
+
 #include <QString>
-#include <QWidget>
 
 #include <vector>
 
-class TLabel;
-
 // A bold value whose parts after '^' up to the next blank or '/' are set as superscripts, smaller
-// and raised: "[Ne] 3s^1", "g/cm^3".
-class TSuperscriptLabel : public QWidget {
+// and raised: "[Ne] 3s^1", "g/cm^3". A row of its page: it takes the focus (Tab, or Up and Down
+// from the row beside), drawn as a dotted frame, and a reader reads it with its caption and its
+// raised digits as plain ones: "Konfiguracja elektronowa: [Ne] 3s1".
+class TSuperscriptLabel : public TLabel {
 public:
     explicit TSuperscriptLabel(QWidget* parent);
-    void SetText(const QString& marked);
+    // The value, and the caption a reader says before it.
+    void SetText(const QString& marked, const QString& caption);
     QString Text() const { return marked_; }  // as given, with its marks
     // Places the label so that its line of text starts at the point, as a label's would: the label
-    // reaches above it by the room its raised parts need.
+    // reaches above it by the room its raised parts need, and around it by its focus frame's.
     void MoveTextTo(QPoint topOfLine);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The pixels the raised parts' ink reaches above the top of the line.
     static int Headroom();
+    static constexpr int Margin = 2;  // around the text, for the focus frame
 
     struct Run {
         QString Text;

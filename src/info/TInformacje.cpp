@@ -76,6 +76,8 @@ void TInformacje::BuildPages()
         auto* image = new TImage(sheet);
         image->setObjectName(QString::fromLatin1(name));
         image->SetCenter(true);
+        // the page's one control: the focus comes to it, and a reader reads what it shows
+        image->setFocusPolicy(Qt::TabFocus);
         SetAlign(image, TAlign::alClient);
         return image;
     };
@@ -200,12 +202,30 @@ void TInformacje::Wypelnij(const TElementRecord& record)
                                              std::tuple(suiTabSheet5, Image2, &record.DrawingImage)}) {
         const QString file = Cp1250ToString(name->Text());
         sheet->SetTabVisible(!file.isEmpty());
-        if (!file.isEmpty())
+        if (!file.isEmpty()) {
             image->SetPicture(LoadPictureFile(FileOfRecord(folder_.PicturePath(file), file)));
+            image->setAccessibleName(PictureText(file, sheet->Caption()));
+        }
     }
     show();
     raise();
     activateWindow();
+}
+
+QString TInformacje::PictureText(const QString& file, const QString& otherwise)
+{
+    // the words are read once, from the file beside the pictures; a picture of the user's own, or
+    // a folder without the file, is read by its page's name
+    if (!pictureTexts_) {
+        pictureTexts_.emplace();
+        const std::optional<QByteArray> bytes = TryReadFile(folder_.PicturePath(QStringLiteral("opisy.txt")), MaxPictureTextBytes);
+        for (const QByteArray& line : bytes.value_or(QByteArray()).split('\n')) {
+            const qsizetype tab = line.indexOf('\t');
+            if (tab > 0 && !line.startsWith('#'))
+                pictureTexts_->insert(QString::fromUtf8(line.left(tab)), QString::fromUtf8(line.mid(tab + 1)).trimmed());
+        }
+    }
+    return pictureTexts_->value(file, otherwise);
 }
 
 void TInformacje::ShowDescription()

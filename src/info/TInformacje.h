@@ -7,9 +7,12 @@
 #include "PropertiesPage.h"
 #include "SecondaryWindow.h"
 
+#include <QHash>
+
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TRichEdit;
 class TImage;
@@ -83,12 +86,16 @@ private:
     void BuildFirstPage();
     // The description read last into the box, when it has not been yet.
     void ShowDescription();
+    // What a picture shows, in words: its line in "Rysunki/opisy.txt", or else the text given.
+    QString PictureText(const QString& file, const QString& otherwise);
+    static constexpr qsizetype MaxPictureTextBytes = 1024 * 1024;
     // The folder path of a file a record names; a name that would lead out of its folder is refused.
     QString FileOfRecord(const QString& path, const QString& name) const;
 
     DataFolder folder_;
     QByteArray description_;  // the file's bytes, read when the element is shown
     bool descriptionInBox_ = true;
+    std::optional<QHash<QString, QString>> pictureTexts_;  // by file name, once read
     QWidget* atomWindow_ = nullptr;
     std::function<void(const QString&)> pierwiastek_;
     PropertiesStore* properties_ = nullptr;

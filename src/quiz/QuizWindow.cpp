@@ -14,6 +14,7 @@
 #include "Label.h"
 #include "Memo.h"
 #include "ParentColor.h"
+#include "ReaderEvents.h"
 #include "SpinEdit.h"
 #include "TAGlowne.h"
 #include "WindowPlacement.h"
@@ -126,6 +127,8 @@ void TSprawdzSie::BuildSettingsPage()
     NewLabel(SettingsPage, QStringLiteral("Zakres:"), {10, 12});
     RangeBox = new TsuiCustomComboBox(SettingsPage);
     RangeBox->setObjectName(QStringLiteral("RangeBox"));
+    // each field read with the label beside it
+    RangeBox->setAccessibleName(QStringLiteral("Zakres"));
     RangeBox->setGeometry(110, 9, 280, 19);
     for (const QuizRangeEntry& entry : QuizRanges())
         RangeBox->addItem(QString::fromUtf8(entry.Caption));
@@ -134,6 +137,8 @@ void TSprawdzSie::BuildSettingsPage()
     NewLabel(SettingsPage, QStringLiteral("Własna lista:"), {10, 38});
     OwnListEdit = new TsuiEdit(SettingsPage);
     OwnListEdit->setObjectName(QStringLiteral("OwnListEdit"));
+    OwnListEdit->setAccessibleName(QStringLiteral("Własna lista symboli"));
+    OwnListEdit->setAccessibleDescription(QStringLiteral("symbole oddzielone spacjami, np. H He Li Na K"));
     OwnListEdit->setGeometry(110, 35, 280, 19);
     // typing a list chooses it
     OwnListEdit->OnChange = [this](QObject*) {
@@ -154,6 +159,7 @@ void TSprawdzSie::BuildSettingsPage()
     NewLabel(SettingsPage, QStringLiteral("Liczba pytań:"), {10, 182});
     CountEdit = new TsuiSpinEdit(SettingsPage);
     CountEdit->setObjectName(QStringLiteral("CountEdit"));
+    CountEdit->setAccessibleName(QStringLiteral("Liczba pytań, od 5 do 50"));
     CountEdit->setGeometry(110, 179, 50, 19);
     CountEdit->SetMinValue(QuizOptions::MinQuestions);
     CountEdit->SetMaxValue(QuizOptions::MaxQuestions);
@@ -163,6 +169,7 @@ void TSprawdzSie::BuildSettingsPage()
 
     ProblemLabel = NewWrappedLabel(SettingsPage, QRect(10, 206, 290, 40));
     ProblemLabel->setObjectName(QStringLiteral("ProblemLabel"));
+    ProblemLabel->SetLive(true);
     ProblemLabel->SetFontColor(WrongColour);
 
     StartButton = NewButton(SettingsPage, QStringLiteral("Rozpocznij"), QRect(310, 222, 80, 21));
@@ -182,10 +189,12 @@ void TSprawdzSie::BuildQuestionPage()
     ScoreLabel->setGeometry(240, 10, 150, 13);
     PromptLabel = NewWrappedLabel(QuestionPage, QRect(10, 32, 380, 13), true);
     PromptLabel->setObjectName(QStringLiteral("PromptLabel"));
+    // a question to choose or point for takes the focus, so a reader reads it first
+    PromptLabel->setFocusPolicy(Qt::TabFocus);
     HintLabel = NewWrappedLabel(QuestionPage, QRect(10, 62, 380, 13));
 
     for (int choice = 0; choice < Quiz::ChoiceCount; ++choice) {
-        TsuiButton* button = NewButton(QuestionPage, QString(), QRect(10, 84 + 26 * choice, 240, 22), false);
+        TsuiButton* button = NewButton(QuestionPage, QString(), QRect(10, 84 + 26 * choice, 240, 22));
         button->setObjectName(QStringLiteral("ChoiceButton%1").arg(choice + 1));
         button->OnClick = [this, choice](QObject*) { Choose(choice); };
         ChoiceButtons[std::size_t(choice)] = button;
@@ -194,12 +203,13 @@ void TSprawdzSie::BuildQuestionPage()
     AnswerEdit->setObjectName(QStringLiteral("AnswerEdit"));
     AnswerEdit->setGeometry(10, 86, 150, 19);
     AnswerEdit->setMaxLength(40);
-    CheckButton = NewButton(QuestionPage, QStringLiteral("Sprawdź"), QRect(170, 85, 72, 21), false);
+    CheckButton = NewButton(QuestionPage, QStringLiteral("Sprawdź"), QRect(170, 85, 72, 21));
     CheckButton->OnClick = [this](QObject*) { CheckTyped(); };
 
     FeedbackLabel = NewWrappedLabel(QuestionPage, QRect(10, 188, 380, 26), true);
     FeedbackLabel->setObjectName(QStringLiteral("FeedbackLabel"));
-    NextButton = NewButton(QuestionPage, QStringLiteral("Dalej"), QRect(310, 222, 80, 21), false);
+    FeedbackLabel->SetLive(true);
+    NextButton = NewButton(QuestionPage, QStringLiteral("Dalej"), QRect(310, 222, 80, 21));
     NextButton->setObjectName(QStringLiteral("NextButton"));
     NextButton->OnClick = [this](QObject*) { GoOn(); };
 }
@@ -210,6 +220,7 @@ void TSprawdzSie::BuildResultPage()
 
     ResultLabel = NewLabel(ResultPage, QString(), {10, 10}, true);
     ResultLabel->setObjectName(QStringLiteral("ResultLabel"));
+    ResultLabel->SetLive(true);
     TimeLabel = NewLabel(ResultPage, QString(), {10, 28});
     TimeLabel->setObjectName(QStringLiteral("TimeLabel"));
     MistakesLabel = NewLabel(ResultPage, QString(), {10, 50});
@@ -333,6 +344,9 @@ void TSprawdzSie::ShowQuestion()
     ProgressLabel->SetCaption(QStringLiteral("Pytanie %1 z %2").arg(quiz_->Position() + 1).arg(quiz_->Count()));
     ScoreLabel->SetCaption(QStringLiteral("Wynik: %1 z %2").arg(quiz_->Score()).arg(quiz_->Position()));
     PromptLabel->SetCaption(quiz_->Prompt(question));
+    const QString heard = QStringLiteral("Pytanie %1 z %2: %3").arg(quiz_->Position() + 1).arg(quiz_->Count()).arg(PromptLabel->Caption());
+    PromptLabel->setAccessibleName(heard);
+    AnswerEdit->setAccessibleName(heard);
     const bool typed = question.Kind == QuestionKind::NameToSymbol || question.Kind == QuestionKind::PlaceToElement;
     const bool onTable = question.Kind == QuestionKind::PointOnTable || question.Kind == QuestionKind::PlaceToElement;
     switch (question.Kind) {
@@ -359,6 +373,7 @@ void TSprawdzSie::ShowQuestion()
     AnswerEdit->SetText(QString());
     CheckButton->setVisible(typed);
     CheckButton->setEnabled(true);
+    FeedbackLabel->setAccessibleName(QString());
     FeedbackLabel->SetCaption(QString());
     NextButton->setEnabled(false);
     NextButton->SetCaption(quiz_->Position() + 1 == quiz_->Count() ? QStringLiteral("Wynik") : QStringLiteral("Dalej"));
@@ -370,10 +385,12 @@ void TSprawdzSie::ShowQuestion()
     } else {
         table_->StopAskingForTile();
     }
+    // the answer field, which the question names, or the question itself, from which Tab goes on to
+    // the choices
     if (typed)
         AnswerEdit->setFocus();
     else
-        setFocus();
+        PromptLabel->setFocus();
 }
 
 void TSprawdzSie::Choose(int choice)
@@ -422,11 +439,13 @@ void TSprawdzSie::ShowVerdict(Verdict verdict)
     } else {
         feedback = QStringLiteral("Źle. Poprawna odpowiedź: %1.").arg(quiz_->RightAnswer(question));
     }
-    FeedbackLabel->SetCaption(feedback);
-    FeedbackLabel->SetFontColor(verdict == Verdict::Right ? RightColour : WrongColour);
     ScoreLabel->SetCaption(QStringLiteral("Wynik: %1 z %2").arg(quiz_->Score()).arg(quiz_->Position() + 1));
     NextButton->setEnabled(true);
-    setFocus();
+    // the focus to "Dalej", Enter goes on; the feedback and the score heard after it
+    NextButton->setFocus();
+    FeedbackLabel->setAccessibleName(feedback + QLatin1Char(' ') + ScoreLabel->Caption() + QLatin1Char('.'));
+    FeedbackLabel->SetCaption(feedback);
+    FeedbackLabel->SetFontColor(verdict == Verdict::Right ? RightColour : WrongColour);
 }
 
 void TSprawdzSie::GoOn()
@@ -458,6 +477,8 @@ void TSprawdzSie::ShowResult()
     RepeatButton->setEnabled(!mistakes.empty());
     ShowPage(ResultPage);
     (mistakes.empty() ? AgainButton : RepeatButton)->setFocus();
+    ResultLabel->setAccessibleName(ResultLabel->Caption() + QStringLiteral(". ") + TimeLabel->Caption() + QStringLiteral(". ") + MistakesLabel->Caption());
+    ReaderEvents::Announce(ResultLabel);
 }
 
 quint32 TSprawdzSie::NewSeed() const

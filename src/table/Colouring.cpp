@@ -12,7 +12,10 @@
 #include "Panel.h"
 #include "PlainPanel.h"
 #include "PropertyScales.h"
+#include "ReaderEvents.h"
 #include "TableLayout.h"
+#include "TrackBar.h"
+#include "ViewRules.h"
 
 #include <QTimer>
 
@@ -116,30 +119,59 @@ std::array<std::pair<Colouring, TMenuItem*>, 11> TAGlowne::ColouringItems() cons
              {Colouring::MeltingPoint, Temperaturatopnienia1}}};
 }
 
+std::optional<double> TAGlowne::FigureOf(Colouring colouring, const TElementRecord& record, bool quietly) const
+{
+    if (colouring == Colouring::MeltingPoint)
+        return KnownTemperature(record.MeltingPoint);
+    const ElementProperties* p = properties_ ? properties_->Find(Cp1250ToString(record.Symbol.Text()), quietly) : nullptr;
+    if (!p)
+        return std::nullopt;
+    switch (colouring) {
+    case Colouring::AtomicWeight:
+        return ElementProperties::Value(QString(p->AtomicWeight).remove(QLatin1Char('[')).remove(QLatin1Char(']')));
+    case Colouring::Electronegativity: return ElementProperties::Value(p->Electronegativity);
+    case Colouring::Density:
+        if (const auto density = ElementProperties::Value(p->Density))
+            return p->Basis == DensityBasis::Gas ? *density / 1000 : *density;
+        return std::nullopt;
+    case Colouring::AtomicRadius: return ElementProperties::Value(p->CovalentRadius);
+    case Colouring::IonisationEnergy: return ElementProperties::Value(p->IonisationEnergy);
+    default: return std::nullopt;
+    }
+}
+
+QString TAGlowne::TileMeaning(const TPlainPanel* tile) const
+{
+    const std::optional<QByteArray> symbol = StringToCp1250(tile->Caption());
+    const std::optional<int> index = symbol ? Znajdz_pierwiastek(ElementTable_, *symbol) : std::nullopt;
+    if (!index || plainForQuestion_)
+        return {};
+    const TElementRecord& record = ElementTable_[*index];
+    if (Datyodkry1->Checked())
+        return DiscoveryMeaning(record.DiscoveryYear, tile->Color() != clBtnFace);
+    if (Stanyskupienia1->Checked()) {
+        const std::optional<MatterState> state = StateAt(record.MeltingPoint, record.BoilingPoint, suiTrackBar3->Position());
+        return tile->Color() != clBtnFace || !state ? StateMeaning(state) : QString();
+    }
+    for (const auto& [colouring, item] : ColouringItems())
+        if (item->Checked())
+            return IsScale(colouring) ? FigureWords(ScaleOf(colouring), FigureOf(colouring, record, true))
+                                      : ColourMeaning(colouring, tile->Color());
+    return {};
+}
+
+void TAGlowne::TellTileMeaning()
+{
+    if (currentTile_ && currentTile_->hasFocus())
+        ReaderEvents::DescriptionChanged(currentTile_);
+}
+
 void TAGlowne::ColourByFigure(Colouring colouring)
 {
     std::vector<TileValue> values;
     for (int z = 1; z <= ElementTable::Count; ++z) {
         const TElementRecord& record = ElementTable_[z];
-        TileValue tile{record.TableColumn, record.TableRow, std::nullopt};
-        if (colouring == Colouring::MeltingPoint) {
-            tile.Value = KnownTemperature(record.MeltingPoint);
-        } else if (const ElementProperties* p = properties_ ? properties_->Find(Cp1250ToString(record.Symbol.Text())) : nullptr) {
-            switch (colouring) {
-            case Colouring::AtomicWeight:
-                tile.Value = ElementProperties::Value(QString(p->AtomicWeight).remove(QLatin1Char('[')).remove(QLatin1Char(']')));
-                break;
-            case Colouring::Electronegativity: tile.Value = ElementProperties::Value(p->Electronegativity); break;
-            case Colouring::Density:
-                if (const auto density = ElementProperties::Value(p->Density))
-                    tile.Value = p->Basis == DensityBasis::Gas ? *density / 1000 : *density;
-                break;
-            case Colouring::AtomicRadius: tile.Value = ElementProperties::Value(p->CovalentRadius); break;
-            case Colouring::IonisationEnergy: tile.Value = ElementProperties::Value(p->IonisationEnergy); break;
-            default: break;
-            }
-        }
-        values.push_back(tile);
+        values.push_back({record.TableColumn, record.TableRow, FigureOf(colouring, record)});
     }
     const ScaleColouring scale = ColourByScale(ScaleOf(colouring), values);
     for (std::size_t i = 0; i < scale.Paints.size(); ++i) {
@@ -167,14 +199,15 @@ void TAGlowne::Koloruj_tablice(Colouring colouring)
         Wyczysc_tablice();
     if (IsScale(colouring)) {
         ColourByFigure(colouring);
-        return;
+    } else {
+        for (const TilePaint& paint : PaintsOf(colouring, ElementTable_))
+            Koloruj(paint.Column, paint.Row, paint.Color);
+        if (rules.HidesLegend && !rules.Legend.empty())
+            ReplaceLegend(rules.Legend);
+        else if (!rules.Legend.empty())
+            FillLegend(rules.Legend);
     }
-    for (const TilePaint& paint : PaintsOf(colouring, ElementTable_))
-        Koloruj(paint.Column, paint.Row, paint.Color);
-    if (rules.HidesLegend && !rules.Legend.empty())
-        ReplaceLegend(rules.Legend);
-    else if (!rules.Legend.empty())
-        FillLegend(rules.Legend);
+    TellTileMeaning();
 }
 
 void TAGlowne::Bezkolorw1Click(QObject*)
@@ -213,6 +246,7 @@ void TAGlowne::Zaznacz_pierwiastek(int element)
         Koloruj_tablice(colouring);
         const TElementRecord& record = ElementTable_[element];
         Koloruj(record.TableColumn, record.TableRow, RulesOf(colouring).Mark);
+        TellTileMeaning();
         return;
     }
 }

@@ -34,9 +34,9 @@ struct ElementClass {
 };
 
 const ElementClass MetalsAndNonMetals[] = {
-    {0xE97501, "Metale", {}},  // every tile the next two leave
-    {0x53D771, "Niemetale", NonMetals},
-    {0x45C4FA, "Półprzewodniki", Semimetals},
+    {0xE97501, "Metale", {}, "metal"},  // every tile the next two leave
+    {0x53D771, "Niemetale", NonMetals, "niemetal"},
+    {0x45C4FA, "Półprzewodniki", Semimetals, "półprzewodnik"},
 };
 
 const ElementClass MetalKinds[] = {
@@ -143,6 +143,31 @@ std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table)
         if (const ElementClass* kind = ClassOf(colouring, cell))
             paints.push_back({cell.Column, cell.Row, kind->Color});
     return paints;
+}
+
+QString ColourMeaning(Colouring colouring, TColor colour)
+{
+    const auto in = [&](const auto& classes) -> QString {
+        for (const ElementClass& kind : classes)
+            if (kind.Color == colour)
+                return QString::fromUtf8(kind.Member);
+        return {};
+    };
+    if (colour == MarkColor && RulesOf(colouring).Mark == MarkColor)
+        return QStringLiteral("pierwiastek wybrany");
+    switch (colouring) {
+    case Colouring::MetalsAndNonMetals: return in(MetalsAndNonMetals);
+    case Colouring::MetalKinds: {
+        const QString found = in(MetalKinds);
+        if (!found.isEmpty())
+            return found;
+        return colour == LanthanideRow.Color ? QString::fromUtf8(LanthanideRow.Member)
+               : colour == ActinideRow.Color ? QString::fromUtf8(ActinideRow.Member)
+                                             : QString();
+    }
+    case Colouring::NonMetalKinds: return in(NonMetalKinds);
+    default: return {};
+    }
 }
 
 QString KindOf(const QString& symbol)

@@ -51,6 +51,10 @@ std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table);
 // What the colourings by kind make of the element, in the singular: "metal alkaliczny",
 // "gaz szlachetny", "lantanowiec"; empty for a symbol not on the table.
 QString KindOf(const QString& symbol);
+// What a tile's colour says under a colouring by kind, in the words a reader adds to the tile's
+// name: "metal", "gaz szlachetny", "pierwiastek wybrany"; empty for a colour the colouring does not
+// give and for the colourings that say nothing by kind.
+QString ColourMeaning(Colouring colouring, TColor colour);
 
 // The red shade of an element in the atom-count colourings: RGB(255 - a, 0, 0), a being the low
 // byte of the atomic number, the subtraction done in 8 bits.

@@ -68,6 +68,17 @@ QString Figure(double value, int digits)
 
 } // namespace
 
+QString FigureWords(const PropertyScale& scale, std::optional<double> value)
+{
+    if (!value || !std::isfinite(*value))
+        return QStringLiteral("brak danych");
+    // the figure's name: the caption before its unit or its note, in small letters
+    QString name = QString::fromUtf8(scale.Caption).section(QLatin1Char(','), 0, 0).section(QStringLiteral(" ("), 0, 0);
+    name = name.left(1).toLower() + name.mid(1);
+    const QString unit = scale.Unit[0] ? QLatin1Char(' ') + QString::fromUtf8(scale.Unit) : QString();
+    return name + QLatin1Char(' ') + Figure(*value, 6) + unit;
+}
+
 bool IsScale(Colouring colouring)
 {
     return colouring >= Colouring::AtomicWeight && colouring <= Colouring::MeltingPoint;

@@ -37,6 +37,10 @@ struct ScaleColouring {
     QString Caption;
 };
 
+// "gęstość 7,874 g/cm³": the figure of a tile as a reader says it, with the user's decimal
+// separator; "brak danych" without one.
+QString FigureWords(const PropertyScale& scale, std::optional<double> value);
+
 // The colour at a place along the scale, 0 to 1.
 TColor ViridisAt(double place);
 

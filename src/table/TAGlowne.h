@@ -27,6 +27,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 
 class QKeyEvent;
@@ -221,6 +222,13 @@ private:
     void FitLegendToEntries();
     // The colouring by a figure: the tiles on its scale, their text in black or white, the legend.
     void ColourByFigure(Colouring colouring);
+    // The element's figure the colouring paints by; none without one.
+    std::optional<double> FigureOf(Colouring colouring, const TElementRecord& record, bool quietly = false) const;
+    // What the tile's colour says in the active colouring or view, as a reader adds it to the
+    // tile's name ("gaz szlachetny", "ciało stałe", "elektroujemność 3,44"); and the reader told
+    // that it changed, for the tile with the focus.
+    QString TileMeaning(const TPlainPanel* tile) const;
+    void TellTileMeaning();
     // One of the three views of the menu "Interakcje": its menu item, panel, slider, animation
     // check box and timer, its legend, and what it shows for a position of its slider.
     struct View {

@@ -24,6 +24,7 @@ void TAGlowne::BuildTable()
         tile->setFont(SansSerifFont(true));
         tile->SetCaption(QString::fromLatin1(cell.Symbol));
         tile->OnClick = [this](TPlainPanel* sender) { PanelClick(sender); };
+        tile->Describe = [this, tile] { return TileMeaning(tile); };
         tile->installEventFilter(this);
         panels_[std::size_t(cell.Number)] = tile;
     }

@@ -87,6 +87,29 @@ std::vector<TilePaint> StatePaints(const ElementTable& table, int temperature)
     return paints;
 }
 
+QString DiscoveryMeaning(std::int32_t discoveryYear, bool shown)
+{
+    if (!shown)
+        return QStringLiteral("jeszcze nieodkryty");
+    if (discoveryYear <= 0)
+        return QStringLiteral("znany od starożytności");
+    if (discoveryYear < 1700)
+        return QStringLiteral("odkryty w średniowieczu");
+    return QStringLiteral("odkryty w %1 roku").arg(discoveryYear);
+}
+
+QString StateMeaning(std::optional<MatterState> state)
+{
+    if (!state)
+        return QStringLiteral("brak danych");
+    switch (*state) {
+    case MatterState::Solid: return QStringLiteral("ciało stałe");
+    case MatterState::Liquid: return QStringLiteral("ciecz");
+    case MatterState::Gas: return QStringLiteral("gaz");
+    }
+    return {};
+}
+
 QString TemperatureLabel(int temperature)
 {
     return QString::number(temperature) + QStringLiteral(" *C");

@@ -38,6 +38,11 @@ constexpr int HighestTemperature = 5700;
 std::optional<MatterState> StateAt(double meltingPoint, double boilingPoint, int temperature);
 TColor StateColor(MatterState state);
 std::vector<TilePaint> StatePaints(const ElementTable& table, int temperature);
+// What a tile says in the views, in the words a reader adds to the tile's name: "znany od
+// starożytności", "odkryty w średniowieczu", "odkryty w 1774 roku", "jeszcze nieodkryty" for a tile
+// the view does not show yet; "ciało stałe", "ciecz", "gaz", "brak danych".
+QString DiscoveryMeaning(std::int32_t discoveryYear, bool shown);
+QString StateMeaning(std::optional<MatterState> state);
 // "-273 *C": the label's text for a temperature.
 QString TemperatureLabel(int temperature);
 const std::vector<LegendEntry>& StateLegend();

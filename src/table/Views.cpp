@@ -101,8 +101,10 @@ void TAGlowne::BuildViews()
     // what a screen reader calls the controls the labels beside them name
     suiSpinEdit1->setAccessibleName(QStringLiteral("Liczba atomów pierwiastka"));
     suiTrackBar1->setAccessibleName(QStringLiteral("Liczba atomów"));
-    suiTrackBar2->setAccessibleName(QStringLiteral("Data odkrycia"));
-    suiTrackBar3->setAccessibleName(QStringLiteral("Temperatura"));
+    suiTrackBar2->setAccessibleName(QStringLiteral("Rok odkrycia"));
+    suiTrackBar3->setAccessibleName(QStringLiteral("Temperatura w stopniach Celsjusza"));
+    // the discovery slider's position P stands for the year 1600 + P, which a reader says
+    suiTrackBar2->SetReaderOffset(1600);
 
     for (auto [timer, step] : {std::pair(&Timer1, &TAGlowne::Timer1Timer), std::pair(&Timer2, &TAGlowne::Timer2Timer),
                                std::pair(&Timer3, &TAGlowne::Timer3Timer)}) {
@@ -119,12 +121,16 @@ void TAGlowne::DescribeViews()
     const auto showDiscoveries = [this](int position) {
         Label30->SetCaption(DiscoveryLabel(position));
         ShowPaints(DiscoveryPaints(ElementTable_, position));
+        TellTileMeaning();
     };
     const auto showStates = [this](int temperature) {
         Label32->SetCaption(TemperatureLabel(temperature));
+        // the label's "*C" is read as the degrees it stands for
+        Label32->setAccessibleName(QString(Label32->Caption()).replace(QStringLiteral("*C"), QStringLiteral("°C")));
         const std::vector<TilePaint> paints = StatePaints(ElementTable_, temperature);
         ShowPaints(paints);
         ReplaceLegend(StateLegendFor(paints));
+        TellTileMeaning();
     };
     views_ = {View{Liczbaatomw2, suiPanel2, suiTrackBar1, suiCheckBox1, Timer1, RulesOf(Colouring::AtomCount).Legend, showAtomCount, true},
               View{Datyodkry1, suiPanel3, suiTrackBar2, suiCheckBox2, Timer2, DiscoveryLegend(), showDiscoveries, true},

@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Zmiana stanów skupienia"));
         QAccessibleInterface* slider = Of(AGlowne->suiTrackBar3);
         QCOMPARE(slider->role(), QAccessible::Slider);
-        QCOMPARE(slider->text(QAccessible::Name), QStringLiteral("Temperatura"));
+        QCOMPARE(slider->text(QAccessible::Name), QStringLiteral("Temperatura w stopniach Celsjusza"));
         QAccessibleValueInterface* value = slider->valueInterface();
         QCOMPARE(value->minimumValue().toInt(), AGlowne->suiTrackBar3->Min());
         QCOMPARE(value->maximumValue().toInt(), AGlowne->suiTrackBar3->Max());
@@ -132,6 +132,7 @@ private slots:
         QCOMPARE(AGlowne->suiTrackBar3->Position(), 100);
         QCOMPARE(value->currentValue().toInt(), 100);
         QVERIFY(AGlowne->Label32->Caption().startsWith(QStringLiteral("100")));
+        QCOMPARE(Of(AGlowne->Label32)->text(QAccessible::Name), QStringLiteral("100 °C"));
 
         QAccessibleInterface* box = Of(AGlowne->suiCheckBox3);
         QCOMPARE(box->role(), QAccessible::CheckBox);

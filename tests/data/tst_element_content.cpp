@@ -113,7 +113,7 @@ private slots:
         QStringList present;
         for (const QString& folder : {QStringLiteral("Zbiory"), QStringLiteral("Zbiory/Rysunki")})
             for (const QString& file : QDir(Assets + QLatin1Char('/') + folder).entryList(QDir::Files))
-                if (file != QLatin1String("!konfielekt.txt") && file != QLatin1String("wlasciwosci.txt"))
+                if (file != QLatin1String("!konfielekt.txt") && file != QLatin1String("wlasciwosci.txt") && file != QLatin1String("opisy.txt"))
                     present.append(folder + QLatin1Char('/') + file);
         named.sort();
         present.sort();

@@ -163,7 +163,7 @@ views = {interactions.getChildAtIndex(k).name for k in range(interactions.childC
 check({"Liczba atomów", "Daty odkryć", "Stany skupienia", "Sprawdź się…"} <= views, "the items of \"Interakcje\"")
 
 press(named(interactions, "menu item", "Stany skupienia"))
-slider = wait_for(lambda: next((node for node in walk(main) if node.getRoleName() == "slider" and node.name == "Temperatura"
+slider = wait_for(lambda: next((node for node in walk(main) if node.getRoleName() == "slider" and node.name == "Temperatura w stopniach Celsjusza"
                                 and showing(node)), None), "the temperature's track bar")
 value = slider.queryValue()
 check((value.minimumValue, value.maximumValue) == (-273.0, 5700.0),

@@ -17,6 +17,7 @@
 #include "TAGlowne.h"
 #include "AboutWindow.h"
 #include "TInformacje.h"
+#include "Accessibility.h"
 #include "AtomWindow.h"
 #include "TableLayout.h"
 #include "TestFolder.h"
@@ -24,6 +25,7 @@
 #include "WindowInput.h"
 #include "WindowSet.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QPainter>
 #include <QRegularExpression>
@@ -121,6 +123,7 @@ class TestInformation : public QObject {
 private slots:
     void initTestCase()
     {
+        InstallAccessibility();
         RegisterFonts();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
@@ -267,7 +270,7 @@ private slots:
         QFont raised = SansSerifFont(true);
         raised.setPixelSize(8);
         for (const QString glyph : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "+", "-"}) {
-            label.SetText(QStringLiteral("^") + glyph);
+            label.SetText(QStringLiteral("^") + glyph, QStringLiteral("Konfiguracja:"));
             const QImage shown = label.grab().toImage();
             QImage spare(20, 30, QImage::Format_RGB32);
             spare.fill(Qt::white);
@@ -290,8 +293,9 @@ private slots:
             QVERIFY2(inkRows(shown) > 0, qPrintable(glyph));
             QCOMPARE(inkRows(shown), inkRows(spare));
         }
-        label.SetText(QStringLiteral("[Ar] 3d^6"));
-        QCOMPARE(label.y() + label.height(), 40 + LineHeight(SansSerifFont(true)));
+        label.SetText(QStringLiteral("[Ar] 3d^6"), QStringLiteral("Konfiguracja:"));
+        QCOMPARE(label.y() + label.height(), 40 + LineHeight(SansSerifFont(true)) + 2);  // the focus frame's room
+        QCOMPARE(label.accessibleName(), QStringLiteral("Konfiguracja: [Ar] 3d6"));
     }
 
     void aLongDescriptionOpensAtItsTitle()
@@ -583,10 +587,29 @@ private slots:
         const std::pair<QKeyCombination, int> steps[] = {{Qt::CTRL | Qt::Key_Tab, 1},       {Qt::CTRL | Qt::Key_PageDown, 2},
                                                          {Qt::CTRL | Qt::Key_PageUp, 1},    {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 0},
                                                          {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 4}, {Qt::CTRL | Qt::Key_Tab, 0}};
+        // each page switch takes the focus into the page, to its first control
+        const auto focusedName = [] {
+            QWidget* focus = QApplication::focusWidget();
+            QAccessibleInterface* read = focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
+            return read ? read->text(QAccessible::Name) : QString();
+        };
+        const QString firstControl[] = {"Model przestrzenny atomu", "Masa atomowa: 55,845 u", "Żelazo (Fe) – izotopy w przyrodzie: Fe-54 5,845 %",
+                                        "Opis", "Żelazo (Fe) – budowa kryształu: sieć regularna przestrzennie centrowana"};
         for (const auto& [key, page] : steps) {
             WindowInput::Key(Informacje, key.key(), key.keyboardModifiers());
             QCOMPARE(active(), tabs[page]);
+            QVERIFY2(focusedName().startsWith(firstControl[page]), qPrintable(focusedName() + QLatin1Char(' ') + (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none")));
         }
+        // the rows of "Więcej informacji" one by one, by Tab and by the arrows
+        WindowInput::Key(Informacje, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(focusedName(), QStringLiteral("Masa atomowa: 55,845 u"));
+        WindowInput::Key(Informacje, Qt::Key_Down);
+        QCOMPARE(focusedName(), QStringLiteral("Konfiguracja elektronowa: [Ar] 3d6 4s2"));
+        WindowInput::Key(Informacje, Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("Blok: d"));
+        WindowInput::Key(Informacje, Qt::Key_Up);
+        WindowInput::Key(Informacje, Qt::Key_Up);
+        QCOMPARE(focusedName(), QStringLiteral("Masa atomowa: 55,845 u"));
         Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet4);
         Informacje->RichEdit1->setFocus();
         QScrollBar* scroll = Informacje->RichEdit1->verticalScrollBar();

@@ -321,6 +321,23 @@ void Line(QPainter& canvas, int& top, const QString& text, const QFont& font, co
 
 } // namespace
 
+QString CrystalText(const ShippedElement& element, const Crystal& crystal)
+{
+    const CellShape& cell = crystal.Cell;
+    QString text = QStringLiteral("%1 (%2) – budowa kryształu: sieć %3; układ krystalograficzny %4; grupa przestrzenna %5 (nr %6); "
+                                  "komórka elementarna: %7, %8; atomów w komórce: %9")
+                       .arg(element.PolishName, element.Symbol, crystal.StructureName, SystemName(crystal.Group.Number),
+                            QString(crystal.Group.Symbol).remove(QLatin1Char(' ')), QString::number(crystal.Group.Number),
+                            Parameters({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, {cell.A, cell.B, cell.C}, QStringLiteral(" pm")),
+                            Parameters({QStringLiteral("α"), QStringLiteral("β"), QStringLiteral("γ")}, {cell.Alpha, cell.Beta, cell.Gamma}, QStringLiteral("°")),
+                            QString::number(crystal.AtomsPerCell));
+    if (crystal.BallsAreMolecules())
+        text += QStringLiteral(" (%1)").arg(Molecules(int(crystal.Atoms.size())));
+    if (!crystal.Note.isEmpty())
+        text += QStringLiteral(". ") + crystal.Note;
+    return text + (text.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral("."));
+}
+
 QImage CrystalPicture(const ShippedElement& element, const Crystal& crystal)
 {
     QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);

@@ -87,3 +87,6 @@ double NearestNeighbourDistance(const Crystal& crystal);
 // The page "Rysunek": the unit cell in an oblique projection, atoms as shaded balls, and beside it
 // the structure's name, crystal system, space group, lattice parameters and number of atoms.
 QImage CrystalPicture(const ShippedElement& element, const Crystal& crystal);
+// What the picture shows, in words a screen reader reads: the structure, the crystal system, the
+// space group, the cell and its atoms.
+QString CrystalText(const ShippedElement& element, const Crystal& crystal);

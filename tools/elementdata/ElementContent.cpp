@@ -32,6 +32,8 @@ QMap<QString, QByteArray> SettleContent(QList<ShippedElement>& elements, const Q
                                                            repositoryFolder + QStringLiteral("/space-groups.xml"),
                                                            tablesFolder + QStringLiteral("/crystals.tsv"));
     QMap<QString, QByteArray> files;
+    // what each picture shows, in words, for a screen reader
+    QByteArray pictureTexts = "# Co przedstawiają rysunki, słowami dla czytnika ekranu: plik, tabulator, opis (UTF-8).\n";
     for (ShippedElement& element : elements) {
         const QString stem = FileStem(element);
         const QString source = DescriptionSource(element);
@@ -45,13 +47,16 @@ QMap<QString, QByteArray> SettleContent(QList<ShippedElement>& elements, const Q
         if (const auto found = isotopes.constFind(element.Symbol); found != isotopes.cend()) {
             element.IsotopeImage = QStringLiteral("izotopy_%1.bmp").arg(stem);
             files.insert(QStringLiteral("Zbiory/Rysunki/") + element.IsotopeImage, Bitmap8File(IsotopePicture(element, *found)));
+            pictureTexts += (element.IsotopeImage + QLatin1Char('\t') + IsotopeText(element, *found) + QLatin1Char('\n')).toUtf8();
         }
         if (const auto found = crystals.constFind(element.Symbol); found != crystals.cend()) {
             element.DrawingImage = QStringLiteral("krysztal_%1.jpg").arg(stem);
             const QByteArray comment = QStringLiteral("%1 (%2)").arg(element.PolishName, element.Symbol).toUtf8();
             files.insert(QStringLiteral("Zbiory/Rysunki/") + element.DrawingImage,
                          JpegFile(CrystalPicture(element, *found), JpegQuality, comment));
+            pictureTexts += (element.DrawingImage + QLatin1Char('\t') + CrystalText(element, *found) + QLatin1Char('\n')).toUtf8();
         }
     }
+    files.insert(QStringLiteral("Zbiory/Rysunki/opisy.txt"), pictureTexts);
     return files;
 }

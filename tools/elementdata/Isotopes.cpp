@@ -116,6 +116,24 @@ QMap<QString, QList<int>> RepositoryNaturalIsotopes(const QString& isotopesXml)
     return bySymbol;
 }
 
+QString IsotopeText(const ShippedElement& element, const QList<NaturalIsotope>& isotopes)
+{
+    int decimals = 0;
+    for (const NaturalIsotope& isotope : isotopes)
+        decimals = std::max(decimals, isotope.Decimals);
+    QStringList parts;
+    for (const NaturalIsotope& isotope : isotopes) {
+        QString part = QStringLiteral("%1-%2 %3 %").arg(element.Symbol).arg(isotope.MassNumber)
+                           .arg(QString::number(isotope.Abundance, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(',')));
+        if (isotope.Radioactive())
+            part += QStringLiteral(" (promieniotwórczy, okres półtrwania %1 razy 10 do potęgi %2 lat)")
+                        .arg(isotope.HalfLife.section(QLatin1Char('e'), 0, 0).replace(QLatin1Char('.'), QLatin1Char(',')),
+                             isotope.HalfLife.section(QLatin1Char('e'), 1));
+        parts << part;
+    }
+    return QStringLiteral("%1 (%2) – izotopy w przyrodzie: %3.").arg(element.PolishName, element.Symbol, parts.join(QStringLiteral(", ")));
+}
+
 QImage IsotopePicture(const ShippedElement& element, const QList<NaturalIsotope>& isotopes)
 {
     QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);

@@ -31,3 +31,6 @@ QMap<QString, QList<int>> RepositoryNaturalIsotopes(const QString& isotopesXml);
 // The page "Stabilne izotopy": a bar per isotope, its mass number and its abundance in per cent,
 // radioactive ones marked with their half-life, the element's name and symbol in the title.
 QImage IsotopePicture(const ShippedElement& element, const QList<NaturalIsotope>& isotopes);
+// What the picture shows, in words a screen reader reads: "Żelazo (Fe) – izotopy w przyrodzie:
+// Fe-54 5,845 %, Fe-56 91,754 %, …", a radioactive isotope with its half-life.
+QString IsotopeText(const ShippedElement& element, const QList<NaturalIsotope>& isotopes);

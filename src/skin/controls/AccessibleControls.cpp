@@ -5,7 +5,9 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "ErrorReport.h"
+#include "Image.h"
 #include "Label.h"
+#include "PageControl.h"
 #include "Panel.h"
 #include "PlainPanel.h"
 #include "Tabs.h"
@@ -33,7 +35,8 @@ bool Actionable(const QWidget* widget)
 
 class AccessibleLabel : public QAccessibleWidget {
 public:
-    explicit AccessibleLabel(TLabel* label, QAccessible::Role role = QAccessible::StaticText) : QAccessibleWidget(label, role) {}
+    explicit AccessibleLabel(TLabel* label, QAccessible::Role role = QAccessible::StaticText)
+        : QAccessibleWidget(label, label->Live() ? QAccessible::Notification : role) {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
@@ -69,6 +72,8 @@ public:
     {
         if (t == QAccessible::Name)
             return NameOr(widget(), Panel()->Caption());
+        if (t == QAccessible::Description && Panel()->Describe)
+            return Panel()->Describe();
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override
@@ -161,19 +166,25 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return QString::number(Bar()->Position());
+            return QString::number(Bar()->Position() + Bar()->ReaderOffset());
         return QAccessibleWidget::text(t);
     }
-    QVariant currentValue() const override { return Bar()->Position(); }
+    QVariant currentValue() const override { return Bar()->Position() + Bar()->ReaderOffset(); }
     // as a drag of the slider: the bar's change event repaints what it controls
     void setCurrentValue(const QVariant& value) override
     {
         if (Bar()->isEnabled())
-            RunHandler([&] { Bar()->SetPosition(value.toInt()); });
+            RunHandler([&] { Bar()->SetPosition(value.toInt() - Bar()->ReaderOffset()); });
     }
-    QVariant maximumValue() const override { return Bar()->Max(); }
-    QVariant minimumValue() const override { return Bar()->Min(); }
+    QVariant maximumValue() const override { return Bar()->Max() + Bar()->ReaderOffset(); }
+    QVariant minimumValue() const override { return Bar()->Min() + Bar()->ReaderOffset(); }
     QVariant minimumStepSize() const override { return Bar()->LineSize(); }
+};
+
+// A picture, read by the words the program gave it.
+class AccessibleImage : public QAccessibleWidget {
+public:
+    explicit AccessibleImage(TImage* image) : QAccessibleWidget(image, QAccessible::Graphic) {}
 };
 
 class AccessibleCaptionPanel : public QAccessibleWidget {
@@ -183,6 +194,19 @@ public:
     {
         if (t == QAccessible::Name)
             return NameOr(widget(), static_cast<TsuiPanel*>(widget())->Caption());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A page of a page control, named by its tab: the focus goes to it (or into it) when its tab is
+// chosen from the keyboard, and a reader says which page it is.
+class AccessibleTabSheet : public QAccessibleWidget {
+public:
+    explicit AccessibleTabSheet(TsuiTabSheet* sheet) : QAccessibleWidget(sheet, QAccessible::PageTab) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return NameOr(widget(), static_cast<TsuiTabSheet*>(widget())->Caption());
         return QAccessibleWidget::text(t);
     }
 };
@@ -269,5 +293,9 @@ QAccessibleInterface* AccessibleControl(const QString& className, QObject* objec
         return new AccessibleCaptionPanel(static_cast<TsuiPanel*>(object));
     if (className == QLatin1String("TsuiTabControlTopPanel"))
         return new AccessibleTabStrip(static_cast<TsuiTabControlTopPanel*>(object));
+    if (className == QLatin1String("TImage"))
+        return new AccessibleImage(static_cast<TImage*>(object));
+    if (className == QLatin1String("TsuiTabSheet"))
+        return new AccessibleTabSheet(static_cast<TsuiTabSheet*>(object));
     return nullptr;
 }

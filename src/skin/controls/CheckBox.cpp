@@ -3,6 +3,7 @@
 
 #include "Drawing.h"
 #include "ErrorReport.h"
+#include "ReaderEvents.h"
 #include "StyleResolution.h"
 #include "Text.h"
 #include "ThemeCatalog.h"
@@ -35,6 +36,7 @@ void TsuiCheckBox::SetChecked(bool checked)
         return;
     checked_ = checked;
     repaint();
+    ReaderEvents::CheckedChanged(this, checked);
     if (OnClick)
         OnClick(this);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Image.h"
 
+#include "Drawing.h"
+
 #include <QPainter>
 
 TImage::TImage(QWidget* parent)
@@ -31,10 +33,22 @@ void TImage::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter canvas(this);
-    if (stretch_)
-        canvas.drawImage(rect(), picture_);
-    else if (center_)
-        canvas.drawImage((width() - picture_.width()) / 2, (height() - picture_.height()) / 2, picture_);
-    else
-        canvas.drawImage(0, 0, picture_);
+    const QRect drawn = stretch_ ? rect()
+                        : center_ ? QRect(QPoint((width() - picture_.width()) / 2, (height() - picture_.height()) / 2), picture_.size())
+                                  : QRect(QPoint(0, 0), picture_.size());
+    canvas.drawImage(drawn, picture_);
+    if (hasFocus())
+        DrawFocusRect(canvas, drawn.intersected(rect()));
+}
+
+void TImage::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TImage::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }

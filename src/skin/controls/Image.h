@@ -6,7 +6,8 @@
 
 // A picture box: its picture at its own size in the top-left corner, or centred in the box (a
 // larger picture is cut by the box's edges), or stretched to fill it. The parent shows where the
-// picture does not reach.
+// picture does not reach. One that takes the focus (so a reader reads what it shows, its accessible
+// name) draws a dotted frame round its picture while it has it.
 class TImage : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage picture_;

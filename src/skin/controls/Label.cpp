@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Label.h"
 
+#include "Drawing.h"
+#include "ReaderEvents.h"
 #include "Text.h"
 
 #include <QEvent>
@@ -19,6 +21,11 @@ void TLabel::SetCaption(const QString& caption)
     caption_ = caption;
     FitToText();
     update();
+    // a reader reads the caption as the label's name, unless the program named the label itself
+    if (accessibleName().isEmpty())
+        ReaderEvents::NameChanged(this);
+    if (live_ && !caption_.isEmpty())
+        ReaderEvents::Announce(this);
 }
 
 void TLabel::SetAutoSize(bool autoSize)
@@ -76,4 +83,18 @@ void TLabel::paintEvent(QPaintEvent*)
     canvas.setFont(font());
     canvas.setPen(ColorToRGB(fontColor_));
     DrawText(canvas, rect(), Flags(), caption_);
+    if (hasFocus())
+        DrawFocusRect(canvas, rect());
+}
+
+void TLabel::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TLabel::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }

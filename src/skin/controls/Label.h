@@ -7,7 +7,8 @@
 
 // A text label on its parent's surface: transparent, sizing itself to its text unless told otherwise.
 // One line, or, with word wrap, lines broken within its width, which then stays and only the height
-// follows the text.
+// follows the text. A label given a focus policy takes the focus (a reader then reads it) and draws
+// a dotted frame round itself while it has it.
 class TLabel : public QWidget {
     Q_OBJECT
 public:
@@ -23,12 +24,18 @@ public:
     void SetAlignment(Qt::Alignment alignment);
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor color);
+    // A live label (feedback, a problem, a question): a reader announces each new text of it as it
+    // comes, wherever the focus is, as a notification.
+    bool Live() const { return live_; }
+    void SetLive(bool live) { live_ = live; }
     // Sizes the label to its text.
     void FitToText();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int Flags() const;
@@ -38,4 +45,5 @@ private:
     bool wordWrap_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     TColor fontColor_ = clWindowText;
+    bool live_ = false;
 };

@@ -3,8 +3,10 @@
 
 #include "Align.h"
 #include "ErrorReport.h"
+#include "ReaderEvents.h"
 #include "StyleResolution.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 
@@ -162,6 +164,9 @@ void TsuiPageControl::TabChanged(int index)
 
 void TsuiPageControl::Activate(TsuiTabSheet* page)
 {
+    // the focus on the page going, or on the tabs: it goes on to the new page
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focusHere = focus && (focus == this || isAncestorOf(focus));
     if (active_ && active_ != page) {
         TsuiTabSheet* previous = active_;
         previous->setEnabled(false);
@@ -176,6 +181,22 @@ void TsuiPageControl::Activate(TsuiTabSheet* page)
     page->update();
     if (page->OnShow)
         page->OnShow(page);
+    if (focusHere)
+        FocusInto(page);
+}
+
+void TsuiPageControl::FocusInto(TsuiTabSheet* page)
+{
+    // the first control of the page that takes the focus by Tab, in the page's order; or else the
+    // page itself, which a reader then reads
+    for (QWidget* next = page->nextInFocusChain(); next && next != page; next = next->nextInFocusChain()) {
+        if (page->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(page) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    page->setFocusPolicy(Qt::TabFocus);
+    page->setFocus(Qt::TabFocusReason);
 }
 
 void TsuiPageControl::PageTabChanged(TsuiTabSheet* page)

@@ -76,6 +76,7 @@ private:
     void MovePage(TsuiTabSheet* page, int index);
     void RemovePage(TsuiTabSheet* page);
     void Activate(TsuiTabSheet* page);
+    void FocusInto(TsuiTabSheet* page);
 
     QList<TsuiTabSheet*> pages_;
     TsuiTabSheet* active_ = nullptr;  // one of the pages, or none

@@ -6,9 +6,10 @@
 #include "Drawing.h"
 #include "ErrorReport.h"
 #include "ParentColor.h"
+#include "ReaderEvents.h"
 #include "StyleResolution.h"
-#include "ThemeCatalog.h"
 #include "Text.h"
+#include "ThemeCatalog.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -84,8 +85,12 @@ void TsuiPanel::SetShowButton(bool show)
 
 void TsuiPanel::SetCaption(const QString& caption)
 {
+    if (caption == caption_)
+        return;
     caption_ = caption;
     update();
+    if (accessibleName().isEmpty())
+        ReaderEvents::NameChanged(this);
 }
 
 void TsuiPanel::SetHeight(int height)

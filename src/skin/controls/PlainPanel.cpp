@@ -3,6 +3,7 @@
 
 #include "Drawing.h"
 #include "ErrorReport.h"
+#include "ReaderEvents.h"
 #include "Text.h"
 
 #include <QMouseEvent>
@@ -66,8 +67,12 @@ void TPlainPanel::SetVeiled(bool veiled)
 
 void TPlainPanel::SetCaption(const QString& caption)
 {
+    if (caption == caption_)
+        return;
     caption_ = caption;
     update();
+    if (accessibleName().isEmpty())
+        ReaderEvents::NameChanged(this);
 }
 
 void TPlainPanel::paintEvent(QPaintEvent*)

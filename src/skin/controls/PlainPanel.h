@@ -30,6 +30,9 @@ public:
     void SetCaption(const QString& caption);
 
     std::function<void(TPlainPanel* sender)> OnClick;
+    // What a reader is told of the panel beside its name, asked each time it reads the panel (an
+    // element's tile: what its colour says now).
+    std::function<QString()> Describe;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,6 +4,7 @@
 #include "Align.h"
 #include "Drawing.h"
 #include "ErrorReport.h"
+#include "ReaderEvents.h"
 #include "StyleResolution.h"
 #include "Text.h"
 #include "ThemeCatalog.h"
@@ -143,6 +144,13 @@ void TsuiTabControlTopPanel::SetTabIndex(int index, bool byUser)
     }
     tabIndex_ = index;
     RepaintKeepingActiveShown();
+    // a reader counts only the tabs that show
+    if (index >= 0 && TabVisible(index)) {
+        int shown = 0;
+        for (int k = 0; k < index; ++k)
+            shown += TabVisible(k) ? 1 : 0;
+        ReaderEvents::SelectionChanged(this, shown);
+    }
     if (OnTabChanged)
         OnTabChanged(index);
 }

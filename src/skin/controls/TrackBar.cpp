@@ -4,6 +4,7 @@
 #include "Drawing.h"
 #include "ErrorReport.h"
 #include "ImagePanel.h"
+#include "ReaderEvents.h"
 #include "StyleResolution.h"
 #include "ThemeCatalog.h"
 
@@ -39,6 +40,7 @@ TsuiTrackBar::TsuiTrackBar(QWidget* parent, bool ownLook)
         update();
     };
     model_.OnChange = [this] {
+        ReaderEvents::ValueChanged(this, Position() + readerOffset_);
         if (OnChange)
             OnChange(this);
     };

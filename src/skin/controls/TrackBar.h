@@ -47,6 +47,10 @@ public:
     int LineSize() const { return model_.LineSize(); }
     void SetLineSize(int size) { model_.SetLineSize(size); }
     int LastPosition() const { return model_.LastPosition(); }
+    // What a screen reader is told: the position with this added, and the range likewise (a slider
+    // of years from 1600 on tells the year).
+    int ReaderOffset() const { return readerOffset_; }
+    void SetReaderOffset(int offset) { readerOffset_ = offset; }
     int Frequency() const { return frequency_; }
     void SetFrequency(int frequency);
     bool ShowTick() const { return showTick_; }
@@ -108,6 +112,7 @@ private:
 
     const bool ownLook_;
     SkinBinding skin_;
+    int readerOffset_ = 0;
     RangeModel model_;
     TsuiProgressBarOrientation orientation_ = TsuiProgressBarOrientation::suiHorizontal;
     int frequency_ = 1;

@@ -27,6 +27,20 @@ QAccessibleInterface* Registered(QAccessible::Id& id, Make make)
     return QAccessible::accessibleInterface(id);
 }
 
+// A menu item's state: an item of a menu where a check mark stands is one that can take it (a
+// reader then says whether it has it).
+QAccessible::State MenuItemState(const TMenuItem* item, const QList<TMenuItem*>& siblings)
+{
+    QAccessible::State s;
+    s.disabled = !item->isEnabled();
+    s.invisible = !item->isVisible();
+    s.hasPopup = !item->Items().isEmpty();
+    s.checkable = item->Checked() ||
+                  (item->Items().isEmpty() && std::any_of(siblings.begin(), siblings.end(), [](TMenuItem* i) { return i->Checked(); }));
+    s.checked = item->Checked();
+    return s;
+}
+
 // One item of the main menu, at any level, with its sub-items as its children.
 class AccessibleMenuItem : public AccessiblePart {
 public:
@@ -81,18 +95,9 @@ public:
     }
     QAccessible::State state() const override
     {
-        QAccessible::State s;
         if (!isValid())
-            return s;
-        s.disabled = !item_->isEnabled();
-        s.invisible = !item_->isVisible();
-        s.hasPopup = !item_->Items().isEmpty();
-        // an item of a menu where a check mark stands is one that can take it
-        const QList<TMenuItem*> siblings = parentItem_ ? parentItem_->Items() : QList<TMenuItem*>();
-        s.checkable = item_->Checked() ||
-                      (item_->Items().isEmpty() && std::any_of(siblings.begin(), siblings.end(), [](TMenuItem* i) { return i->Checked(); }));
-        s.checked = item_->Checked();
-        return s;
+            return {};
+        return MenuItemState(item_, parentItem_ ? parentItem_->Items() : QList<TMenuItem*>());
     }
     QRect rect() const override
     {
@@ -139,6 +144,93 @@ private:
     QPointer<TsuiMenuBar> bar_;
     QPointer<TMenuItem> item_;
     QPointer<TMenuItem> parentItem_;
+};
+
+// An item of an open drop-down, by its place among the drop-down's actions (the place the
+// drop-down names when it moves its highlight, which a reader hears as the focus). Each opening
+// builds a new drop-down around the same items: the item's interface is the drop-down's, never one
+// kept from an earlier opening.
+class AccessiblePopupItem : public AccessibleNumberedPart {
+public:
+    AccessiblePopupItem(SkinnedMenuPopup* popup, int index) : AccessibleNumberedPart(index), popup_(popup) {}
+    bool isValid() const override { return popup_ && index_ < popup_->actions().size(); }
+    QWindow* window() const override { return popup_ ? popup_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(popup_.data()); }
+    QAction* Action() const { return popup_->actions()[index_]; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid() || Action()->isSeparator())
+            return {};
+        if (t == QAccessible::Name)
+            return QString(Action()->text()).remove(QLatin1Char('&'));
+        if (t == QAccessible::Accelerator)
+            return Action()->shortcut().toString(QKeySequence::NativeText);
+        return {};
+    }
+    QAccessible::Role role() const override
+    {
+        return isValid() && Action()->isSeparator() ? QAccessible::Separator : QAccessible::MenuItem;
+    }
+    QAccessible::State state() const override
+    {
+        if (!isValid())
+            return {};
+        QList<TMenuItem*> siblings;
+        for (QAction* action : popup_->actions())
+            if (auto* item = qobject_cast<TMenuItem*>(action))
+                siblings << item;
+        QAccessible::State s;
+        if (const auto* item = qobject_cast<const TMenuItem*>(Action()))
+            s = MenuItemState(item, siblings);
+        s.focusable = !Action()->isSeparator();
+        s.focused = popup_->isVisible() && popup_->activeAction() == Action();
+        s.selected = s.focused;
+        s.invisible = s.invisible || !popup_->isVisible();
+        return s;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect local = popup_->actionGeometry(Action());
+        return QRect(popup_->mapToGlobal(local.topLeft()), local.size());
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction() || !isValid() || !Action()->isEnabled() || Action()->isSeparator() || !popup_->isVisible())
+            return;
+        if (Action()->menu())
+            popup_->setActiveAction(Action());
+        else
+            RunHandler([this] {
+                QPointer<SkinnedMenuPopup> popup = popup_;
+                Action()->trigger();
+                if (popup)
+                    popup->close();
+            });
+    }
+
+private:
+    QPointer<SkinnedMenuPopup> popup_;
+};
+
+// An open drop-down: its children are its items, in its order.
+class AccessiblePopup : public AccessiblePartsOwner {
+public:
+    explicit AccessiblePopup(SkinnedMenuPopup* popup) : AccessiblePartsOwner(popup, QAccessible::PopupMenu) {}
+
+protected:
+    QList<int> Shown() const override
+    {
+        QList<int> all;
+        for (int k = 0; k < widget()->actions().size(); ++k)
+            all << k;
+        return all;
+    }
+    AccessibleNumberedPart* MakePart(int index) const override
+    {
+        return new AccessiblePopupItem(static_cast<SkinnedMenuPopup*>(widget()), index);
+    }
 };
 
 class AccessibleMenuBar : public QAccessibleWidget {
@@ -268,6 +360,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String("TsuiMenuBar"))
         return new AccessibleMenuBar(static_cast<TsuiMenuBar*>(object));
+    if (className == QLatin1String("SkinnedMenuPopup"))
+        return new AccessiblePopup(static_cast<SkinnedMenuPopup*>(object));
     if (className == QLatin1String("TsuiTitleBar"))
         return new AccessibleTitleBar(static_cast<TsuiTitleBar*>(object));
     if (className == QLatin1String("TfrmMsg"))
