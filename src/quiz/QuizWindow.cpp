@@ -14,7 +14,6 @@
 #include "Label.h"
 #include "Memo.h"
 #include "ParentColor.h"
-#include "ReaderEvents.h"
 #include "SpinEdit.h"
 #include "TAGlowne.h"
 #include "WindowPlacement.h"
@@ -334,6 +333,7 @@ void TSprawdzSie::Begin(Quiz quiz)
     }
     quiz_.emplace(std::move(quiz));
     clock_.start();
+    ResultLabel->SetCaption(QString());
     ShowPage(QuestionPage);
     ShowQuestion();
 }
@@ -463,7 +463,6 @@ void TSprawdzSie::ShowResult()
 {
     elapsed_ = clock_.elapsed();
     table_->StopAskingForTile();
-    ResultLabel->SetCaption(QStringLiteral("Wynik: %1 z %2 (%3)").arg(quiz_->Score()).arg(quiz_->Count()).arg(Percent(quiz_->Score(), quiz_->Count())));
     TimeLabel->SetCaption(QStringLiteral("Czas: %1").arg(Duration(elapsed_)));
     const std::vector<Quiz::Mistake>& mistakes = quiz_->Mistakes();
     MistakesLabel->SetCaption(mistakes.empty() ? QStringLiteral("Bez błędów!") : QStringLiteral("Błędy (%1):").arg(mistakes.size()));
@@ -477,8 +476,10 @@ void TSprawdzSie::ShowResult()
     RepeatButton->setEnabled(!mistakes.empty());
     ShowPage(ResultPage);
     (mistakes.empty() ? AgainButton : RepeatButton)->setFocus();
-    ResultLabel->setAccessibleName(ResultLabel->Caption() + QStringLiteral(". ") + TimeLabel->Caption() + QStringLiteral(". ") + MistakesLabel->Caption());
-    ReaderEvents::Announce(ResultLabel);
+    // the result heard after the focus has moved, with the time and the mistakes' count
+    const QString result = QStringLiteral("Wynik: %1 z %2 (%3)").arg(quiz_->Score()).arg(quiz_->Count()).arg(Percent(quiz_->Score(), quiz_->Count()));
+    ResultLabel->setAccessibleName(result + QStringLiteral(". ") + TimeLabel->Caption() + QStringLiteral(". ") + MistakesLabel->Caption());
+    ResultLabel->SetCaption(result);
 }
 
 quint32 TSprawdzSie::NewSeed() const

@@ -6,7 +6,9 @@ Started under Xvfb with the accessibility bus (run by screen_reader.sh inside db
 the program's tree is read through AT-SPI: the 111 tiles with their Polish names, a tile's action
 opening the information window and that window's labels, the menus with their check marks, the
 track bars' values (set from outside too). Then, started afresh, it is driven by keys alone through
-the X server (xdotool, no mouse event), each step checked through AT-SPI.
+the X server (xdotool, no mouse event), each step checked through AT-SPI and by the events a screen
+reader speaks from (focus, name, value, state and selection changes): a change no event tells is a
+change a reader never speaks.
 
     screen_reader.py <folder of a copy of the built program>
 """
@@ -17,6 +19,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PROGRAM = os.path.join(sys.argv[1], "UkladOkresowy")
 TILE_NAME = re.compile(r"^(\w+), ([A-Z][a-z]?), liczba atomowa (\d+)$")
@@ -103,10 +106,42 @@ def focused():
     return None
 
 
+heard = []
+
+
+def listen(event):
+    try:
+        heard.append((event.type, event.source.getRoleName(), event.source.name or "", event.detail1, event.any_data))
+    except Exception:  # a source gone before it is asked
+        pass
+
+
+EVENTS = ["focus:", "object:state-changed:focused", "object:property-change:accessible-name",
+          "object:property-change:accessible-description", "object:property-change:accessible-value", "object:state-changed:checked",
+          "object:state-changed:selected", "object:state-changed:showing"]
+
+
+def pump(seconds):
+    """Lets the events that came in reach the listener."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
 def keys(*names):
     for name in names:
         subprocess.run(["xdotool", "key", name], check=True)
-        time.sleep(0.3)
+        pump(0.3)
+
+
+def told(kind, role, name=None, since=0):
+    """The events of the kind on an object of the role (and name, or a name that the test accepts)
+    heard since the mark."""
+    return [e for e in heard[since:] if e[0].startswith(kind) and e[1] == role
+            and (name is None or (name(e[2]) if callable(name) else e[2] == name))]
 
 
 def start():
@@ -176,6 +211,7 @@ check(temperature.startswith("100"), f"a value set from outside moves the view (
 stop(program)
 
 # --- keys alone, through the X server ---
+pyatspi.Registry.registerEventListener(listen, *EVENTS)
 program = start()
 # the focus a window manager gives a new window
 subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + MAIN, "windowfocus", "--sync"], check=True)
@@ -189,10 +225,29 @@ for _ in range(4):
 check(focused().name == "Wodór, H, liczba atomowa 1", "Tab leads from the search into the table, to hydrogen")
 keys("Down", "Down")
 check(focused().name == "Sód, Na, liczba atomowa 11", "the arrows lead to sodium")
+check(told("object:state-changed:focused", "push button", "Sód, Na, liczba atomowa 11"), "the focus on sodium is told")
 keys("Return")
 information = wait_for(lambda: window(INFORMATION), "the information window after Enter")
 labels = {node.name for node in walk(information) if node.getRoleName() == "label"}
 check({"Na", "Sód", "Natrium"} <= labels, "Enter opens sodium's information")
+# a page switch: the tab's selection and the focus on the page's first row, read with its caption
+mark = len(heard)
+keys("ctrl+Tab")
+pump(0.5)
+check(told("object:state-changed:selected", "page tab", "Więcej informacji", mark), "Ctrl+Tab tells the tab chosen")
+masses = told("object:state-changed:focused", "label", lambda name: name.startswith("Masa atomowa: 22"), mark)
+check(masses, f"the focus goes to the atomic mass, read with its caption ({[e[2] for e in heard[mark:]][:6]})")
+mark = len(heard)
+keys("Down")
+check(told("object:state-changed:focused", "label", "Konfiguracja elektronowa: [Ne] 3s1", mark),
+      "Down goes to the configuration, its superscripts read as plain digits")
+# another element shown: the labels tell their new names
+mark = len(heard)
+subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + MAIN, "windowfocus", "--sync"], check=True)
+keys("Right", "Return")
+pump(0.5)
+check(told("object:property-change:accessible-name", "label", "Mg", mark), "the symbol's label tells its new text")
+window_now = wait_for(lambda: window(INFORMATION), "the information window again")
 keys("Escape")
 wait_for(lambda: window(INFORMATION) is None, "Esc to close the information window")
 check(True, "Esc closes the information window")
@@ -202,5 +257,40 @@ subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + MAIN, "win
 keys("alt+w", "Up", "Return")
 wait_for(lambda: window("Przestrzenny model atomu (o - opcje)"), "the 3D window from \"Widok\" by keys")
 check(True, "Alt+W opens \"Widok\" and the keys reach \"Wizualizacja 3D\"")
+keys("Escape")
+subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + MAIN, "windowfocus", "--sync"], check=True)
+# a menu opened a second time tells its first item, with its check mark, as the focus
+for opening in (1, 2):
+    mark = len(heard)
+    keys("alt+k")
+    items = told("object:state-changed:focused", "menu item", "Bez kolorów", mark)
+    check(items, f"opening {opening} of \"Kolorowanie\" tells \"Bez kolorów\"")
+    keys("Escape")
+checked_item = wait_for(lambda: next((node for node in walk(application()) if node.getRoleName() == "menu item"
+                                      and node.name == "Bez kolorów" and showing(node)), None) or True, "the menu")
+# a colouring by kind: the tile with the focus tells what its colour means
+keys("alt+k", "p", "Return")
+pump(0.5)
+keys("Up")
+tile = focused()
+check(tile is not None and tile.name.startswith("Beryl") and tile.description == "metal ziem alkalicznych",
+      f"a tile says its kind ({tile.name if tile else None}: {tile.description if tile else None})")
+# the states view: the slider's value and the label's text are told as they change
+keys("alt+i", "s")
+pump(0.5)
+for _ in range(6):
+    now = focused()
+    if now is not None and now.getRoleName() == "slider":
+        break
+    keys("Tab")
+check(focused().getRoleName() == "slider", "Tab reaches the temperature's slider")
+mark = len(heard)
+keys("Right")
+check(told("object:property-change:accessible-value", "slider", None, mark), "Right tells the slider's new value")
+check(told("object:property-change:accessible-name", "label", "-272 °C", mark), "the temperature's label tells \"-272 °C\"")
+mark = len(heard)
+keys("Tab", "space")
+check(told("object:state-changed:checked", "check box", "Animacja wzrostu temperatury", mark), "Space tells the check mark")
+keys("space")
 stop(program)
 print(f"{passed} checks passed")

@@ -655,8 +655,15 @@ private slots:
             ErrorRecorder errors;
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
             WindowInput::Click(InfooProgz->suiURLLabel1);
+            // and from the keyboard: the link is in the Tab order, Enter opens it
+            QVERIFY(WindowInput::Activate(InfooProgz));
+            for (int k = 0; k < 4 && !InfooProgz->suiURLLabel1->hasFocus(); ++k)
+                WindowInput::Key(InfooProgz, Qt::Key_Tab);
+            QVERIFY(InfooProgz->suiURLLabel1->hasFocus());
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
+            WindowInput::Key(InfooProgz, Qt::Key_Return);
             qputenv("PATH", path);
-            QCOMPARE(errors.messages.size(), 1);
+            QCOMPARE(errors.messages.size(), 2);
             QVERIFY2(errors.messages[0].startsWith(QStringLiteral("Nie można otworzyć strony: ") + QCoreApplication::applicationDirPath()
                                                    + QStringLiteral("/o-programie.html")),
                      qPrintable(errors.messages[0]));

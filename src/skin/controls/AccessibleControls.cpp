@@ -9,6 +9,7 @@
 #include "Label.h"
 #include "PageControl.h"
 #include "Panel.h"
+#include "SpinEdit.h"
 #include "PlainPanel.h"
 #include "Tabs.h"
 #include "TrackBar.h"
@@ -35,8 +36,13 @@ bool Actionable(const QWidget* widget)
 
 class AccessibleLabel : public QAccessibleWidget {
 public:
-    explicit AccessibleLabel(TLabel* label, QAccessible::Role role = QAccessible::StaticText)
-        : QAccessibleWidget(label, label->Live() ? QAccessible::Notification : role) {}
+    explicit AccessibleLabel(TLabel* label, QAccessible::Role role = QAccessible::StaticText) : QAccessibleWidget(label, role) {}
+    // a live label is a notification while it has something to say: shown empty, it says nothing
+    QAccessible::Role role() const override
+    {
+        const auto* label = static_cast<TLabel*>(widget());
+        return label->Live() && !label->Caption().isEmpty() ? QAccessible::Notification : QAccessibleWidget::role();
+    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
@@ -187,6 +193,96 @@ public:
     explicit AccessibleImage(TImage* image) : QAccessibleWidget(image, QAccessible::Graphic) {}
 };
 
+// A spin edit: a spin box whose value a reader hears as it steps, and whose text it reads and edits
+// as a line edit's.
+class AccessibleSpinEdit : public QAccessibleWidget,
+                           public QAccessibleValueInterface,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface {
+public:
+    explicit AccessibleSpinEdit(TsuiSpinEdit* edit) : QAccessibleWidget(edit, QAccessible::SpinBox) {}
+    TsuiSpinEdit* Edit() const { return static_cast<TsuiSpinEdit*>(widget()); }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        switch (t) {
+        case QAccessible::ValueInterface: return static_cast<QAccessibleValueInterface*>(this);
+        case QAccessible::TextInterface: return static_cast<QAccessibleTextInterface*>(this);
+        case QAccessible::EditableTextInterface: return static_cast<QAccessibleEditableTextInterface*>(this);
+        default: return QAccessibleWidget::interface_cast(t);
+        }
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return Edit()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !Edit()->isReadOnly();
+        s.readOnly = Edit()->isReadOnly();
+        return s;
+    }
+
+    // the value
+    QVariant currentValue() const override { return Edit()->Value(); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        if (Actionable(widget()) && !Edit()->isReadOnly())
+            RunHandler([&] { Edit()->SetValue(value.toInt()); });
+    }
+    QVariant maximumValue() const override { return Edit()->MaxValue(); }
+    QVariant minimumValue() const override { return Edit()->MinValue(); }
+    QVariant minimumStepSize() const override { return Edit()->Increment(); }
+
+    // the text
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && Edit()->hasSelectedText()) {
+            *start = Edit()->selectionStart();
+            *end = *start + int(Edit()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return Edit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { Edit()->deselect(); }
+    void setSelection(int, int start, int end) override { Edit()->setSelection(start, end - start); }
+    int cursorPosition() const override { return Edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { Edit()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return Edit()->text().mid(start, end - start); }
+    int characterCount() const override { return int(Edit()->text().size()); }
+    QRect characterRect(int offset) const override
+    {
+        const QRect cursor = Edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QFontMetrics metrics = Edit()->fontMetrics();
+        const QString text = Edit()->text();
+        const int x = cursor.x() + metrics.horizontalAdvance(text.left(offset)) - metrics.horizontalAdvance(text.left(Edit()->cursorPosition()));
+        const QRect local(x, cursor.y(), metrics.horizontalAdvance(text.mid(offset, 1)), cursor.height());
+        return QRect(Edit()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override { return Edit()->cursorPositionAt(Edit()->mapFromGlobal(point)); }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
+
+    // editing, as typing would
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override
+    {
+        if (!Actionable(widget()) || Edit()->isReadOnly())
+            return;
+        QString now = Edit()->text();
+        now.replace(start, end - start, text);
+        RunHandler([&] { Edit()->SetText(now); });
+    }
+};
+
 class AccessibleCaptionPanel : public QAccessibleWidget {
 public:
     explicit AccessibleCaptionPanel(TsuiPanel* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
@@ -293,6 +389,8 @@ QAccessibleInterface* AccessibleControl(const QString& className, QObject* objec
         return new AccessibleCaptionPanel(static_cast<TsuiPanel*>(object));
     if (className == QLatin1String("TsuiTabControlTopPanel"))
         return new AccessibleTabStrip(static_cast<TsuiTabControlTopPanel*>(object));
+    if (className == QLatin1String("TsuiSpinEdit"))
+        return new AccessibleSpinEdit(static_cast<TsuiSpinEdit*>(object));
     if (className == QLatin1String("TImage"))
         return new AccessibleImage(static_cast<TImage*>(object));
     if (className == QLatin1String("TsuiTabSheet"))

@@ -5,6 +5,7 @@
 #include "Button.h"
 #include "ErrorReport.h"
 #include "IntegerText.h"
+#include "ReaderEvents.h"
 
 #include <QKeyEvent>
 
@@ -89,6 +90,8 @@ TsuiSpinEdit::TsuiSpinEdit(QWidget* parent)
     buttons_->OnDownClick = [this](QObject*) { DownClick(); };
     setText(QStringLiteral("0"));
     Layout();
+    // a reader hears the number as a spin box's value, however it changed
+    connect(this, &QLineEdit::textChanged, this, [this] { ReaderEvents::ValueChanged(this, Value()); });
 }
 
 void TsuiSpinEdit::ApplyLook(const SkinLook& look)

@@ -4,6 +4,7 @@
 #include "ErrorReport.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -15,6 +16,7 @@ TsuiURLLabel::TsuiURLLabel(QWidget* parent)
     setFont(underlined);
     SetFontColor(linkColor_);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TsuiURLLabel::SetFontLinkColor(TColor color)
@@ -39,6 +41,15 @@ void TsuiURLLabel::enterEvent(QEnterEvent*)
 void TsuiURLLabel::leaveEvent(QEvent*)
 {
     SetFontColor(linkColor_);
+}
+
+void TsuiURLLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        RunHandler([this] { Click(); });
+        return;
+    }
+    TLabel::keyPressEvent(event);
 }
 
 void TsuiURLLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -7,7 +7,8 @@
 
 // A label that looks like a link: underlined, blue, red while the mouse is over it, with the hand
 // cursor; a click opens its URL with the desktop's handler for it (when the URL is not blank),
-// raising OnOpenFailed when the desktop has none to start, and then raises OnClick.
+// raising OnOpenFailed when the desktop has none to start, and then raises OnClick. It takes the
+// focus by Tab, and Enter or Space opens it as a click does.
 class TsuiURLLabel : public TLabel {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString url_ = QStringLiteral("https://example.org/");
