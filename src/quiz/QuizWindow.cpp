@@ -123,20 +123,20 @@ void TSprawdzSie::BuildSettingsPage()
 {
     SettingsPage = NewPage(suiForm1, "SettingsPage");
 
-    NewLabel(SettingsPage, QStringLiteral("Zakres:"), {10, 12});
+    TLabel* range = NewLabel(SettingsPage, QStringLiteral("Zakres:"), {10, 12});
     RangeBox = new TsuiCustomComboBox(SettingsPage);
     RangeBox->setObjectName(QStringLiteral("RangeBox"));
-    // each field read with the label beside it
-    RangeBox->setAccessibleName(QStringLiteral("Zakres"));
+    // each field read under the label beside it
+    range->TieTo(RangeBox);
     RangeBox->setGeometry(110, 9, 280, 19);
     for (const QuizRangeEntry& entry : QuizRanges())
         RangeBox->addItem(QString::fromUtf8(entry.Caption));
     RangeBox->lineEdit()->setReadOnly(true);
 
-    NewLabel(SettingsPage, QStringLiteral("Własna lista:"), {10, 38});
+    TLabel* list = NewLabel(SettingsPage, QStringLiteral("Własna lista:"), {10, 38});
     OwnListEdit = new TsuiEdit(SettingsPage);
     OwnListEdit->setObjectName(QStringLiteral("OwnListEdit"));
-    OwnListEdit->setAccessibleName(QStringLiteral("Własna lista symboli"));
+    list->TieTo(OwnListEdit);
     OwnListEdit->setAccessibleDescription(QStringLiteral("symbole oddzielone spacjami, np. H He Li Na K"));
     OwnListEdit->setGeometry(110, 35, 280, 19);
     // typing a list chooses it
@@ -155,10 +155,11 @@ void TSprawdzSie::BuildSettingsPage()
         KindBoxes[std::size_t(kind)] = box;
     }
 
-    NewLabel(SettingsPage, QStringLiteral("Liczba pytań:"), {10, 182});
+    TLabel* count = NewLabel(SettingsPage, QStringLiteral("Liczba pytań:"), {10, 182});
     CountEdit = new TsuiSpinEdit(SettingsPage);
     CountEdit->setObjectName(QStringLiteral("CountEdit"));
-    CountEdit->setAccessibleName(QStringLiteral("Liczba pytań, od 5 do 50"));
+    count->TieTo(CountEdit);
+    CountEdit->setAccessibleDescription(QStringLiteral("od 5 do 50"));
     CountEdit->setGeometry(110, 179, 50, 19);
     CountEdit->SetMinValue(QuizOptions::MinQuestions);
     CountEdit->SetMaxValue(QuizOptions::MaxQuestions);

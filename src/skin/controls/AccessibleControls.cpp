@@ -37,11 +37,9 @@ bool Actionable(const QWidget* widget)
 class AccessibleLabel : public QAccessibleWidget {
 public:
     explicit AccessibleLabel(TLabel* label, QAccessible::Role role = QAccessible::StaticText) : QAccessibleWidget(label, role) {}
-    // a live label is a notification while it has something to say: shown empty, it says nothing
     QAccessible::Role role() const override
     {
-        const auto* label = static_cast<TLabel*>(widget());
-        return label->Live() && !label->Caption().isEmpty() ? QAccessible::Notification : QAccessibleWidget::role();
+        return static_cast<TLabel*>(widget())->Live() ? QAccessible::Notification : QAccessibleWidget::role();
     }
     QString text(QAccessible::Text t) const override
     {

@@ -21,11 +21,38 @@ void TLabel::SetCaption(const QString& caption)
     caption_ = caption;
     FitToText();
     update();
+    if (tie_)
+        tie_->setText(QString(caption_).remove(QLatin1Char('&')));
     // a reader reads the caption as the label's name, unless the program named the label itself
     if (accessibleName().isEmpty())
         ReaderEvents::NameChanged(this);
-    if (live_ && !caption_.isEmpty())
-        ReaderEvents::Announce(this);
+    // a live label shows only while it has something to say: its showing is its announcement, and
+    // a new text in it is announced again
+    if (live_) {
+        if (caption_.isEmpty())
+            hide();
+        else if (isHidden())
+            show();
+        else
+            ReaderEvents::Announce(this);
+    }
+}
+
+void TLabel::TieTo(QWidget* field)
+{
+    if (!tie_) {
+        tie_ = new QLabel(field->parentWidget());
+        tie_->hide();
+    }
+    tie_->setText(QString(caption_).remove(QLatin1Char('&')));
+    tie_->setBuddy(field);
+}
+
+void TLabel::SetLive(bool live)
+{
+    live_ = live;
+    if (live_ && caption_.isEmpty())
+        hide();
 }
 
 void TLabel::SetAutoSize(bool autoSize)

@@ -3,6 +3,8 @@
 
 #include "Colors.h"
 
+#include <QLabel>
+#include <QPointer>
 #include <QWidget>
 
 // A text label on its parent's surface: transparent, sizing itself to its text unless told otherwise.
@@ -24,12 +26,17 @@ public:
     void SetAlignment(Qt::Alignment alignment);
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor color);
-    // A live label (feedback, a problem, a question): a reader announces each new text of it as it
-    // comes, wherever the focus is, as a notification.
+    // A live label (feedback, a problem, a result): a notification, which a reader announces with each
+    // new text as it comes, wherever the focus is; it hides while it has no text, so that showing
+    // empty it says nothing.
     bool Live() const { return live_; }
-    void SetLive(bool live) { live_ = live; }
+    void SetLive(bool live);
     // Sizes the label to its text.
     void FitToText();
+    // Makes the label the field's label for a reader, who reads the field under its caption: the
+    // platform knows a field's label only from its own label widgets, so a hidden one of those
+    // stands in, following the caption.
+    void TieTo(QWidget* field);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,4 +53,5 @@ private:
     Qt::Alignment alignment_ = Qt::AlignLeft;
     TColor fontColor_ = clWindowText;
     bool live_ = false;
+    QPointer<QLabel> tie_;
 };
