@@ -81,7 +81,7 @@ void TInfooProgz::BuildContents()
     suiURLLabel1 = new TsuiURLLabel(suiForm1);
     suiURLLabel1->setObjectName(QStringLiteral("suiURLLabel1"));
     suiURLLabel1->SetCaption(QStringLiteral("Nowe wersje na stronie \"Morvane\""));
-    suiURLLabel1->move(0, 304);
+    suiURLLabel1->MoveTextTo(QPoint(0, 304));
     suiURLLabel1->SetURL(ProgramPage());
     suiURLLabel1->OnOpenFailed = [](const QString& url) {
         const QUrl page(url);

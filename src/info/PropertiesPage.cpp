@@ -48,7 +48,7 @@ TSuperscriptLabel::TSuperscriptLabel(QWidget* parent) : TLabel(QString(), parent
 {
     SetAutoSize(false);
     setFont(SansSerifFont(true));
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::TabFocus);  // a tab stop, its frame in its own margin
 }
 
 void TSuperscriptLabel::SetText(const QString& marked, const QString& caption)
@@ -74,7 +74,7 @@ void TSuperscriptLabel::SetText(const QString& marked, const QString& caption)
     int width = 0;
     for (const Run& r : runs_)
         width += TextWidth(r.Raised ? RaisedFont() : font(), r.Text);
-    resize(width + 1 + 2 * Margin, Headroom() + LineHeight(font()) + 2 * Margin);
+    resize(width + 1 + 2 * FocusMargin, Headroom() + LineHeight(font()) + 2 * FocusMargin);
     // named before the caption changes, so a reader is told once
     setAccessibleName(caption + QLatin1Char(' ') + QString(marked).remove(QLatin1Char('^')));
     SetCaption(QString(marked).remove(QLatin1Char('^')));
@@ -93,7 +93,7 @@ int TSuperscriptLabel::Headroom()
 
 void TSuperscriptLabel::MoveTextTo(QPoint topOfLine)
 {
-    move(topOfLine - QPoint(Margin, Headroom() + Margin));
+    move(topOfLine - QPoint(FocusMargin, Headroom() + FocusMargin));
 }
 
 void TSuperscriptLabel::keyPressEvent(QKeyEvent* event)
@@ -110,8 +110,8 @@ void TSuperscriptLabel::paintEvent(QPaintEvent*)
     QPainter canvas(this);
     PaintAtOneToOne(canvas, rect(), [this](QPainter& painter) {
         painter.setPen(Qt::black);
-        const int baseline = Margin + Headroom() + QFontMetrics(font()).ascent();
-        int x = Margin;
+        const int baseline = FocusMargin + Headroom() + QFontMetrics(font()).ascent();
+        int x = FocusMargin;
         for (const Run& run : runs_) {
             const QFont face = run.Raised ? RaisedFont() : font();
             painter.setFont(face);

@@ -30,7 +30,6 @@ protected:
 private:
     // The pixels the raised parts' ink reaches above the top of the line.
     static int Headroom();
-    static constexpr int Margin = 2;  // around the text, for the focus frame
 
     struct Run {
         QString Text;

@@ -190,7 +190,7 @@ void TSprawdzSie::BuildQuestionPage()
     PromptLabel = NewWrappedLabel(QuestionPage, QRect(10, 32, 380, 13), true);
     PromptLabel->setObjectName(QStringLiteral("PromptLabel"));
     // a question to choose or point for takes the focus, so a reader reads it first
-    PromptLabel->setFocusPolicy(Qt::TabFocus);
+    PromptLabel->SetTabStop(true);
     HintLabel = NewWrappedLabel(QuestionPage, QRect(10, 62, 380, 13));
 
     for (int choice = 0; choice < Quiz::ChoiceCount; ++choice) {

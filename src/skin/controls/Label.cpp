@@ -38,6 +38,28 @@ void TLabel::SetCaption(const QString& caption)
     }
 }
 
+void TLabel::SetTabStop(bool tabStop)
+{
+    const QPoint text = pos() + QPoint(Margin(), Margin());
+    const int width = this->width() - 2 * Margin();
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
+    if (wordWrap_)
+        resize(width + 2 * Margin(), height());
+    FitToText();
+    MoveTextTo(text);
+}
+
+void TLabel::MoveTextTo(QPoint at)
+{
+    move(at - QPoint(Margin(), Margin()));
+}
+
+void TLabel::SetTextGeometry(const QRect& text)
+{
+    setGeometry(text.adjusted(-Margin(), -Margin(), Margin(), Margin()));
+    FitToText();
+}
+
 void TLabel::TieTo(QWidget* field)
 {
     if (!tie_) {
@@ -89,12 +111,13 @@ void TLabel::FitToText()
 {
     if (!autoSize_)
         return;
+    const int margin = Margin();
     if (wordWrap_) {
-        const QRect used = TextBounds(font(), QRect(0, 0, width(), 1 << 20), Flags(), caption_);
-        resize(width(), std::max(used.height(), LineHeight(font())));
+        const QRect used = TextBounds(font(), QRect(0, 0, width() - 2 * margin, 1 << 20), Flags(), caption_);
+        resize(width(), std::max(used.height(), LineHeight(font())) + 2 * margin);
         return;
     }
-    resize(TextSize(font(), caption_, Qt::TextSingleLine | Qt::TextShowMnemonic).width(), LineHeight(font()));
+    resize(TextSize(font(), caption_, Qt::TextSingleLine | Qt::TextShowMnemonic).width() + 2 * margin, LineHeight(font()) + 2 * margin);
 }
 
 void TLabel::changeEvent(QEvent* event)
@@ -109,7 +132,7 @@ void TLabel::paintEvent(QPaintEvent*)
     QPainter canvas(this);
     canvas.setFont(font());
     canvas.setPen(ColorToRGB(fontColor_));
-    DrawText(canvas, rect(), Flags(), caption_);
+    DrawText(canvas, rect().adjusted(Margin(), Margin(), -Margin(), -Margin()), Flags(), caption_);
     if (hasFocus())
         DrawFocusRect(canvas, rect());
 }

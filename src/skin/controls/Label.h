@@ -9,8 +9,9 @@
 
 // A text label on its parent's surface: transparent, sizing itself to its text unless told otherwise.
 // One line, or, with word wrap, lines broken within its width, which then stays and only the height
-// follows the text. A label given a focus policy takes the focus (a reader then reads it) and draws
-// a dotted frame round itself while it has it.
+// follows the text. A label made a tab stop takes the focus (a reader then reads it) and draws a
+// dotted frame round its text while it has it, the frame in a margin of its own round the text, so
+// that it never touches a letter: such a label is placed by where its text starts.
 class TLabel : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +34,14 @@ public:
     void SetLive(bool live);
     // Sizes the label to its text.
     void FitToText();
+    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
+    void SetTabStop(bool tabStop);
+    // Places the label so that its text starts at the point (a tab stop's reaches round it by its
+    // focus frame's margin).
+    void MoveTextTo(QPoint at);
+    // A word-wrapped label's text in the rectangle.
+    void SetTextGeometry(const QRect& text);
+    static constexpr int FocusMargin = 2;
     // Makes the label the field's label for a reader, who reads the field under its caption: the
     // platform knows a field's label only from its own label widgets, so a hidden one of those
     // stands in, following the caption.
@@ -46,6 +55,7 @@ protected:
 
 private:
     int Flags() const;
+    int Margin() const { return TabStop() ? FocusMargin : 0; }
 
     QString caption_;
     bool autoSize_ = true;

@@ -16,7 +16,7 @@ TsuiURLLabel::TsuiURLLabel(QWidget* parent)
     setFont(underlined);
     SetFontColor(linkColor_);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
+    SetTabStop(true);
 }
 
 void TsuiURLLabel::SetFontLinkColor(TColor color)
