@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -76,6 +77,27 @@ UkladApplication::UkladApplication(int& argc, char** argv)
     InstallAccessibility();
     RegisterFonts();
     CloseOnTerminationSignals();
+}
+
+void UkladApplication::KeepScaleThatFits(QSize window, char** argv)
+{
+    const QScreen* screen = primaryScreen();
+    if (!screen || screen->devicePixelRatio() <= 1.0 || qEnvironmentVariableIsSet("UKLAD_SCALE_FITTED"))
+        return;
+    const int ratio = qRound(screen->devicePixelRatio());
+    const QSize work = screen->availableGeometry().size() * ratio;  // in the screen's own pixels
+    int fitting = ratio;
+    while (fitting > 1 && (work.width() < window.width() * fitting || work.height() < window.height() * fitting))
+        --fitting;
+    if (fitting == ratio)
+        return;
+    // the ratio is settled once the application exists, so the start begins again at the one that
+    // fits, the desktop's own factors set aside for it; once, whatever that start finds
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(fitting));
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qputenv("UKLAD_SCALE_FITTED", "1");
+    ::execv("/proc/self/exe", argv);
 }
 
 void UkladApplication::FinishStart()

@@ -25,6 +25,12 @@ public:
     // window manager and the about window show, and the heap pages the start freed.
     void FinishStart();
 
+    // The whole ratio the desktop's scale rounds to is kept only where a window of the size (the
+    // main window's largest) fits the screen's work area at it; otherwise the program starts again
+    // (the same process, before any window exists) at the largest whole ratio at which it fits.
+    // Returns only when the ratio stays.
+    static void KeepScaleThatFits(QSize window, char** argv);
+
 private:
     void CloseOnTerminationSignals();
     void EndOnRequest();

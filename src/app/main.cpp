@@ -9,6 +9,7 @@ int main(int argc, char** argv)
 {
     BeginReadingFontConfiguration();
     UkladApplication application(argc, argv);
+    UkladApplication::KeepScaleThatFits(TAGlowne::LargestSize(), argv);
     CreateWindows(DataFolder::OfExecutable());
     AGlowne->show();
     AfterFirstFrame(*AGlowne, [&application] { application.FinishStart(); });

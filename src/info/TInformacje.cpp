@@ -5,6 +5,7 @@
 #include "Button.h"
 #include "Configuration.h"
 #include "Cp1250.h"
+#include "Drawing.h"
 #include "ErrorReport.h"
 #include "FileAccess.h"
 #include "InOutError.h"
@@ -90,9 +91,11 @@ void TInformacje::BuildPages()
     RichEdit1->setLineWidth(1);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // the classic desktop's scroll bar, as the rich-text box of the platform shows it
+    // drawn as at 100 % and magnified on a larger screen, its bevels and checker as the window's
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-        classic->setParent(RichEdit1);
-        RichEdit1->verticalScrollBar()->setStyle(classic);
+        auto* style = new AtOneToOneStyle(classic);
+        style->setParent(RichEdit1);
+        RichEdit1->verticalScrollBar()->setStyle(style);
     }
     SetAlign(RichEdit1, TAlign::alClient);
     Properties = std::make_unique<PropertiesPage>(suiTabSheet2);

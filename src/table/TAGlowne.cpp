@@ -29,6 +29,11 @@ TAGlowne::TAGlowne(DataFolder folder)
     BuildViews();
 }
 
+QSize TAGlowne::LargestSize()
+{
+    return QSize(ExpandedWidth, 527 + 2 * TsuiForm::FrameWidth);
+}
+
 void TAGlowne::SetCompanionWindows(InformationWindow information, QWidget* about, QWidget* atom3d)
 {
     information_ = std::move(information);

@@ -56,6 +56,8 @@ public:
     // danych", after a scale's six steps. The panel grows by a row while the seventh shows.
     static constexpr int LegendEntries = 7;
     static constexpr int LegendHeight = 137;
+    // The window at its widest, the views' panels open.
+    static QSize LargestSize();
 
     explicit TAGlowne(DataFolder folder);
 

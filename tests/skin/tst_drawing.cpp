@@ -205,6 +205,76 @@ private slots:
         }
     }
 
+    // The lines of a paragraph keep apart as its letters do: in the faces and sizes the descriptions
+    // use, regular and bold, a wrapped paragraph whose lines end in descenders ("jąg") and begin with
+    // accented capitals ("ŻÓŚ") shows a blank row between every two lines' ink.
+    void linesOfAParagraphNeverTouch_data()
+    {
+        QTest::addColumn<QFont>("font");
+        for (const QString& family : {SansSerifFamily, TitleFamily})
+            for (const int pixels : {11, 12, 16})
+                for (const bool bold : {false, true}) {
+                    QFont font = Face(family, bold);
+                    font.setPixelSize(pixels);
+                    QTest::addRow("%s %d px%s", qPrintable(family), pixels, bold ? " bold" : "") << font;
+                }
+    }
+
+    void linesOfAParagraphNeverTouch()
+    {
+        RegisterFonts();
+        QFETCH(QFont, font);
+        TRichEdit box;
+        box.setReadOnly(true);
+        box.setFrameStyle(QFrame::NoFrame);
+        box.resize(120, 400);
+        QPalette colours = box.palette();
+        colours.setColor(QPalette::Base, Qt::white);
+        box.setPalette(colours);
+        // the descenders red, the accented capitals blue
+        QTextCursor cursor(box.document());
+        QTextCharFormat low, high;
+        low.setFont(font);
+        low.setForeground(Qt::red);
+        high.setFont(font);
+        high.setForeground(Qt::blue);
+        // lines broken within the paragraph: one of descenders above one of accented capitals
+        for (int k = 0; k < 3; ++k) {
+            cursor.insertText(QStringLiteral("jąg jąg") + QChar::LineSeparator, low);
+            cursor.insertText(QStringLiteral("ŻÓŚ ŻÓŚ") + QChar::LineSeparator, high);
+        }
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.ApplyTextRules();
+        QCoreApplication::processEvents();
+        const QTextBlock block = box.document()->begin();
+        const QTextLayout* layout = block.layout();
+        QCOMPARE(layout->lineCount(), 7);
+        const QImage shot = box.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QPointF origin = layout->position();
+        const auto rowHas = [&](int y, bool red) {
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (red ? (c.red() > 150 && c.blue() < 100) : (c.blue() > 150 && c.red() < 100))
+                    return true;
+            }
+            return false;
+        };
+        for (int i = 0; i + 1 < layout->lineCount(); i += 2) {
+            const int baseline = int(origin.y() + layout->lineAt(i).y() + layout->lineAt(i).ascent());
+            const int next = int(origin.y() + layout->lineAt(i + 1).y() + layout->lineAt(i + 1).ascent());
+            int lowest = -1, highest = -1;
+            for (int y = baseline; y < next; ++y)
+                if (rowHas(y, true))
+                    lowest = y;
+            for (int y = next; y > baseline; --y)
+                if (rowHas(y, false))
+                    highest = y;
+            QVERIFY2(lowest >= 0 && highest >= 0, qPrintable(QString::number(i)));
+            QVERIFY2(highest > lowest + 1, qPrintable(QStringLiteral("line %1: descender ink to row %2, accent ink from row %3").arg(i).arg(lowest).arg(highest)));
+        }
+    }
+
     void pixelFaceGlyphsAreTheFacesOwnDrawing()
     {
         // a glyph drawn from its once-shaped copy is what the face draws for the character; one the

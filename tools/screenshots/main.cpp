@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of every window for review, and for checking that a change left the look alone: the
 // program's windows (each drop-down of the main menu, the window menu, the table under every
-// colouring and each interactive view, the search's tooltip, list and message, the information,
+// colouring and each interactive view, the search's tooltip, list and message, the windows Qt draws
+// for us (the file and print dialogs, an edit's menu), the information,
 // about and 3D windows, the practice window's choices, a question of each kind and a result) and a sample window of the toolkit in each built-in style and from skin
 // files of every colour family.
 // Usage (needs an X display, for example under xvfb-run):
@@ -16,6 +17,7 @@
 #include "Menu.h"
 #include "MenuBar.h"
 #include "PageControl.h"
+#include "Printing.h"
 #include "StyleSamples.h"
 #include "TAGlowne.h"
 #include "AboutWindow.h"
@@ -28,6 +30,9 @@
 #include "WindowSet.h"
 
 #include <QAbstractItemView>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -150,6 +155,44 @@ void ShootMainWindow()
     AGlowne->Podstawowy1->trigger();
 }
 
+// The windows Qt draws for us, each grabbed once it shows and then closed: saving the table as a
+// PDF, printing it, and the search edit's own menu.
+void ShootQtWindows()
+{
+    const auto grabModal = [](const QString& name) {
+        QTimer::singleShot(700, [name] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                Save(QGuiApplication::primaryScreen()->grabWindow(0, dialog->frameGeometry().x(), dialog->frameGeometry().y(),
+                                                                   dialog->frameGeometry().width(), dialog->frameGeometry().height()),
+                     name);
+                dialog->close();
+            } else {
+                AllSaved = false;
+            }
+        });
+    };
+    grabModal(QStringLiteral("qt-file-dialog"));
+    Printer()->SaveTablePdf();
+    grabModal(QStringLiteral("qt-print-dialog"));
+    Printer()->PrintTable();
+    QLineEdit* edit = AGlowne->suiComboBox1->lineEdit();
+    QTimer::singleShot(500, [] {
+        const QList<QWidget*> windows = QApplication::topLevelWidgets();
+        const auto menu = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
+            return qobject_cast<const QMenu*>(window) && window->isVisible();
+        });
+        if (menu == windows.end()) {
+            AllSaved = false;
+            return;
+        }
+        Save(GrabWithMenu(AGlowne, *menu), QStringLiteral("qt-edit-menu"));
+        (*menu)->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 8), edit->mapToGlobal(QPoint(20, 8)));
+    QApplication::sendEvent(edit, &event);
+    QTest::qWait(800);
+}
+
 void ShootOtherWindows()
 {
     // the information window of an element on each of its pages, beside the main window
@@ -235,6 +278,11 @@ int main(int argc, char** argv)
     // other runs going on beside it
     QTemporaryDir configuration;
     qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
+    // and a home of the same name on every machine and every run, so that the file dialog shows the
+    // same folder
+    const QString home = QStringLiteral("/tmp/uklad-okresowy-zrzuty");
+    QDir().mkpath(home + QStringLiteral("/Documents"));
+    qputenv("HOME", home.toLocal8Bit());
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: window_screenshots <output folder> [data folder]\n");
         return 2;
@@ -244,6 +292,7 @@ int main(int argc, char** argv)
     CreateWindows(DataFolder(argc == 3 ? QString::fromLocal8Bit(argv[2]) + QLatin1Char('/') : QStringLiteral(PROGRAM_FOLDER "/")));
     application.FinishStart();
     ShootMainWindow();
+    ShootQtWindows();
     ShootOtherWindows();
     ShootQuiz();
     AGlowne->hide();

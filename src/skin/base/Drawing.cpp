@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHash>
 #include <QPointer>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
@@ -148,32 +149,41 @@ void RotateHalf(QImage& bitmap)
     bitmap = Rotated(bitmap, 2);
 }
 
+namespace {
+
+// A one-pixel frame round the rectangle's edge, as filled strips: on a screen of more pixels than
+// points each line is as thick as a point, as a line of the magnified 100 % picture is (a pen's
+// line of one point would stand half a point off and lose a row of the screen's pixels).
+void FillFrame(QPainter& canvas, const QRect& rect, const QColor& colour)
+{
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    canvas.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), colour);
+    canvas.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), colour);
+    canvas.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), colour);
+    canvas.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), colour);
+}
+
+} // namespace
+
 void DrawControlBorder(QPainter& canvas, const QRect& rect, TColor border, TColor inner, bool drawInner)
 {
-    canvas.save();
-    canvas.setBrush(Qt::NoBrush);
-    canvas.setPen(ColorToRGB(border));
-    canvas.drawRect(rect.adjusted(0, 0, -1, -1));
-    if (drawInner) {
-        canvas.setPen(ColorToRGB(inner));
-        canvas.drawRect(rect.adjusted(1, 1, -2, -2));
-    }
-    canvas.restore();
+    FillFrame(canvas, rect, ColorToRGB(border));
+    if (drawInner)
+        FillFrame(canvas, rect.adjusted(1, 1, -1, -1), ColorToRGB(inner));
 }
 
 void DrawFocusRect(QPainter& canvas, const QRect& rect)
 {
-    canvas.save();
-    canvas.setPen(Qt::black);
+    // every other point of the edge, each a point square at any scale
     for (int x = rect.left(); x <= rect.right(); x += 2) {
-        canvas.drawPoint(x, rect.top());
-        canvas.drawPoint(x, rect.bottom());
+        canvas.fillRect(QRect(x, rect.top(), 1, 1), Qt::black);
+        canvas.fillRect(QRect(x, rect.bottom(), 1, 1), Qt::black);
     }
     for (int y = rect.top(); y <= rect.bottom(); y += 2) {
-        canvas.drawPoint(rect.left(), y);
-        canvas.drawPoint(rect.right(), y);
+        canvas.fillRect(QRect(rect.left(), y, 1, 1), Qt::black);
+        canvas.fillRect(QRect(rect.right(), y, 1, 1), Qt::black);
     }
-    canvas.restore();
 }
 
 void PaintAtOneToOne(QPainter& canvas, const QRect& rect, const std::function<void(QPainter&)>& paint)
@@ -194,6 +204,30 @@ void PaintAtOneToOne(QPainter& canvas, const QRect& rect, const std::function<vo
     canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
     canvas.drawImage(rect.topLeft(), picture);
     canvas.restore();
+}
+
+void AtOneToOneStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                         const QWidget* widget) const
+{
+    const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control != CC_ScrollBar || !slider || !painter->device() || painter->device()->devicePixelRatio() <= 1.0
+        || option->rect.isEmpty()) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    // the bar moved to a picture of its own size and drawn there without its widget, whose pixel
+    // ratio the style would take
+    QStyleOptionSlider moved = *slider;
+    moved.rect.moveTo(0, 0);
+    QImage picture(option->rect.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter atOneToOne(&picture);
+    QProxyStyle::drawComplexControl(control, &moved, &atOneToOne, nullptr);
+    atOneToOne.end();
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter->drawImage(option->rect.topLeft(), picture);
+    painter->restore();
 }
 
 void AtOneToOneEffect::draw(QPainter* painter)

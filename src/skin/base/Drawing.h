@@ -4,6 +4,7 @@
 #include "Colors.h"
 
 #include <QGraphicsEffect>
+#include <QProxyStyle>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -64,6 +65,17 @@ public:
 
 protected:
     void draw(QPainter* painter) override;
+};
+
+// A style that draws scroll bars as its base style would at 100 % and magnifies the picture, each
+// pixel a block, on a device of more pixels than points (a classic scroll bar's bevels and checker,
+// which its style draws a device pixel thin there); everything else as the base style. Owns it.
+class AtOneToOneStyle : public QProxyStyle {
+public:
+    explicit AtOneToOneStyle(QStyle* base) : QProxyStyle(base) {}
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override;
 };
 
 // The same for a window of Qt's own that takes no graphics effect (a tooltip, a top-level label):

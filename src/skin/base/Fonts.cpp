@@ -48,6 +48,22 @@ void RegisterFonts()
         if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0)
             QFont::insertSubstitution(family, QStringLiteral("DejaVu Sans"));
     QApplication::setFont(SansSerifFont());
+    // The windows and menus Qt draws for us (saving, printing, an edit's own menu, the error box)
+    // are no skinned controls, and at a larger scale the pixel face, which has no larger glyphs,
+    // would draw them in small letters set wide apart: they take an outline face, sharp at every
+    // scale. The skinned menus, menus too, keep the pixel face: a class of its own is matched first.
+    for (const char* window : {"QFileDialog", "QPrintDialog", "QPageSetupDialog", "QPrintPropertiesDialog", "QMessageBox",
+                               "QInputDialog", "QMenu"})
+        QApplication::setFont(OutlineFont(), window);
+    for (const char* skinned : {"SkinnedMenuPopup", "TsuiPopupMenu", "TsuiTitleBarPopupMenu"})
+        QApplication::setFont(SansSerifFont(), skinned);
+}
+
+QFont OutlineFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    return font;
 }
 
 QFont SansSerifFont(bool bold)

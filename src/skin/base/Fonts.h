@@ -15,10 +15,13 @@ inline const QString TitleFamily = QStringLiteral("Tahoma");
 void BeginReadingFontConfiguration();
 
 // Registers the free "MS Sans Serif" and "Tahoma" faces of the system's Wine fonts; where they are
-// missing, DejaVu Sans stands in. Makes "MS Sans Serif" 11 pixels high the windows' default font.
+// missing, DejaVu Sans stands in. Makes "MS Sans Serif" 11 pixels high the windows' default font,
+// and the outline face that of the windows and menus Qt draws for us.
 void RegisterFonts();
 
 // "MS Sans Serif" 11 pixels high (8 points), normal or bold: the windows' text.
 QFont SansSerifFont(bool bold = false);
 // "Tahoma" 11 pixels high, bold: the title bars' caption.
 QFont TitleFont();
+// DejaVu Sans 11 pixels high, smoothed: the windows and menus Qt draws for us, sharp at every scale.
+QFont OutlineFont();

@@ -473,6 +473,23 @@ void ApplyTextRules(const QTextBlock& block)
         cursor.setPosition(run.End, QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(rules);
     }
+    // and lines apart as letters are: the lowest ink of a line (a "j", a "ą") a blank row above the
+    // highest of the next (a "Ż", an "Ó"), whatever the face gives its lines (a box lays a line out
+    // with the face's leading, which may be less than none)
+    int extra = 0;
+    for (const Run& run : runs) {
+        QTextCursor at(block);
+        at.setPosition(run.Start + (run.End > run.Start ? 1 : 0));
+        const QFontMetrics metrics(at.charFormat().font().resolve(base));
+        const int top = metrics.tightBoundingRect(QStringLiteral("ŻŚĆŃŹÓŁĄĘ")).top();
+        const int bottom = metrics.tightBoundingRect(QStringLiteral("jypgąęłQ")).bottom();
+        extra = std::max(extra, bottom - top + 2 - metrics.lineSpacing());
+    }
+    if (extra > 0) {
+        QTextBlockFormat apart;
+        apart.setLineHeight(extra, QTextBlockFormat::LineDistanceHeight);
+        cursor.mergeBlockFormat(apart);
+    }
     const QString text = block.text();
     std::size_t at = 0;
     for (int i = 0; i + 1 < text.size(); ++i) {

@@ -30,7 +30,9 @@ QRect TextBounds(const QFont& font, const QRect& rect, int flags, const QString&
 bool IsPixelFace(const QFont& font);
 
 // The same rules for a paragraph a rich-text box lays out itself, in every face: a character whose
-// ink would meet the next one's gets the pixels of advance that keep a blank column between them;
+// ink would meet the next one's gets the pixels of advance that keep a blank column between them,
+// and the lines of the paragraph the rows between them that keep a blank row between the lowest ink
+// of one and the highest of the next;
 // bold text is set in the regular weight, a pixel wider per character and marked
 // StruckTwiceProperty, for the box to strike it a second time one pixel to the right (TRichEdit
 // does). Many paragraphs are best changed in one edit (QTextCursor::beginEditBlock): a box lays its

@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -64,6 +66,12 @@ TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent)
             RunHandler([this] { OnChange(this); });
     });
     view()->installEventFilter(this);
+    // the list's scroll bar drawn as at 100 % and magnified on a larger screen, as the list is
+    if (QStyle* own = QStyleFactory::create(view()->verticalScrollBar()->style()->name())) {
+        auto* style = new AtOneToOneStyle(own);
+        style->setParent(view());
+        view()->verticalScrollBar()->setStyle(style);
+    }
     view()->viewport()->installEventFilter(this);
     SetColor(clWindow);
     ApplyLook(skin_.Look());
@@ -194,7 +202,13 @@ void TsuiCustomComboBox::hidePopup()
 
 void TsuiCustomComboBox::paintEvent(QPaintEvent*)
 {
-    QPainter canvas(this);
+    // drawn as at 100 % and magnified, as its edit is: the frame's lines as thick as the window's
+    QPainter window(this);
+    PaintAtOneToOne(window, rect(), [this](QPainter& canvas) { PaintBox(canvas); });
+}
+
+void TsuiCustomComboBox::PaintBox(QPainter& canvas)
+{
     canvas.fillRect(rect(), ColorToRGB(color_));
     DrawControlBorder(canvas, rect(), borderColor_, color_, true);
     const QRect button = ButtonRect();

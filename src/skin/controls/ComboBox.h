@@ -75,6 +75,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PaintBox(QPainter& canvas);
     // The letters typed and the text the completion made of them.
     struct Proposal {
         QString Typed;

@@ -131,7 +131,13 @@ void TsuiPanel::paintEvent(QPaintEvent*)
     // drawn as tall as when expanded, so that while it folds its lower part is cut off; straight
     // onto the window, where only the region being repainted is touched
     const int w = width(), barH = bar_.height();
-    QPainter canvas(this);
+    QPainter window(this);
+    // drawn as at 100 % and magnified: its frame's lines as thick as the window's
+    PaintAtOneToOne(window, rect(), [&](QPainter& canvas) { PaintPanel(canvas, w, barH); });
+}
+
+void TsuiPanel::PaintPanel(QPainter& canvas, int w, int barH)
+{
     const QRect client(0, 0, w, std::max(expandedHeight_, height()));
     canvas.fillRect(client, ColorToRGB(color_));
     canvas.setPen(ColorToRGB(borderColor_));

@@ -76,6 +76,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void PaintPanel(QPainter& canvas, int width, int barHeight);
     void ApplyLook(const SkinLook& look, LookChange change);
     QRect ButtonRect() const;
     bool ButtonShown() const;

@@ -31,6 +31,9 @@ TsuiScrollBar::TsuiScrollBar(QWidget* parent)
     };
     up_ = button(-1);
     down_ = button(1);
+    // its parts drawn as at 100 % and magnified on a larger screen, as the window round them is
+    for (QWidget* part : {static_cast<QWidget*>(track_), static_cast<QWidget*>(up_), static_cast<QWidget*>(down_)})
+        PaintAtOneToOneFromNowOn(part);
     resize(16, 185);
     ApplyLook(skin_.Look());
 }

@@ -459,14 +459,17 @@ void TsuiTab::paintEvent(QPaintEvent*)
     const int strip = strip_->height();
     const bool top = TabPosition() == TsuiTabPosition::suiTop;
     const QRect content = top ? QRect(0, strip, width(), height() - strip) : QRect(0, 0, width(), height() - strip);
-    QPainter canvas(this);
-    canvas.fillRect(content, ColorToRGB(color_));
-    canvas.setPen(ColorToRGB(borderColor_));
-    const int L = content.left(), T = content.top(), R = content.left() + content.width(), B = content.top() + content.height();
-    if (top)
-        canvas.drawPolyline(QPolygon() << QPoint(0, T - 1) << QPoint(0, B - 1) << QPoint(R - 1, B - 1) << QPoint(R - 1, T - 1));
-    else
-        canvas.drawPolyline(QPolygon() << QPoint(R - 1, B - 1) << QPoint(R - 1, T) << QPoint(L, T) << QPoint(L, B - 1));
+    // drawn as at 100 % and magnified, so that the frame's lines are as thick as the strip's
+    QPainter window(this);
+    PaintAtOneToOne(window, rect(), [&](QPainter& canvas) {
+        canvas.fillRect(content, ColorToRGB(color_));
+        canvas.setPen(ColorToRGB(borderColor_));
+        const int L = content.left(), T = content.top(), R = content.left() + content.width(), B = content.top() + content.height();
+        if (top)
+            canvas.drawPolyline(QPolygon() << QPoint(0, T - 1) << QPoint(0, B - 1) << QPoint(R - 1, B - 1) << QPoint(R - 1, T - 1));
+        else
+            canvas.drawPolyline(QPolygon() << QPoint(R - 1, B - 1) << QPoint(R - 1, T) << QPoint(L, T) << QPoint(L, B - 1));
+    });
 }
 
 void TsuiTab::resizeEvent(QResizeEvent*)

@@ -31,7 +31,8 @@ QRect GetWorkArea()
 
 bool MenuFont(QFont& font, QColor* textColor)
 {
-    font = QApplication::font("QMenu");
+    // the application's own face: the one set for the menus Qt draws for us is not the desktop's
+    font = QApplication::font();
     if (textColor)
         *textColor = QApplication::palette("QMenu").color(QPalette::WindowText);
     return true;

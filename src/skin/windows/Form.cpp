@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <qdrawutil.h>
@@ -405,15 +406,31 @@ bool TsuiForm::event(QEvent* event)
     return QWidget::event(event);
 }
 
+namespace {
+
+// Qt's tooltip's margin round its text at 100 %: its frame and two pixels.
+constexpr int ToolTipMargin = 3;
+
+} // namespace
+
 bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
 {
     // Qt's tooltip sets its text in the pixel face, which has no larger glyphs; its frame, a line
-    // in the tooltip's text colour, comes out grey when the style draws it for a larger ratio
+    // in the tooltip's text colour, comes out grey when the style draws it for a larger ratio; and
+    // where the desktop's dots per inch set the ratio, the style scales its margin down by them,
+    // bringing the letters against the frame: the margin is the 100 % one, whatever the ratio
     if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()
-        && watched->objectName() == QLatin1String("qtooltip_label"))
+        && watched->objectName() == QLatin1String("qtooltip_label")) {
+        if (auto* tip = qobject_cast<QLabel*>(watched); tip && tip->margin() != ToolTipMargin) {
+            // Qt sizes the tip a little past its hint; that extra is kept
+            const QSize extra = tip->size() - tip->sizeHint();
+            tip->setMargin(ToolTipMargin);
+            tip->resize(tip->sizeHint() + extra);
+        }
         PaintAtOneToOneFromNowOn(static_cast<QWidget*>(watched), [](QPainter& canvas, const QWidget& tip) {
             qDrawPlainRect(&canvas, tip.rect(), tip.palette().color(QPalette::ToolTipText));
         });
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window_) {
         bool handled = false;
         RunHandler([&] { handled = HandleKey(static_cast<QKeyEvent*>(event)); });

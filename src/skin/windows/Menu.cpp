@@ -280,6 +280,9 @@ SkinnedMenuPopup::SkinnedMenuPopup(const MenuLook* look, QWidget* parent)
     auto* style = new MenuStyle(look);
     style->setParent(this);
     setStyle(style);
+    // on a screen of more pixels than points, drawn as at 100 % and magnified, as the window under
+    // it is: its frame, separators and check marks as thick and as blocky as the letters
+    PaintAtOneToOneFromNowOn(this);
 }
 
 void SkinnedMenuPopup::SetItems(const QList<TMenuItem*>& items)

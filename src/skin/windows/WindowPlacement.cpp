@@ -12,18 +12,32 @@
 
 namespace {
 
+// The work area of the screen the window is on, or else of the primary screen.
+QRect WorkAreaOf(const QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 void CenterIn(QWidget* window, const QRect& area)
 {
     const QSize size = window->frameGeometry().size();
-    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    QPoint at(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    // inside the work area, and where the window is larger than it, its title bar in sight
+    const QRect work = WorkAreaOf(window);
+    if (work.isValid()) {
+        at.setX(std::max(work.left(), std::min(at.x(), work.right() + 1 - size.width())));
+        at.setY(std::max(work.top(), std::min(at.y(), work.bottom() + 1 - size.height())));
+    }
+    window->move(at);
 }
 
 } // namespace
 
 void CenterOnScreen(QWidget* window)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        CenterIn(window, screen->availableGeometry());
+    if (const QRect work = WorkAreaOf(window); work.isValid())
+        CenterIn(window, work);
 }
 
 void CenterOnWindow(QWidget* window, const QWidget* other)

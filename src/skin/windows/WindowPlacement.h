@@ -8,7 +8,9 @@ class QRect;
 class QSize;
 class QWidget;
 
-// Places a top-level window in the middle of the screen's work area, or of another window.
+// Places a top-level window in the middle of the screen's work area, or of another window, always
+// inside the work area: a window larger than it keeps its top-left corner, and so its title bar, in
+// sight.
 void CenterOnScreen(QWidget* window);
 void CenterOnWindow(QWidget* window, const QWidget* other);
 
