@@ -59,9 +59,9 @@ void CreateWindows(const DataFolder& folder)
         ReportError);
     Informacje->SetProperties(Properties.get(), KindOf);
     AGlowne->SetProperties(Properties.get());
-    Printer_ = std::make_unique<Printing>(AGlowne, Informacje, Properties.get());
+    Printer_ = std::make_unique<Printing>(AGlowne, Informacje, Properties.get(), PrintOptionsPath());
     AGlowne->SetPrinting({[] { Printer_->PrintTable(); }, [] { Printer_->SaveTablePdf(); }, [] { Printer_->PrintCard(); },
-                          [] { Printer_->SaveCardPdf(); }});
+                          [] { Printer_->SaveCardPdf(); }, [](bool grey) { Printer_->SetGreyscale(grey); }});
     AGlowne->SetQuizOpener([folder] {
         if (!SprawdzSie)
             SprawdzSie = new TSprawdzSie(AGlowne, folder, QuizOptionsPath());

@@ -5,6 +5,7 @@
 #include "Label.h"
 #include "PageControl.h"
 #include "PropertiesPage.h"
+#include "TablePage.h"
 #include "TInformacje.h"
 
 #include <QRegularExpression>
@@ -79,6 +80,15 @@ QString Row(const QString& caption, const QString& valueHtml)
         .arg(caption.toHtmlEscaped(), valueHtml);
 }
 
+// Whose the description and pictures are and on what terms, and where the figures come from.
+QString SourceLine()
+{
+    return QStringLiteral("Opis i rysunki: © 2026 Morvane, licencja CC BY-SA 4.0 "
+                          "(https://creativecommons.org/licenses/by-sa/4.0/deed.pl); rysunki kryształów według komórek "
+                          "elementarnych z Blue Obelisk Data Repository. ") +
+           FigureSources() + QStringLiteral(" Układ Okresowy " UKLAD_VERSION ".");
+}
+
 } // namespace
 
 std::unique_ptr<QTextDocument> ElementCard(const TInformacje& w)
@@ -91,8 +101,13 @@ std::unique_ptr<QTextDocument> ElementCard(const TInformacje& w)
     const std::pair<const TLabel*, const TLabel*> basic[] = {{w.Label1, w.Label8}, {w.Label2, w.Label9},   {w.Label3, w.Label10},
                                                              {w.Label4, w.Label11}, {w.Label5, w.Label12}, {w.Label6, w.Label13},
                                                              {w.Label7, w.Label14}, {w.Label15, w.Label16}};
-    for (const auto& [caption, value] : basic)
-        html += Row(caption->Caption(), value->Caption().trimmed().toHtmlEscaped());
+    for (const auto& [caption, value] : basic) {
+        QString shown = value->Caption().trimmed();
+        // on paper a temperature carries its unit
+        if ((value == w.Label13 || value == w.Label14) && shown.contains(QRegularExpression(QStringLiteral("\\d"))))
+            shown += QStringLiteral(" °C");
+        html += Row(caption->Caption(), shown.toHtmlEscaped());
+    }
     html += QStringLiteral("</table>");
     if (w.Properties && w.suiTabSheet2->TabVisible()) {
         html += QStringLiteral("<h2>Więcej informacji</h2><table>");
@@ -120,19 +135,31 @@ std::unique_ptr<QTextDocument> ElementCard(const TInformacje& w)
     // the description as its file has it, whatever the screen has laid out of it so far
     QTextDocument description;
     w.FillDescription(description);
-    if (w.suiTabSheet4->TabVisible() && !description.isEmpty()) {
+    const bool withDescription = w.suiTabSheet4->TabVisible() && !description.isEmpty();
+    if (withDescription) {
         QTextCursor end(card.get());
         end.movePosition(QTextCursor::End);
         end.insertBlock();
         end.insertFragment(QTextDocumentFragment(&description));
         PixelSizesAsPoints(*card);
     }
-    // one scalable face throughout, whose glyphs the PDF embeds; bold, sizes and raised or lowered
-    // text as they were
+    if (withDescription || !resources.empty()) {
+        QTextCursor end(card.get());
+        end.movePosition(QTextCursor::End);
+        QTextCharFormat small;
+        small.setFontPointSize(8);
+        QTextBlockFormat spaced;
+        spaced.setTopMargin(12);
+        end.insertBlock(spaced, small);
+        end.insertText(SourceLine(), small);
+    }
+    // one scalable face throughout, whose glyphs the PDF embeds, its letters never joined into
+    // ligatures; bold, sizes and raised or lowered text as they were
     QTextCursor all(card.get());
     all.select(QTextCursor::Document);
     QTextCharFormat face;
     face.setFontFamilies({QStringLiteral("DejaVu Sans")});
+    face.setFontStyleStrategy(QFont::PreferNoShaping);
     all.mergeCharFormat(face);
     return card;
 }

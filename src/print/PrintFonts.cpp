@@ -7,5 +7,6 @@ QFont PrintFont(int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }

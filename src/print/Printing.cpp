@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Printing.h"
 
+#include "CardPages.h"
 #include "ElementCard.h"
 #include "ErrorReport.h"
+#include "InOutError.h"
 #include "Label.h"
+#include "Menu.h"
 #include "PdfFile.h"
 #include "TAGlowne.h"
 #include "TInformacje.h"
@@ -12,9 +15,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QTextDocument>
 
 namespace {
@@ -25,72 +29,111 @@ struct Busy {
     ~Busy() { QApplication::restoreOverrideCursor(); }
 };
 
-void PrintThrough(QWidget* parent, const QString& title, const std::function<void(QPrinter&)>& paint)
+void ReportPrinterError(const QPrinter& printer)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(title);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    Busy busy;
-    paint(printer);
+    ReportError(QStringLiteral("Nie można wydrukować: drukarka „%1” nie przyjęła wydruku.")
+                    .arg(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName()));
 }
 
 } // namespace
 
-Printing::Printing(TAGlowne* table, TInformacje* information, PropertiesStore* properties)
-    : AskPath([this](const QString& title, const QString& name) { return DefaultAskPath(title, name); }),
+Printing::Printing(TAGlowne* table, TInformacje* information, PropertiesStore* properties, QString optionsPath)
+    : AskPath([this](const QString& title, const QString& path) { return DefaultAskPath(title, path); }),
+      AskPrinter([this](QPrinter& printer, const QString& title) {
+          QPrintDialog dialog(&printer, table_);
+          dialog.setWindowTitle(title);
+          return dialog.exec() == QDialog::Accepted;
+      }),
       table_(table),
       information_(information),
-      properties_(properties)
+      properties_(properties),
+      optionsPath_(std::move(optionsPath)),
+      options_(LoadPrintOptions(optionsPath_))
 {
+    table_->Drukczarnobiay1->SetChecked(options_.Greyscale);
 }
 
-QString Printing::DefaultAskPath(const QString& title, const QString& suggestedName) const
+QString Printing::DefaultAskPath(const QString& title, const QString& suggestedPath) const
 {
-    QFileDialog dialog(table_, title, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(suggestedName),
-                       QStringLiteral("Dokument PDF (*.pdf)"));
+    QFileDialog dialog(table_, title, suggestedPath, QStringLiteral("Dokument PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front() : QString();
 }
 
-QString Printing::CardName() const
+void Printing::SaveOptions()
 {
-    return QStringLiteral("karta-%1.pdf").arg(information_->Label8->Caption());
+    // only a convenience: a configuration folder that cannot be written costs the learner nothing
+    // they asked for, so it is not worth a message
+    try {
+        SavePrintOptions(options_, optionsPath_);
+    } catch (const EInOutError&) {
+    }
+}
+
+void Printing::Remember(const QString& savedPath)
+{
+    options_.Folder = QFileInfo(savedPath).absolutePath();
+    SaveOptions();
+}
+
+void Printing::SetGreyscale(bool grey)
+{
+    options_.Greyscale = grey;
+    table_->Drukczarnobiay1->SetChecked(grey);
+    SaveOptions();
 }
 
 void Printing::PrintTable()
 {
     const TablePicture picture = PictureOfTable(*table_, properties_);
-    PrintThrough(table_, QStringLiteral("Drukuj tablicę"), [&](QPrinter& printer) { PaintTableOn(printer, picture); });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Układ okresowy pierwiastków"));
+    printer.setPageLayout(TablePageLayout());
+    printer.setColorMode(options_.Greyscale ? QPrinter::GrayScale : QPrinter::Color);
+    if (!AskPrinter(printer, QStringLiteral("Drukuj tablicę")))
+        return;
+    Busy busy;
+    if (!PaintTableOn(printer, picture, printer.colorMode() == QPrinter::GrayScale ? Ink::Grey : Ink::Colour))
+        ReportPrinterError(printer);
 }
 
 void Printing::SaveTablePdf()
 {
     const TablePicture picture = PictureOfTable(*table_, properties_);
-    const QString path = AskPath(QStringLiteral("Zapisz tablicę jako PDF"), QStringLiteral("uklad-okresowy.pdf"));
+    const QString path = AskPath(QStringLiteral("Zapisz tablicę jako PDF"), QDir(StartFolder()).filePath(QStringLiteral("uklad-okresowy.pdf")));
     if (path.isEmpty())
         return;
     QString error;
     bool written = false;
     {
         Busy busy;
-        written = WriteTablePdf(picture, path, &error);
+        written = WriteTablePdf(picture, options_.Greyscale ? Ink::Grey : Ink::Colour, path, &error);
     }
-    if (!written)
+    if (written)
+        Remember(path);
+    else
         ReportError(error);
 }
 
 void Printing::PrintCard()
 {
     const std::unique_ptr<QTextDocument> card = ElementCard(*information_);
-    PrintThrough(table_, QStringLiteral("Drukuj kartę pierwiastka"), [&](QPrinter& printer) { PaintCardOn(printer, *card); });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(card->metaInformation(QTextDocument::DocumentTitle));
+    printer.setPageLayout(CardPageLayout());
+    printer.setColorMode(options_.Greyscale ? QPrinter::GrayScale : QPrinter::Color);
+    if (!AskPrinter(printer, QStringLiteral("Drukuj kartę pierwiastka")))
+        return;
+    Busy busy;
+    if (!PaintCardOn(printer, *card))
+        ReportPrinterError(printer);
 }
 
 void Printing::SaveCardPdf()
 {
-    const QString path = AskPath(QStringLiteral("Zapisz kartę pierwiastka jako PDF"), CardName());
+    const QString name = QStringLiteral("karta-%1.pdf").arg(information_->Label8->Caption());
+    const QString path = AskPath(QStringLiteral("Zapisz kartę pierwiastka jako PDF"), QDir(StartFolder()).filePath(name));
     if (path.isEmpty())
         return;
     QString error;
@@ -99,6 +142,8 @@ void Printing::SaveCardPdf()
         Busy busy;
         written = WriteCardPdf(*ElementCard(*information_), path, &error);
     }
-    if (!written)
+    if (written)
+        Remember(path);
+    else
         ReportError(error);
 }

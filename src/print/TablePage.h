@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDate>
 #include <QString>
 
 #include <vector>
@@ -17,24 +18,42 @@ struct PrintedTile {
     int Number = 0;
     QString Symbol, Name;
     QString Weight;  // empty without the figures' file
+    QString Figure;  // under a colouring by a figure: "3,44", or "—" without one; else empty
     QColor Background;
+    bool Plain = false;  // left in the table's neutral colour
+};
+
+struct PrintedLegendEntry {
+    QColor Colour;
+    QString Text;
+    bool Plain = false;  // the plain tiles': "brak danych"
 };
 
 struct PrintedLegend {
     QString Title;    // empty when the table shows no legend
     QString Setting;  // a view's: "Temperatura: 20 °C"
-    std::vector<std::pair<QColor, QString>> Entries;
+    std::vector<PrintedLegendEntry> Entries;
+    bool Shades = false;  // shades along a scale (a figure, the atom count), not kinds
+    QString FigureName;   // the figure on the tiles, as the key names it: "elektroujemność (skala Paulinga)"
 };
 
 struct TablePicture {
     std::vector<PrintedTile> Tiles;
     PrintedLegend Legend;
+    QString Edition;  // "Układ Okresowy 1.3.0"
+    QDate Printed;
 };
 
-// The title and the table drawn as vectors to fill the area (the page inside its margins, in the
-// painter's units): tiles in their colours with the text black or white, whichever reads better,
-// group and period numbers, the rows of lanthanides and actinides, the legend above the d block.
-void PaintTablePage(QPainter& painter, const QRectF& area, const TablePicture& table);
+// On paper in colour, as the screen shows the table, or for a black-and-white printer: kinds told
+// apart by patterns and letter codes, scales as a ramp of greys.
+enum class Ink { Colour, Grey };
 
-// The text colour that reads better on the background: black or white.
-QColor TextOn(const QColor& background);
+// The sources of the figures the table and the card print, for their footers.
+QString FigureSources();
+
+// The title, the table, its key and its footer drawn as vectors across the area's width (the page
+// inside its margins, in the painter's units): tiles in their fills with the text black or white,
+// whichever reads better, the figure of a colouring by a figure on every tile, group and period
+// numbers, the blocks named above them, the places of the lanthanides and actinides, the rows of
+// both, the key tile and the legend above the d block, and the sources, edition and date below.
+void PaintTablePage(QPainter& painter, const QRectF& area, const TablePicture& table, Ink ink);

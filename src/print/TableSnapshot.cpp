@@ -8,6 +8,7 @@
 #include "Menu.h"
 #include "Panel.h"
 #include "PlainPanel.h"
+#include "PropertyScales.h"
 #include "SpinEdit.h"
 #include "TAGlowne.h"
 #include "TableLayout.h"
@@ -32,7 +33,10 @@ QString ViewSetting(const TAGlowne& window)
 TablePicture PictureOfTable(const TAGlowne& window, PropertiesStore* properties)
 {
     TablePicture picture;
+    picture.Edition = QStringLiteral("Układ Okresowy " UKLAD_VERSION);
+    picture.Printed = QDate::currentDate();
     const ElementTable& elements = window.Elements();
+    const std::optional<Colouring> scale = window.ScaleShown();
     for (const TileCell& cell : TileCells()) {
         PrintedTile tile;
         tile.Column = cell.Column;
@@ -40,10 +44,14 @@ TablePicture PictureOfTable(const TAGlowne& window, PropertiesStore* properties)
         tile.Symbol = QLatin1String(cell.Symbol);
         // as the table shows it: plain while a question asks for a tile
         const TPlainPanel* panel = window.Panel(cell.Number);
-        tile.Background = ColorToRGB(panel->Veiled() ? clBtnFace : panel->Color());
+        const TColor colour = panel->Veiled() ? clBtnFace : panel->Color();
+        tile.Background = ColorToRGB(colour);
+        tile.Plain = colour == clBtnFace;
         if (const std::optional<int> index = Znajdz_pierwiastek(elements, QByteArray(cell.Symbol))) {
             tile.Number = elements[*index].AtomicNumber;
             tile.Name = Cp1250ToString(elements[*index].PolishName.Text());
+            if (scale)
+                tile.Figure = FigureNumber(window.FigureOf(*scale, elements[*index], true));
         }
         // quietly: a damaged figures' file is reported where the figures are shown
         if (const ElementProperties* figures = properties ? properties->Find(tile.Symbol, true) : nullptr)
@@ -51,11 +59,19 @@ TablePicture PictureOfTable(const TAGlowne& window, PropertiesStore* properties)
         picture.Tiles.push_back(tile);
     }
     if (!window.suiPanel1->isHidden()) {
-        picture.Legend.Title = window.suiPanel1->Caption();
-        picture.Legend.Setting = ViewSetting(window);
+        PrintedLegend& legend = picture.Legend;
+        legend.Title = window.suiPanel1->Caption();
+        legend.Setting = ViewSetting(window);
+        legend.Shades = scale || window.Liczbaatomw1->Checked() || window.Liczbaatomw2->Checked();
+        if (scale) {
+            const QString caption = QString::fromUtf8(ScaleOf(*scale).Caption);
+            legend.FigureName = caption.left(1).toLower() + caption.mid(1);
+        }
         for (int entry = 1; entry <= TAGlowne::LegendEntries; ++entry)
-            if (!window.PKolor(entry)->isHidden())
-                picture.Legend.Entries.emplace_back(ColorToRGB(window.PKolor(entry)->Color()), window.LKolor(entry)->Caption());
+            if (!window.PKolor(entry)->isHidden()) {
+                const TColor colour = window.PKolor(entry)->Color();
+                legend.Entries.push_back({ColorToRGB(colour), window.LKolor(entry)->Caption(), colour == clBtnFace});
+            }
     }
     return picture;
 }

@@ -119,6 +119,14 @@ std::array<std::pair<Colouring, TMenuItem*>, 11> TAGlowne::ColouringItems() cons
              {Colouring::MeltingPoint, Temperaturatopnienia1}}};
 }
 
+std::optional<Colouring> TAGlowne::ScaleShown() const
+{
+    for (const auto& [colouring, item] : ColouringItems())
+        if (item->Checked() && IsScale(colouring))
+            return colouring;
+    return std::nullopt;
+}
+
 std::optional<double> TAGlowne::FigureOf(Colouring colouring, const TElementRecord& record, bool quietly) const
 {
     if (colouring == Colouring::MeltingPoint)

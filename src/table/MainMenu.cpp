@@ -45,6 +45,7 @@ void TAGlowne::BuildFrameAndMenu()
     Plik1 = add(MainMenu1, "Plik", "Plik1");
     Drukujtablic1 = add(Plik1, "&Drukuj tablicę…", "Drukujtablic1");
     Zapisztablicjako1 = add(Plik1, "Zapisz &tablicę jako PDF…", "Zapisztablicjako1");
+    Drukczarnobiay1 = add(Plik1, "Druk &czarno-biały", "Drukczarnobiay1");
     Drukujkart1 = add(Plik1, "Drukuj &kartę pierwiastka…", "Drukujkart1");
     Zapiszkart1 = add(Plik1, "Zapisz kartę &pierwiastka jako PDF…", "Zapiszkart1");
     N5 = add(Plik1, "-", "N5");
@@ -55,6 +56,10 @@ void TAGlowne::BuildFrameAndMenu()
             if (printing_.*action)
                 (printing_.*action)();
         };
+    Drukczarnobiay1->OnClick = [this](QObject*) {
+        if (printing_.SetGreyscale)
+            printing_.SetGreyscale(!Drukczarnobiay1->Checked());
+    };
     // a card is of the element last shown
     Drukujkart1->setEnabled(false);
     Zapiszkart1->setEnabled(false);

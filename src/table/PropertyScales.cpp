@@ -68,6 +68,11 @@ QString Figure(double value, int digits)
 
 } // namespace
 
+QString FigureNumber(std::optional<double> value)
+{
+    return value && std::isfinite(*value) ? Figure(*value, 6) : QStringLiteral("—");
+}
+
 QString FigureWords(const PropertyScale& scale, std::optional<double> value)
 {
     if (!value || !std::isfinite(*value))

@@ -41,6 +41,9 @@ struct ScaleColouring {
 // separator; "brak danych" without one.
 QString FigureWords(const PropertyScale& scale, std::optional<double> value);
 
+// The figure alone, as a tile on paper shows it: "3,44", "-38,83"; "—" without one.
+QString FigureNumber(std::optional<double> value);
+
 // The colour at a place along the scale, 0 to 1.
 TColor ViridisAt(double place);
 

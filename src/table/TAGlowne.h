@@ -80,6 +80,7 @@ public:
     // paper or as a PDF.
     struct PrintActions {
         std::function<void()> PrintTable, SaveTable, PrintCard, SaveCard;
+        std::function<void(bool grey)> SetGreyscale;  // "Druk czarno-biały"
     };
     void SetPrinting(PrintActions actions) { printing_ = std::move(actions); }
     // What "Sprawdź się…" does: opens the practice window.
@@ -159,6 +160,11 @@ public:
     // record carries (only with a damaged "dane.dat") is reported and nothing is shown.
     void Infoopire(const QString& symbol);
 
+    // The colouring by a figure whose item is checked; none under any other colouring or view.
+    std::optional<Colouring> ScaleShown() const;
+    // The element's figure the colouring paints by; none without one.
+    std::optional<double> FigureOf(Colouring colouring, const TElementRecord& record, bool quietly = false) const;
+
     const ElementTable& Elements() const { return ElementTable_; }
     const DataFolder& Folder() const { return folder_; }
 
@@ -173,7 +179,7 @@ public:
 
     TsuiForm* suiForm1;
     TsuiMainMenu* MainMenu1;
-    TMenuItem *Plik1, *Drukujtablic1, *Zapisztablicjako1, *Drukujkart1, *Zapiszkart1, *N5, *Zamknij1;
+    TMenuItem *Plik1, *Drukujtablic1, *Zapisztablicjako1, *Drukczarnobiay1, *Drukujkart1, *Zapiszkart1, *N5, *Zamknij1;
     TMenuItem *Widok1, *Podstawowy1, *Rozwi1, *N2, *Wizualizacja3D1;
     TMenuItem *Kolorowanie1, *Bezkolorw1, *Grupypierwiastkw1, *Podziametali1, *Podzianiemetali1, *N1, *Liczbaatomw1;
     // the colourings by a figure, after a separator of their own
@@ -224,8 +230,6 @@ private:
     void FitLegendToEntries();
     // The colouring by a figure: the tiles on its scale, their text in black or white, the legend.
     void ColourByFigure(Colouring colouring);
-    // The element's figure the colouring paints by; none without one.
-    std::optional<double> FigureOf(Colouring colouring, const TElementRecord& record, bool quietly = false) const;
     // What the tile's colour says in the active colouring or view, as a reader adds it to the
     // tile's name ("gaz szlachetny", "ciało stałe", "elektroujemność 3,44"); and the reader told
     // that it changed, for the tile with the focus.

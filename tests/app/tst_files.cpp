@@ -85,7 +85,7 @@ const FileUse Uses[] = {
     {"saving a PDF", [](const DataFolder& f) { return f.Folder() + QStringLiteral("uklad-okresowy.pdf"); },
      [](const DataFolder&, const QString& path) {
          QString error;
-         return !WriteTablePdf(TablePicture{}, path, &error)
+         return !WriteTablePdf(TablePicture{}, Ink::Colour, path, &error)
              && error.startsWith(QStringLiteral("Nie można zapisać pliku „uklad-okresowy.pdf” w folderze"));
      }},
 };

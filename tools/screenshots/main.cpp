@@ -2,7 +2,8 @@
 // Screenshots of every window for review, and for checking that a change left the look alone: the
 // program's windows (each drop-down of the main menu, the window menu, the table under every
 // colouring and each interactive view, the search's tooltip, list and message, the windows Qt draws
-// for us (the file and print dialogs, an edit's menu), the information,
+// for us (the file and print dialogs, an edit's menu), the printed pages of the table in colour and
+// in grey and of a card, the information,
 // about and 3D windows, the practice window's choices, a question of each kind and a result) and a sample window of the toolkit in each built-in style and from skin
 // files of every colour family.
 // Usage (needs an X display, for example under xvfb-run):
@@ -35,6 +36,7 @@
 #include <QMenu>
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,6 +195,33 @@ void ShootQtWindows()
     QTest::qWait(800);
 }
 
+// The printed pages as a printer shows them, each PDF made through its menu item and rendered
+// at 100 dots per inch: the table under "Elektroujemność" in colour, under "Podział metali" for a
+// black-and-white printer, and iron's card, its first two pages.
+void ShootPrintedPages()
+{
+    QTemporaryDir output;
+    const auto render = [&](TMenuItem* item, const QString& name, const QStringList& pages) {
+        const QString pdf = output.filePath(name + QStringLiteral(".pdf"));
+        Printer()->AskPath = [pdf](const QString&, const QString&) { return pdf; };
+        item->trigger();
+        QProcess pdftoppm;
+        pdftoppm.start(QStringLiteral("pdftoppm"), QStringList{QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png")}
+                                                       + pages + QStringList{pdf, Folder + QLatin1Char('/') + name});
+        AllSaved = pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0 && AllSaved;
+    };
+    AGlowne->Elektroujemno1->trigger();
+    render(AGlowne->Zapisztablicjako1, QStringLiteral("printed-table"), {QStringLiteral("-singlefile")});
+    AGlowne->Podziametali1->trigger();
+    Printer()->SetGreyscale(true);
+    render(AGlowne->Zapisztablicjako1, QStringLiteral("printed-table-grey"), {QStringLiteral("-singlefile"), QStringLiteral("-gray")});
+    Printer()->SetGreyscale(false);
+    AGlowne->Bezkolorw1->trigger();
+    AGlowne->Infoopire(QStringLiteral("Fe"));
+    render(AGlowne->Zapiszkart1, QStringLiteral("printed-card-Fe"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2")});
+    Informacje->hide();
+}
+
 void ShootOtherWindows()
 {
     // the information window of an element on each of its pages, beside the main window
@@ -293,6 +322,7 @@ int main(int argc, char** argv)
     application.FinishStart();
     ShootMainWindow();
     ShootQtWindows();
+    ShootPrintedPages();
     ShootOtherWindows();
     ShootQuiz();
     AGlowne->hide();
