@@ -13,6 +13,7 @@
 #include "ElementProperties.h"
 #include "Printing.h"
 #include "QuizWindow.h"
+#include "CalculatorWindow.h"
 
 #include <memory>
 
@@ -21,6 +22,7 @@ TInformacje* Informacje = nullptr;
 TInfooProgz* InfooProgz = nullptr;
 TOknoA3D* OknoA3D = nullptr;
 TSprawdzSie* SprawdzSie = nullptr;
+TKalkulator* Kalkulator = nullptr;
 
 namespace {
 
@@ -69,6 +71,18 @@ void CreateWindows(const DataFolder& folder)
         SprawdzSie->raise();
         SprawdzSie->activateWindow();
     });
+    AGlowne->SetCalculatorOpener([] {
+        if (!Kalkulator)
+            Kalkulator = new TKalkulator(AGlowne, [] {
+                QHash<QString, QString> weights;
+                for (const ElementProperties& figures : Properties->All())
+                    weights.insert(figures.Symbol, figures.AtomicWeight);
+                return WeightsOf(weights);
+            });
+        Kalkulator->show();
+        Kalkulator->raise();
+        Kalkulator->activateWindow();
+    });
     OknoA3D->OnShownChanged = [](bool shown) { AGlowne->Wizualizacja3D1->SetChecked(shown); };
 }
 
@@ -76,6 +90,8 @@ void DestroyWindows()
 {
     delete SprawdzSie;
     SprawdzSie = nullptr;
+    delete Kalkulator;
+    Kalkulator = nullptr;
     delete OknoA3D;
     delete InfooProgz;
     delete Informacje;

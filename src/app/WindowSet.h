@@ -8,6 +8,7 @@ class TInformacje;
 class TInfooProgz;
 class TOknoA3D;
 class TSprawdzSie;
+class TKalkulator;
 class Printing;
 
 // The program's four windows, each created once and living until the program ends.
@@ -17,6 +18,7 @@ extern TInfooProgz* InfooProgz;
 extern TOknoA3D* OknoA3D;
 // The practice window, made when "Sprawdź się…" first asks for it.
 extern TSprawdzSie* SprawdzSie;
+extern TKalkulator* Kalkulator;  // made when first opened
 
 // What the printing items of "Plik" do, made with the windows.
 Printing* Printer();

@@ -91,6 +91,11 @@ void TAGlowne::BuildFrameAndMenu()
     Stanyskupienia1 = add(Interakcje1, "Stany skupienia", "Stanyskupienia1", &TAGlowne::Stanyskupienia1Click);
     N3 = add(Interakcje1, "-", "N3");
     Sprawdsi1 = add(Interakcje1, "Sp&rawdź się…", "Sprawdsi1", &TAGlowne::Sprawdsi1Click);
+    Kalkulatorchemiczny1 = add(Interakcje1, "&Kalkulator chemiczny…", "Kalkulatorchemiczny1");
+    Kalkulatorchemiczny1->OnClick = [this](QObject*) {
+        if (openCalculator_)
+            openCalculator_();
+    };
     Pomoc1 = add(MainMenu1, "Pomo&c", "Pomoc1");
     Informacjeoprogramie1 = add(Pomoc1, "Informacje o programie", "Informacjeoprogramie1", &TAGlowne::Informacjeoprogramie1Click);
 

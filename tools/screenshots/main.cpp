@@ -4,7 +4,8 @@
 // colouring and each interactive view, the search's tooltip, list and message, the windows Qt draws
 // for us (the file and print dialogs, an edit's menu), the printed pages of the table in colour and
 // in grey and of a card, the information,
-// about and 3D windows, the practice window's choices, a question of each kind and a result) and a sample window of the toolkit in each built-in style and from skin
+// about and 3D windows, the practice window's choices, a question of each kind and a result, the
+// chemical calculator) and a sample window of the toolkit in each built-in style and from skin
 // files of every colour family.
 // Usage (needs an X display, for example under xvfb-run):
 //   window_screenshots <output folder> [data folder, by default the program's own]
@@ -24,6 +25,7 @@
 #include "AboutWindow.h"
 #include "TInformacje.h"
 #include "AtomWindow.h"
+#include "CalculatorWindow.h"
 #include "QuizWindow.h"
 #include "TrackBar.h"
 #include "TitleBar.h"
@@ -258,6 +260,22 @@ void ShootOtherWindows()
 
 // The practice window on a fixed seed: its choices, the first question of each kind (the table
 // question beside the main window, then answered wrongly), and the result with its mistakes.
+// The chemical calculator with a formula's molar mass, a balanced equation and a mistake.
+void ShootCalculator()
+{
+    AGlowne->Kalkulatorchemiczny1->trigger();
+    QTest::qWait(100);
+    for (const auto& [entry, name] : {std::pair("CuSO4·5H2O", "calculator-formula"),
+                                      std::pair("KMnO4 + HCl -> KCl + MnCl2 + Cl2 + H2O", "calculator-equation"),
+                                      std::pair("co2", "calculator-mistake")}) {
+        Kalkulator->EntryBox->lineEdit()->setText(QString::fromUtf8(entry));
+        Kalkulator->CalculateEntry();
+        QTest::qWait(50);
+        Save(Kalkulator->grab(), QString::fromLatin1(name));
+    }
+    Kalkulator->hide();
+}
+
 void ShootQuiz()
 {
     AGlowne->Sprawdsi1->trigger();
@@ -325,6 +343,7 @@ int main(int argc, char** argv)
     ShootPrintedPages();
     ShootOtherWindows();
     ShootQuiz();
+    ShootCalculator();
     AGlowne->hide();
     DestroyWindows();
     for (const StyleSample& sample : StyleSamples()) {
