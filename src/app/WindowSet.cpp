@@ -14,6 +14,7 @@
 #include "Printing.h"
 #include "QuizWindow.h"
 #include "CalculatorWindow.h"
+#include "SolubilityWindow.h"
 
 #include <memory>
 
@@ -23,6 +24,7 @@ TInfooProgz* InfooProgz = nullptr;
 TOknoA3D* OknoA3D = nullptr;
 TSprawdzSie* SprawdzSie = nullptr;
 TKalkulator* Kalkulator = nullptr;
+TTabelaRozpuszczalnosci* TabelaRozpuszczalnosci = nullptr;
 
 namespace {
 
@@ -83,6 +85,13 @@ void CreateWindows(const DataFolder& folder)
         Kalkulator->raise();
         Kalkulator->activateWindow();
     });
+    AGlowne->SetSolubilityOpener([folder] {
+        if (!TabelaRozpuszczalnosci)
+            TabelaRozpuszczalnosci = new TTabelaRozpuszczalnosci(AGlowne, folder, Printer_.get());
+        TabelaRozpuszczalnosci->show();
+        TabelaRozpuszczalnosci->raise();
+        TabelaRozpuszczalnosci->activateWindow();
+    });
     OknoA3D->OnShownChanged = [](bool shown) { AGlowne->Wizualizacja3D1->SetChecked(shown); };
 }
 
@@ -92,6 +101,8 @@ void DestroyWindows()
     SprawdzSie = nullptr;
     delete Kalkulator;
     Kalkulator = nullptr;
+    delete TabelaRozpuszczalnosci;
+    TabelaRozpuszczalnosci = nullptr;
     delete OknoA3D;
     delete InfooProgz;
     delete Informacje;

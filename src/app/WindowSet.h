@@ -9,6 +9,7 @@ class TInfooProgz;
 class TOknoA3D;
 class TSprawdzSie;
 class TKalkulator;
+class TTabelaRozpuszczalnosci;
 class Printing;
 
 // The program's four windows, each created once and living until the program ends.
@@ -19,6 +20,7 @@ extern TOknoA3D* OknoA3D;
 // The practice window, made when "Sprawdź się…" first asks for it.
 extern TSprawdzSie* SprawdzSie;
 extern TKalkulator* Kalkulator;  // made when first opened
+extern TTabelaRozpuszczalnosci* TabelaRozpuszczalnosci;  // made when first opened
 
 // What the printing items of "Plik" do, made with the windows.
 Printing* Printer();

@@ -58,14 +58,19 @@ QPageLayout CardPageLayout()
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
 }
 
-bool PaintTableOn(QPagedPaintDevice& device, const TablePicture& table, Ink ink)
+bool PaintPageOn(QPagedPaintDevice& device, const PagePainter& paint)
 {
     QPainter painter(&device);
     if (!painter.isActive())
         return false;
     const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    PaintTablePage(painter, QRectF(QPointF(0, 0), area.size()), table, ink);
+    paint(painter, QRectF(QPointF(0, 0), area.size()));
     return painter.end();
+}
+
+bool PaintTableOn(QPagedPaintDevice& device, const TablePicture& table, Ink ink)
+{
+    return PaintPageOn(device, [&](QPainter& painter, const QRectF& area) { PaintTablePage(painter, area, table, ink); });
 }
 
 bool WriteTablePdf(const TablePicture& table, Ink ink, const QString& path, QString* error)
@@ -74,6 +79,15 @@ bool WriteTablePdf(const TablePicture& table, Ink ink, const QString& path, QStr
         writer.setTitle(QStringLiteral("Układ okresowy pierwiastków"));
         writer.setPageLayout(TablePageLayout());
         return PaintTableOn(writer, table, ink);
+    });
+}
+
+bool WritePagePdf(const QString& title, const QPageLayout& layout, const PagePainter& paint, const QString& path, QString* error)
+{
+    return WritePdf(path, error, [&](QPdfWriter& writer) {
+        writer.setTitle(title);
+        writer.setPageLayout(layout);
+        return PaintPageOn(writer, paint);
     });
 }
 

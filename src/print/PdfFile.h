@@ -6,7 +6,11 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
+class QPainter;
+class QRectF;
 class QTextDocument;
 
 // The pages a teacher gets unless they choose otherwise in the printer dialog: the table on A4
@@ -14,8 +18,10 @@ class QTextDocument;
 QPageLayout TablePageLayout();
 QPageLayout CardPageLayout();
 
-// The table's page on the device's paper, inside its margins, whatever they are; false when the
-// device would not take it.
+// A page drawn into the area of the device's paper inside its margins, whatever they are; false when
+// the device would not take it.
+using PagePainter = std::function<void(QPainter& painter, const QRectF& area)>;
+bool PaintPageOn(QPagedPaintDevice& device, const PagePainter& paint);
 bool PaintTableOn(QPagedPaintDevice& device, const TablePicture& table, Ink ink);
 
 // A PDF written whole to a new file that then takes the path's place, or not at all: a folder that
@@ -24,3 +30,4 @@ bool PaintTableOn(QPagedPaintDevice& device, const TablePicture& table, Ink ink)
 // comes back in Polish, naming the file and its folder.
 bool WriteTablePdf(const TablePicture& table, Ink ink, const QString& path, QString* error);
 bool WriteCardPdf(const QTextDocument& card, const QString& path, QString* error);
+bool WritePagePdf(const QString& title, const QPageLayout& layout, const PagePainter& paint, const QString& path, QString* error);

@@ -116,6 +116,36 @@ void Printing::SaveTablePdf()
         ReportError(error);
 }
 
+void Printing::PrintPage(const QString& title, const QPageLayout& layout, const PagePainter& paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setPageLayout(layout);
+    if (!AskPrinter(printer, title))
+        return;
+    Busy busy;
+    if (!PaintPageOn(printer, paint))
+        ReportPrinterError(printer);
+}
+
+void Printing::SavePagePdf(const QString& dialogTitle, const QString& fileName, const QString& documentTitle, const QPageLayout& layout,
+                           const PagePainter& paint)
+{
+    const QString path = AskPath(dialogTitle, QDir(StartFolder()).filePath(fileName));
+    if (path.isEmpty())
+        return;
+    QString error;
+    bool written = false;
+    {
+        Busy busy;
+        written = WritePagePdf(documentTitle, layout, paint, path, &error);
+    }
+    if (written)
+        Remember(path);
+    else
+        ReportError(error);
+}
+
 void Printing::PrintCard()
 {
     const std::unique_ptr<QTextDocument> card = ElementCard(*information_);

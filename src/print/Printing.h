@@ -8,7 +8,10 @@
 #include <functional>
 
 class PropertiesStore;
+class QPageLayout;
+class QPainter;
 class QPrinter;
+class QRectF;
 class TAGlowne;
 class TInformacje;
 
@@ -27,6 +30,13 @@ public:
     void SaveTablePdf();
     void PrintCard();
     void SaveCardPdf();
+
+    // A page of another window's (the solubility table) to the printer or to a PDF, as the table
+    // goes: the layout offered first, the PDF beside the last one saved.
+    using PagePainter = std::function<void(QPainter& painter, const QRectF& area)>;
+    void PrintPage(const QString& title, const QPageLayout& layout, const PagePainter& paint);
+    void SavePagePdf(const QString& dialogTitle, const QString& fileName, const QString& documentTitle, const QPageLayout& layout,
+                     const PagePainter& paint);
 
     bool Greyscale() const { return options_.Greyscale; }
     void SetGreyscale(bool grey);

@@ -96,6 +96,11 @@ void TAGlowne::BuildFrameAndMenu()
         if (openCalculator_)
             openCalculator_();
     };
+    Tabelarozpuszczalnoci1 = add(Interakcje1, "&Tabela rozpuszczalności…", "Tabelarozpuszczalnoci1");
+    Tabelarozpuszczalnoci1->OnClick = [this](QObject*) {
+        if (openSolubility_)
+            openSolubility_();
+    };
     Pomoc1 = add(MainMenu1, "Pomo&c", "Pomoc1");
     Informacjeoprogramie1 = add(Pomoc1, "Informacje o programie", "Informacjeoprogramie1", &TAGlowne::Informacjeoprogramie1Click);
 

@@ -87,6 +87,8 @@ public:
     void SetQuizOpener(std::function<void()> open) { openQuiz_ = std::move(open); }
     // What "Kalkulator chemiczny…" does: opens the calculator's window.
     void SetCalculatorOpener(std::function<void()> open) { openCalculator_ = std::move(open); }
+    // What "Tabela rozpuszczalności…" does: opens the solubility table's window.
+    void SetSolubilityOpener(std::function<void()> open) { openSolubility_ = std::move(open); }
     // A question answered on the table: until StopAskingForTile, a tile's click answers it instead
     // of showing the element. A plain table also shows every tile in the neutral colour, no legend
     // and no tooltip naming a tile, whatever the colourings and views go on painting beneath.
@@ -187,7 +189,7 @@ public:
     // the colourings by a figure, after a separator of their own
     TMenuItem *N4, *Masaatomowa1, *Elektroujemno1, *Gsto1, *Promieatomowy1, *Energiajonizacji1,
         *Temperaturatopnienia1;
-    TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1, *N3, *Sprawdsi1, *Kalkulatorchemiczny1;
+    TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1, *N3, *Sprawdsi1, *Kalkulatorchemiczny1, *Tabelarozpuszczalnoci1;
     TMenuItem *Pomoc1, *Informacjeoprogramie1;
     TsuiPanel* suiPanel1;  // the colour legend
     TsuiPanel *suiPanel2, *suiPanel3, *suiPanel4;  // the views "Liczba atomów", "Daty odkryć", "Stany skupienia"
@@ -278,6 +280,7 @@ private:
     bool legendWanted_ = false;
     std::function<void()> openQuiz_;
     std::function<void()> openCalculator_;
+    std::function<void()> openSolubility_;
     PrintActions printing_;
     std::function<void(const QString& symbol)> tileAnswer_;
     bool plainForQuestion_ = false;

@@ -113,7 +113,9 @@ private slots:
         QStringList present;
         for (const QString& folder : {QStringLiteral("Zbiory"), QStringLiteral("Zbiory/Rysunki")})
             for (const QString& file : QDir(Assets + QLatin1Char('/') + folder).entryList(QDir::Files))
-                if (file != QLatin1String("!konfielekt.txt") && file != QLatin1String("wlasciwosci.txt") && file != QLatin1String("opisy.txt"))
+                if (!QStringList{QStringLiteral("!konfielekt.txt"), QStringLiteral("wlasciwosci.txt"), QStringLiteral("opisy.txt"),
+                                 QStringLiteral("rozpuszczalnosc.txt"), QStringLiteral("szereg-aktywnosci.txt")}
+                         .contains(file))
                     present.append(folder + QLatin1Char('/') + file);
         named.sort();
         present.sort();

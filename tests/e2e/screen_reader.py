@@ -8,7 +8,8 @@ opening the information window and that window's labels, the menus with their ch
 track bars' values (set from outside too). Then, started afresh, it is driven by keys alone through
 the X server (xdotool, no mouse event), each step checked through AT-SPI and by the events a screen
 reader speaks from (focus, name, value, state and selection changes): a change no event tells is a
-change a reader never speaks.
+change a reader never speaks. The last steps open the solubility table by keys and hear ten of its
+cells as the arrows reach them.
 
     screen_reader.py <folder of a copy of the built program>
 """
@@ -138,9 +139,9 @@ def keys(*names):
 
 
 def told(kind, role, name=None, since=0):
-    """The events of the kind on an object of the role (and name, or a name that the test accepts)
-    heard since the mark."""
-    return [e for e in heard[since:] if e[0].startswith(kind) and e[1] == role
+    """The events of the kind on an object of the role (any role for None; and the name, or a name
+    that the test accepts) heard since the mark."""
+    return [e for e in heard[since:] if e[0].startswith(kind) and (role is None or e[1] == role)
             and (name is None or (name(e[2]) if callable(name) else e[2] == name))]
 
 
@@ -292,5 +293,24 @@ mark = len(heard)
 keys("Tab", "space")
 check(told("object:state-changed:checked", "check box", "Animacja wzrostu temperatury", mark), "Space tells the check mark")
 keys("space")
+# the solubility table: each cell the arrows reach is told by its name, its letter and what it means
+subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + MAIN, "windowfocus", "--sync"], check=True)
+keys("alt+i", "t")
+wait_for(lambda: window("Tabela rozpuszczalności"), "the solubility table's window by keys")
+cells = [line.split("\t") for line in open(os.path.join(sys.argv[1], "Zbiory", "rozpuszczalnosc.txt"), encoding="utf-8")
+         if line.strip() and not line.startswith("#")][1:]
+cations = list(dict.fromkeys(cell[0] for cell in cells))
+anions = list(dict.fromkeys(cell[1] for cell in cells))
+for cation, anion, letter in [("Ag+", "Cl-", "N"), ("Ba2+", "SO4^2-", "N"), ("Ca2+", "CO3^2-", "N"), ("Mg2+", "OH-", "N"),
+                              ("Ca2+", "SO4^2-", "T"), ("Pb2+", "Cl-", "T"), ("Ca2+", "OH-", "T"),
+                              ("Na+", "NO3-", "R"), ("K+", "Cl-", "R"), ("Ag+", "NO3-", "R")]:
+    mark = len(heard)
+    keys("ctrl+Home", *(["Down"] * cations.index(cation)), *(["Right"] * anions.index(anion)))
+    pump(0.3)
+    name = focused().name if focused() is not None else ""
+    check(re.match(r"^\S+: " + letter + " — ", name or "") is not None and told("object:property-change:accessible-name", None, name, mark),
+          f"the cell of {cation} and {anion} is told: {name}")
+check(focused().name == "AgNO₃: R — substancja rozpuszczalna", "a cell reads its formula with subscripts, its letter and its meaning")
+keys("Escape")
 stop(program)
 print(f"{passed} checks passed")

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the shipped element data: dane.dat, Zbiory/!konfielekt.txt, Zbiory/wlasciwosci.txt, and the description and the
-// pictures of every element under Zbiory/.
+// pictures of every element under Zbiory/; and the solubility table and activity series, Zbiory/rozpuszczalnosc.txt and
+// Zbiory/szereg-aktywnosci.txt, as their tables here have them once the program's own reader has taken them whole.
 // Usage: generate_element_data <bodr folder> <folder of our tables> <output folder>
 
 #include "ElementContent.h"
 #include "ElementSources.h"
 #include "Properties.h"
+#include "Solubility.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -47,6 +50,22 @@ int main(int argc, char** argv)
                   PropertiesFileBytes(elements, args[1] + QStringLiteral("/elements.xml"), args[2]));
         for (auto it = content.cbegin(); it != content.cend(); ++it)
             WriteFile(out + QLatin1Char('/') + it.key(), it.value());
+        for (const auto& [table, shipped] : {std::pair("rozpuszczalnosc.tsv", "rozpuszczalnosc.txt"), std::pair("szereg-aktywnosci.tsv", "szereg-aktywnosci.txt")}) {
+            const QString path = args[2] + QLatin1Char('/') + QLatin1String(table);
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                throw SourceError("cannot read " + path.toStdString());
+            const QByteArray bytes = file.readAll();
+            try {
+                if (QLatin1String(table).startsWith(QLatin1String("rozp")))
+                    ParseSolubility(bytes, path);
+                else
+                    ParseActivitySeries(bytes, path);
+            } catch (const SolubilityError& error) {
+                throw SourceError(error.Message().toStdString());
+            }
+            WriteFile(out + QStringLiteral("/Zbiory/") + QLatin1String(shipped), bytes);
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "generate_element_data: %s\n", e.what());
         return 1;

@@ -5,7 +5,7 @@
 // for us (the file and print dialogs, an edit's menu), the printed pages of the table in colour and
 // in grey and of a card, the information,
 // about and 3D windows, the practice window's choices, a question of each kind and a result, the
-// chemical calculator) and a sample window of the toolkit in each built-in style and from skin
+// chemical calculator, the solubility table and the activity series) and a sample window of the toolkit in each built-in style and from skin
 // files of every colour family.
 // Usage (needs an X display, for example under xvfb-run):
 //   window_screenshots <output folder> [data folder, by default the program's own]
@@ -25,7 +25,10 @@
 #include "AboutWindow.h"
 #include "TInformacje.h"
 #include "AtomWindow.h"
+#include "ActivitySeries.h"
 #include "CalculatorWindow.h"
+#include "SolubilityGrid.h"
+#include "SolubilityWindow.h"
 #include "QuizWindow.h"
 #include "TrackBar.h"
 #include "TitleBar.h"
@@ -276,6 +279,29 @@ void ShootCalculator()
     Kalkulator->hide();
 }
 
+// The solubility table, silver chloride chosen, and the activity series, zinc chosen.
+void ShootSolubility()
+{
+    AGlowne->Tabelarozpuszczalnoci1->trigger();
+    QTest::qWait(100);
+    TTabelaRozpuszczalnosci* window = TabelaRozpuszczalnosci;
+    if (!window->Data()) {
+        AllSaved = false;
+        return;
+    }
+    window->Grid->MoveTo(int(window->Data()->Cations.indexOf(QStringLiteral("Ag+"))), int(window->Data()->Anions.indexOf(QStringLiteral("Cl-"))));
+    QTest::qWait(50);
+    Save(window->grab(), QStringLiteral("solubility-table"));
+    window->Pages->SetActivePage(window->SeriesPage);
+    window->Series->setFocus();
+    for (std::size_t k = 0; k < window->Data()->Series.size(); ++k)
+        if (window->Data()->Series[k].Symbol == QLatin1String("Zn"))
+            window->Series->MoveTo(int(k));
+    QTest::qWait(50);
+    Save(window->grab(), QStringLiteral("solubility-series"));
+    window->hide();
+}
+
 void ShootQuiz()
 {
     AGlowne->Sprawdsi1->trigger();
@@ -344,6 +370,7 @@ int main(int argc, char** argv)
     ShootOtherWindows();
     ShootQuiz();
     ShootCalculator();
+    ShootSolubility();
     AGlowne->hide();
     DestroyWindows();
     for (const StyleSample& sample : StyleSamples()) {
