@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ActivitySeries.h"
 
+#include "Drawing.h"
 #include "Fonts.h"
 
 #include <QKeyEvent>
@@ -106,7 +107,13 @@ void ActivitySeriesView::paintEvent(QPaintEvent*)
 {
     if (!series_)
         return;
-    QPainter painter(this);
+    // in the pixel face, at any scale its 100 % picture magnified
+    QPainter window(this);
+    PaintAtOneToOne(window, rect(), [this](QPainter& painter) { Paint(painter); });
+}
+
+void ActivitySeriesView::Paint(QPainter& painter)
+{
     painter.fillRect(rect(), Qt::white);
     const QFont font = SansSerifFont(), bold = SansSerifFont(true);
     painter.setFont(font);

@@ -36,6 +36,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void Paint(QPainter& painter);
+
     const std::vector<ActivityEntry>* series_ = nullptr;
     int current_ = 0;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SolubilityGrid.h"
 
+#include "Drawing.h"
 #include "Fonts.h"
 
 #include <QKeyEvent>
@@ -157,7 +158,13 @@ void SolubilityGrid::paintEvent(QPaintEvent*)
 {
     if (!data_)
         return;
-    QPainter painter(this);
+    // in the pixel face, at any scale its 100 % picture magnified
+    QPainter window(this);
+    PaintAtOneToOne(window, rect(), [this](QPainter& painter) { Paint(painter); });
+}
+
+void SolubilityGrid::Paint(QPainter& painter)
+{
     painter.fillRect(rect(), Qt::white);
     const QColor line(160, 160, 160), header(232, 232, 232), faded(200, 200, 200);
     QFont font = SansSerifFont();

@@ -49,6 +49,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void Paint(QPainter& painter);
     QRect CellRect(int row, int column) const;
     bool CellAt(QPoint at, int* row, int* column) const;
     bool Matches(const QString& ion) const;
