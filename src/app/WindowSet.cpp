@@ -15,6 +15,8 @@
 #include "QuizWindow.h"
 #include "CalculatorWindow.h"
 #include "SolubilityWindow.h"
+#include "PlotWindow.h"
+#include "Cp1250.h"
 
 #include <memory>
 
@@ -25,11 +27,40 @@ TOknoA3D* OknoA3D = nullptr;
 TSprawdzSie* SprawdzSie = nullptr;
 TKalkulator* Kalkulator = nullptr;
 TTabelaRozpuszczalnosci* TabelaRozpuszczalnosci = nullptr;
+TWykresWlasciwosci* WykresWlasciwosci = nullptr;
 
 namespace {
 
 std::unique_ptr<PropertiesStore> Properties;
 std::unique_ptr<Printing> Printer_;
+
+// The chart's elements: each record's place and figures, as the colourings and the views have them.
+std::vector<PlotElement> PlotElements()
+{
+    std::vector<PlotElement> elements;
+    const ElementTable& table = AGlowne->Elements();
+    for (int z = 1; z <= ElementTable::Count; ++z) {
+        const TElementRecord& record = table[z];
+        PlotElement element;
+        element.Number = record.AtomicNumber;
+        element.Symbol = Cp1250ToString(record.Symbol.Text());
+        element.Name = Cp1250ToString(record.PolishName.Text());
+        element.Period = record.TableRow <= 7 ? record.TableRow : record.TableRow - 2;
+        element.Group = record.TableRow <= 7 ? record.TableColumn : 0;
+        const std::pair<PlotFigure, Colouring> colourings[] = {
+            {PlotFigure::AtomicWeight, Colouring::AtomicWeight},       {PlotFigure::Electronegativity, Colouring::Electronegativity},
+            {PlotFigure::Density, Colouring::Density},                 {PlotFigure::AtomicRadius, Colouring::AtomicRadius},
+            {PlotFigure::IonisationEnergy, Colouring::IonisationEnergy}, {PlotFigure::MeltingPoint, Colouring::MeltingPoint}};
+        for (const auto& [figure, colouring] : colourings)
+            element.Figures[std::size_t(figure)] = AGlowne->FigureOf(colouring, record, true);
+        element.Figures[std::size_t(PlotFigure::BoilingPoint)] = KnownTemperature(record.BoilingPoint);
+        // the table writes 0 for antiquity and 1600 for the Middle Ages: no year to plot
+        if (record.DiscoveryYear > 1600)
+            element.Figures[std::size_t(PlotFigure::DiscoveryYear)] = double(record.DiscoveryYear);
+        elements.push_back(element);
+    }
+    return elements;
+}
 
 } // namespace
 
@@ -92,6 +123,13 @@ void CreateWindows(const DataFolder& folder)
         TabelaRozpuszczalnosci->raise();
         TabelaRozpuszczalnosci->activateWindow();
     });
+    AGlowne->SetPlotOpener([] {
+        if (!WykresWlasciwosci)
+            WykresWlasciwosci = new TWykresWlasciwosci(AGlowne, PlotElements, [](const QString& symbol) { AGlowne->Infoopire(symbol); }, Printer_.get());
+        WykresWlasciwosci->show();
+        WykresWlasciwosci->raise();
+        WykresWlasciwosci->activateWindow();
+    });
     OknoA3D->OnShownChanged = [](bool shown) { AGlowne->Wizualizacja3D1->SetChecked(shown); };
 }
 
@@ -103,6 +141,8 @@ void DestroyWindows()
     Kalkulator = nullptr;
     delete TabelaRozpuszczalnosci;
     TabelaRozpuszczalnosci = nullptr;
+    delete WykresWlasciwosci;
+    WykresWlasciwosci = nullptr;
     delete OknoA3D;
     delete InfooProgz;
     delete Informacje;

@@ -10,6 +10,7 @@ class TOknoA3D;
 class TSprawdzSie;
 class TKalkulator;
 class TTabelaRozpuszczalnosci;
+class TWykresWlasciwosci;
 class Printing;
 
 // The program's four windows, each created once and living until the program ends.
@@ -21,6 +22,7 @@ extern TOknoA3D* OknoA3D;
 extern TSprawdzSie* SprawdzSie;
 extern TKalkulator* Kalkulator;  // made when first opened
 extern TTabelaRozpuszczalnosci* TabelaRozpuszczalnosci;  // made when first opened
+extern TWykresWlasciwosci* WykresWlasciwosci;  // made when first opened
 
 // What the printing items of "Plik" do, made with the windows.
 Printing* Printer();

@@ -101,6 +101,11 @@ void TAGlowne::BuildFrameAndMenu()
         if (openSolubility_)
             openSolubility_();
     };
+    Wykreswaciwoci1 = add(Interakcje1, "&Wykres właściwości…", "Wykreswaciwoci1");
+    Wykreswaciwoci1->OnClick = [this](QObject*) {
+        if (openPlot_)
+            openPlot_();
+    };
     Pomoc1 = add(MainMenu1, "Pomo&c", "Pomoc1");
     Informacjeoprogramie1 = add(Pomoc1, "Informacje o programie", "Informacjeoprogramie1", &TAGlowne::Informacjeoprogramie1Click);
 

@@ -89,6 +89,8 @@ public:
     void SetCalculatorOpener(std::function<void()> open) { openCalculator_ = std::move(open); }
     // What "Tabela rozpuszczalności…" does: opens the solubility table's window.
     void SetSolubilityOpener(std::function<void()> open) { openSolubility_ = std::move(open); }
+    // What "Wykres właściwości…" does: opens the chart's window.
+    void SetPlotOpener(std::function<void()> open) { openPlot_ = std::move(open); }
     // A question answered on the table: until StopAskingForTile, a tile's click answers it instead
     // of showing the element. A plain table also shows every tile in the neutral colour, no legend
     // and no tooltip naming a tile, whatever the colourings and views go on painting beneath.
@@ -189,7 +191,7 @@ public:
     // the colourings by a figure, after a separator of their own
     TMenuItem *N4, *Masaatomowa1, *Elektroujemno1, *Gsto1, *Promieatomowy1, *Energiajonizacji1,
         *Temperaturatopnienia1;
-    TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1, *N3, *Sprawdsi1, *Kalkulatorchemiczny1, *Tabelarozpuszczalnoci1;
+    TMenuItem *Interakcje1, *Liczbaatomw2, *Datyodkry1, *Stanyskupienia1, *N3, *Sprawdsi1, *Kalkulatorchemiczny1, *Tabelarozpuszczalnoci1, *Wykreswaciwoci1;
     TMenuItem *Pomoc1, *Informacjeoprogramie1;
     TsuiPanel* suiPanel1;  // the colour legend
     TsuiPanel *suiPanel2, *suiPanel3, *suiPanel4;  // the views "Liczba atomów", "Daty odkryć", "Stany skupienia"
@@ -281,6 +283,7 @@ private:
     std::function<void()> openQuiz_;
     std::function<void()> openCalculator_;
     std::function<void()> openSolubility_;
+    std::function<void()> openPlot_;
     PrintActions printing_;
     std::function<void(const QString& symbol)> tileAnswer_;
     bool plainForQuestion_ = false;

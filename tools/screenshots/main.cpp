@@ -5,7 +5,7 @@
 // for us (the file and print dialogs, an edit's menu), the printed pages of the table in colour and
 // in grey and of a card, the information,
 // about and 3D windows, the practice window's choices, a question of each kind and a result, the
-// chemical calculator, the solubility table and the activity series) and a sample window of the toolkit in each built-in style and from skin
+// chemical calculator, the solubility table and the activity series, the property chart) and a sample window of the toolkit in each built-in style and from skin
 // files of every colour family.
 // Usage (needs an X display, for example under xvfb-run):
 //   window_screenshots <output folder> [data folder, by default the program's own]
@@ -27,6 +27,8 @@
 #include "AtomWindow.h"
 #include "ActivitySeries.h"
 #include "CalculatorWindow.h"
+#include "PlotWindow.h"
+#include "PropertyChart.h"
 #include "SolubilityGrid.h"
 #include "SolubilityWindow.h"
 #include "QuizWindow.h"
@@ -302,6 +304,25 @@ void ShootSolubility()
     window->hide();
 }
 
+// The property chart: ionisation energy of all elements, the cursor on sodium; the covalent radius
+// of period 3.
+void ShootPlot()
+{
+    AGlowne->Wykreswaciwoci1->trigger();
+    QTest::qWait(100);
+    TWykresWlasciwosci* window = WykresWlasciwosci;
+    window->Chart->setFocus();
+    window->Chart->MoveTo(10);
+    QTest::qWait(50);
+    Save(window->grab(), QStringLiteral("plot-ionisation-energy"));
+    window->FigureBox->SetItemIndex(int(PlotFigure::AtomicRadius));
+    window->RangeBox->SetItemIndex(5);
+    window->Chart->MoveTo(0);
+    QTest::qWait(50);
+    Save(window->grab(), QStringLiteral("plot-radius-period-3"));
+    window->hide();
+}
+
 void ShootQuiz()
 {
     AGlowne->Sprawdsi1->trigger();
@@ -371,6 +392,7 @@ int main(int argc, char** argv)
     ShootQuiz();
     ShootCalculator();
     ShootSolubility();
+    ShootPlot();
     AGlowne->hide();
     DestroyWindows();
     for (const StyleSample& sample : StyleSamples()) {
