@@ -9,7 +9,7 @@ track bars' values (set from outside too). Then, started afresh, it is driven by
 the X server (xdotool, no mouse event), each step checked through AT-SPI and by the events a screen
 reader speaks from (focus, name, value, state and selection changes): a change no event tells is a
 change a reader never speaks. The last steps open the solubility table by keys and hear ten of its
-cells as the arrows reach them.
+cells as the arrows reach them, and read the property chart's data as a table.
 
     screen_reader.py <folder of a copy of the built program>
 """
@@ -311,6 +311,16 @@ for cation, anion, letter in [("Ag+", "Cl-", "N"), ("Ba2+", "SO4^2-", "N"), ("Ca
     check(re.match(r"^\S+: " + letter + " — ", name or "") is not None and told("object:property-change:accessible-name", None, name, mark),
           f"the cell of {cation} and {anion} is told: {name}")
 check(focused().name == "AgNO₃: R — substancja rozpuszczalna", "a cell reads its formula with subscripts, its letter and its meaning")
+keys("Escape")
+# the property chart: its data as a table of every element, row by row
+subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + MAIN, "windowfocus", "--sync"], check=True)
+keys("alt+i", "w")
+chart = wait_for(lambda: window("Wykres właściwości"), "the property chart's window by keys")
+table = wait_for(lambda: next((node for node in walk(chart) if node.getRoleName() == "table"), None), "the chart's data table")
+rows = table.queryTable().nRows
+check(rows >= 100, f"the chart's data read as a table of {rows} rows")
+sodium = table.queryTable().getAccessibleAt(10, 1)
+check(sodium is not None and sodium.name == "Na", f"its eleventh row is sodium's ({sodium.name if sodium else None})")
 keys("Escape")
 stop(program)
 print(f"{passed} checks passed")
