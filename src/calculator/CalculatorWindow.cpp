@@ -9,6 +9,7 @@
 #include "Memo.h"
 #include "ParentColor.h"
 #include "RichEdit.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,15 +22,6 @@ constexpr int ClientWidth = 480;
 constexpr int ClientHeight = 350;
 constexpr int PageHeight = 326;
 constexpr TColor WrongColour = 0x0000C0;
-
-TsuiButton* NewButton(QWidget* parent, const QString& caption, QRect geometry, const char* name)
-{
-    auto* button = new TsuiButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->SetCaption(caption);
-    return button;
-}
 
 // The answer as a page of the working: the lines, then the table of a formula's elements.
 QString WorkingHtml(const CalculatorAnswer& answer)

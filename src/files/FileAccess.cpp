@@ -288,6 +288,17 @@ void WriteSettingsFile(const QString& path, const QByteArray& data)
     ReplaceFileAtomically(path, data);
 }
 
+std::vector<std::pair<QString, QString>> SettingsEntries(const QByteArray& text)
+{
+    std::vector<std::pair<QString, QString>> entries;
+    for (const QString& line : QString::fromUtf8(text).split(QLatin1Char('\n'))) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals >= 0)
+            entries.emplace_back(line.left(equals).trimmed(), line.mid(equals + 1));
+    }
+    return entries;
+}
+
 void RemoveStaleTemporaryFiles(const QString& path)
 {
     const QByteArray target = ResolvedTarget(QFile::encodeName(path));

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 // Thin wrappers over the system's file calls: every step is checked and a failure is raised as
 // EInOutError carrying the system's reason. Only regular files are read: a folder, a named pipe or
@@ -68,6 +70,10 @@ QString SettingsFilePath(const QString& name);
 std::optional<QByteArray> ReadSettingsFile(const QString& path, qsizetype limit = 64 * 1024);
 // Written whole, as ReplaceFileAtomically writes, its folder made first; raises EInOutError.
 void WriteSettingsFile(const QString& path, const QByteArray& data);
+// The "key=value" lines of a settings file's text, in their order: each key trimmed, each value as
+// written after the first "=" (a folder's name may begin or end with a blank). Lines without "="
+// (comments, blanks, damage) are left out.
+std::vector<std::pair<QString, QString>> SettingsEntries(const QByteArray& text);
 
 // Removes what an interrupted replacement of the file left behind: regular files of this user named
 // as its temporary files (".name.XXXXXX" beside the file, or beside the target of its link) that

@@ -12,6 +12,7 @@
 #include "PrintFonts.h"
 #include "Printing.h"
 #include "PropertyChart.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,24 +27,6 @@ namespace {
 
 constexpr int ClientWidth = 660;
 constexpr int ClientHeight = 530;
-
-TsuiButton* NewButton(QWidget* parent, const QString& caption, QRect geometry, const char* name)
-{
-    auto* button = new TsuiButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->SetCaption(caption);
-    return button;
-}
-
-TLabel* NewLabel(QWidget* parent, const QString& caption, QRect geometry, bool wrap = false)
-{
-    auto* label = new TLabel(caption, parent);
-    label->setFont(SansSerifFont());
-    label->SetWordWrap(wrap);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QString MissingText(const PlotModel& model)
 {
@@ -120,13 +103,7 @@ void TWykresWlasciwosci::BuildContents()
     RangeBox->lineEdit()->setReadOnly(true);
     RangeBox->SetItemIndex(0);
 
-    Pages = new TsuiPageControl(suiForm1);
-    Pages->setObjectName(QStringLiteral("Pages"));
-    Pages->SetUIStyle(TsuiUIStyle::DeepBlue);
-    Pages->SetLeftMargin(10);
-    Pages->SetBorderColor(clBlack);
-    Pages->SetColor(0xE8E8E8);
-    Pages->setGeometry(0, suiForm1->ClientTop() + 34, ClientWidth, ClientHeight - suiForm1->ClientTop() - 31);
+    Pages = NewPageControl(suiForm1, QRect(0, suiForm1->ClientTop() + 34, ClientWidth, ClientHeight - suiForm1->ClientTop() - 31));
     ChartPage = Pages->AddPage(QStringLiteral("Wykres"));
     ChartPage->setObjectName(QStringLiteral("ChartPage"));
     DataPage = Pages->AddPage(QStringLiteral("Dane"));
@@ -139,9 +116,8 @@ void TWykresWlasciwosci::BuildContents()
         if (openElement_)
             openElement_(symbol);
     };
-    PointLabel = NewLabel(ChartPage, QString(), QRect(10, 340, 400, 13));
+    PointLabel = NewLabel(ChartPage, QString(), QRect(10, 340, 400, 13), false, true);
     PointLabel->setObjectName(QStringLiteral("PointLabel"));
-    PointLabel->setFont(SansSerifFont(true));
     Chart->OnShowPoint = [this](const PlotPoint* point) { PointLabel->SetCaption(point ? PointWords(Chart->Model(), *point) : QString()); };
     MissingLabel = NewLabel(ChartPage, QString(), QRect(10, 358, 636, 40), true);
     MissingLabel->setObjectName(QStringLiteral("MissingLabel"));

@@ -26,13 +26,7 @@ PrintOptions LoadPrintOptions(const QString& path)
     const std::optional<QByteArray> bytes = ReadSettingsFile(path);
     if (!bytes)
         return options;
-    for (const QString& line : QString::fromUtf8(*bytes).split(QLatin1Char('\n'))) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        // a folder's name may begin or end with a blank
-        const QString value = line.mid(equals + 1);
+    for (const auto& [key, value] : SettingsEntries(*bytes)) {
         if (key == FolderKey && QDir::isAbsolutePath(value))
             options.Folder = value;
         else if (key == GreyscaleKey)

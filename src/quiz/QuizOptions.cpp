@@ -89,12 +89,8 @@ QuizOptions LoadQuizOptions(const QString& path)
     const std::optional<QByteArray> bytes = ReadSettingsFile(path);
     if (!bytes)
         return options;
-    for (const QString& line : QString::fromUtf8(*bytes).split(QLatin1Char('\n'))) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        const QString value = line.mid(equals + 1).trimmed();
+    for (const auto& [key, written] : SettingsEntries(*bytes)) {
+        const QString value = written.trimmed();
         if (key == RangeKey) {
             for (const QuizRangeEntry& entry : QuizRanges())
                 if (value == QLatin1String(entry.Key))

@@ -13,6 +13,7 @@
 #include "Printing.h"
 #include "SolubilityGrid.h"
 #include "SolubilityPage.h"
+#include "WindowParts.h"
 
 #include <QShowEvent>
 
@@ -21,15 +22,6 @@ namespace {
 constexpr int ClientWidth = 680;
 constexpr int ClientHeight = 564;
 constexpr TColor WrongColour = 0x0000C0;
-
-TLabel* NewLabel(QWidget* parent, const QString& caption, QRect geometry, bool wrap = false, bool bold = false)
-{
-    auto* label = new TLabel(caption, parent);
-    label->setFont(SansSerifFont(bold));
-    label->SetWordWrap(wrap);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QPageLayout Portrait()
 {
@@ -48,13 +40,7 @@ TTabelaRozpuszczalnosci::TTabelaRozpuszczalnosci(const QWidget* mainWindow, Data
 
 void TTabelaRozpuszczalnosci::BuildContents()
 {
-    Pages = new TsuiPageControl(suiForm1);
-    Pages->setObjectName(QStringLiteral("Pages"));
-    Pages->SetUIStyle(TsuiUIStyle::DeepBlue);
-    Pages->SetLeftMargin(10);
-    Pages->SetBorderColor(clBlack);
-    Pages->SetColor(0xE8E8E8);
-    Pages->setGeometry(0, suiForm1->ClientTop(), ClientWidth, ClientHeight - suiForm1->ClientTop() + 3);
+    Pages = NewPageControl(suiForm1, QRect(0, suiForm1->ClientTop(), ClientWidth, ClientHeight - suiForm1->ClientTop() + 3));
     TablePage = Pages->AddPage(QStringLiteral("Tabela rozpuszczalności"));
     TablePage->setObjectName(QStringLiteral("TablePage"));
     SeriesPage = Pages->AddPage(QStringLiteral("Szereg aktywności metali"));
@@ -79,14 +65,8 @@ void TTabelaRozpuszczalnosci::BuildContents()
     ProblemLabel->setObjectName(QStringLiteral("ProblemLabel"));
     ProblemLabel->SetFontColor(WrongColour);
     ProblemLabel->SetLive(true);
-    PrintButton = new TsuiButton(TablePage);
-    PrintButton->setObjectName(QStringLiteral("PrintButton"));
-    PrintButton->SetCaption(QStringLiteral("Drukuj…"));
-    PrintButton->setGeometry(460, 480, 90, 21);
-    PdfButton = new TsuiButton(TablePage);
-    PdfButton->setObjectName(QStringLiteral("PdfButton"));
-    PdfButton->SetCaption(QStringLiteral("Zapisz jako PDF…"));
-    PdfButton->setGeometry(558, 480, 112, 21);
+    PrintButton = NewButton(TablePage, QStringLiteral("Drukuj…"), QRect(460, 480, 90, 21), "PrintButton");
+    PdfButton = NewButton(TablePage, QStringLiteral("Zapisz jako PDF…"), QRect(558, 480, 112, 21), "PdfButton");
     const auto paint = [this](QPainter& painter, const QRectF& area) { PaintSolubilityPage(painter, area, *data_); };
     PrintButton->OnClick = [this, paint](QObject*) {
         if (data_)

@@ -2,8 +2,9 @@
 // A long stream of random but plausible input to the whole program, as a learner clicking
 // everything for a lesson: tiles, every menu item, the views' sliders, spin edit and check boxes,
 // the information window's pages and button, the search box (names, symbols, junk, Polish letters,
-// very long texts), the 3D window's keys and drags, opening, closing, moving and minimising every
-// window, with pauses for the timers and animations. From a seed it prints, every run can be
+// very long texts), the 3D window's keys and drags, the calculator's entries, the solubility
+// table's and the chart's keys and choices, opening, closing, moving and minimising every window,
+// with pauses for the timers and animations. From a seed it prints, every run can be
 // replayed.
 //
 // It checks all along that the main window repaints within a second of being asked, that no error
@@ -31,6 +32,10 @@
 #include "TAGlowne.h"
 #include "AboutWindow.h"
 #include "QuizWindow.h"
+#include "CalculatorWindow.h"
+#include "Edit.h"
+#include "PlotWindow.h"
+#include "SolubilityWindow.h"
 #include "TInformacje.h"
 #include "AtomWindow.h"
 #include "TrackBar.h"
@@ -152,13 +157,15 @@ void AnswerMessageBox()
 void Act()
 {
     ++Events;
-    const int action = Pick(17);
+    const int action = Pick(18);
     if (qEnvironmentVariableIsSet("SOAK_TRACE"))
         std::fprintf(stderr, "soak: event %ld, action %d\n", Events, action);
     const QList<TMenuItem*> items = {AGlowne->Podstawowy1, AGlowne->Rozwi1, AGlowne->Wizualizacja3D1, AGlowne->Bezkolorw1,
                                      AGlowne->Grupypierwiastkw1, AGlowne->Podziametali1, AGlowne->Podzianiemetali1,
                                      AGlowne->Liczbaatomw1, AGlowne->Liczbaatomw2, AGlowne->Datyodkry1,
-                                     AGlowne->Stanyskupienia1, AGlowne->Informacjeoprogramie1, AGlowne->Sprawdsi1};
+                                     AGlowne->Stanyskupienia1, AGlowne->Informacjeoprogramie1, AGlowne->Sprawdsi1,
+                                     AGlowne->Kalkulatorchemiczny1, AGlowne->Tabelarozpuszczalnoci1, AGlowne->Wykreswaciwoci1,
+                                     AGlowne->Drukczarnobiay1};
     switch (action) {
     case 0:
     case 1:
@@ -275,6 +282,29 @@ void Act()
                 QTest::keyClick(SprawdzSie->windowHandle(), Qt::Key(keys[Pick(int(std::size(keys)))]));
             else
                 QTest::mouseClick(buttons[Pick(int(buttons.size()))], Qt::LeftButton, {}, QPoint(5, 5));
+        }
+        break;
+    case 16:
+        // the calculator, the solubility table and the chart: typed entries, keys and choices
+        if (Kalkulator && Kalkulator->isVisible()) {
+            Kalkulator->EntryBox->lineEdit()->setText(RandomText().left(Pick(80)));
+            QTest::keyClick(Kalkulator->windowHandle(), Pick(4) ? Qt::Key_Return : Qt::Key_Up);
+        }
+        // no Tab to the print buttons: the printer dialog, as the main window's print items, is left out
+        if (TabelaRozpuszczalnosci && TabelaRozpuszczalnosci->isVisible()) {
+            static const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+                                       Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return};
+            if (Pick(5) == 0 && TabelaRozpuszczalnosci->IonEdit)
+                TabelaRozpuszczalnosci->IonEdit->SetText(RandomText().left(Pick(12)));
+            QTest::keyClick(TabelaRozpuszczalnosci->windowHandle(), Qt::Key(keys[Pick(int(std::size(keys)))]));
+        }
+        if (WykresWlasciwosci && WykresWlasciwosci->isVisible() && WykresWlasciwosci->FigureBox) {
+            static const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+            if (Pick(3) == 0) {
+                WykresWlasciwosci->FigureBox->SetItemIndex(Pick(PlotFigureCount));
+                WykresWlasciwosci->RangeBox->SetItemIndex(Pick(WykresWlasciwosci->RangeBox->count()));
+            }
+            QTest::keyClick(WykresWlasciwosci->windowHandle(), Qt::Key(keys[Pick(int(std::size(keys)))]));
         }
         break;
     default:
