@@ -143,6 +143,14 @@ void TSprawdzSie::BuildSettingsPage()
     OwnListEdit->OnChange = [this](QObject*) {
         if (OwnListEdit->hasFocus())
             RangeBox->SetItemIndex(int(QuizRanges().size()) - 1);
+        // the unknown symbols named, once none of them stands in the list, are no longer a problem
+        if (!unknownSymbols_.isEmpty()) {
+            const QStringList typed = OwnSymbols(OwnListEdit->Text());
+            if (std::none_of(unknownSymbols_.begin(), unknownSymbols_.end(), [&](const QString& s) { return typed.contains(s, Qt::CaseInsensitive); })) {
+                unknownSymbols_.clear();
+                ProblemLabel->SetCaption(QString());
+            }
+        }
     };
     NewLabel(SettingsPage, QStringLiteral("symbole oddzielone spacjami, np. H He Li Na K"), {110, 56})->SetFontColor(clGray);
 
@@ -315,6 +323,7 @@ void TSprawdzSie::Start()
         problem = QStringLiteral("Nieznane symbole: %1.").arg(unknown.join(QStringLiteral(", ")));
     else if (options.Asks(QuestionKind::ShellsToElement) && !shellsProblem.isEmpty())
         problem = QStringLiteral("Pytań o powłoki nie można zadać: %1. Odznacz je, by zacząć.").arg(shellsProblem);
+    unknownSymbols_ = problem.startsWith(QStringLiteral("Nieznane")) ? unknown : QStringList();
     if (problem.isEmpty()) {
         Quiz quiz(std::move(facts), options, NewSeed());
         if (quiz.Count() > 0) {

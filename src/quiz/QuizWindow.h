@@ -93,4 +93,5 @@ private:
     qint64 elapsed_ = 0;
     bool answeredByTile_ = false;
     bool saveFailureTold_ = false;
+    QStringList unknownSymbols_;  // the ones the problem line names
 };

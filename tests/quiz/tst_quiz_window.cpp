@@ -217,6 +217,15 @@ private slots:
         Key(SprawdzSie, Qt::Key_Return);
         QVERIFY(SprawdzSie->SettingsPage->isVisible());
         QCOMPARE(SprawdzSie->ProblemLabel->Caption(), QStringLiteral("Nieznane symbole: Xq, Jj."));
+        // the line stays while one of them does, and goes as the list is put right
+        Click(SprawdzSie->OwnListEdit);
+        Key(SprawdzSie, Qt::Key_End);
+        Key(SprawdzSie, Qt::Key_Backspace);
+        Key(SprawdzSie, Qt::Key_Backspace);
+        QCOMPARE(SprawdzSie->ProblemLabel->Caption(), QStringLiteral("Nieznane symbole: Xq, Jj."));
+        SprawdzSie->OwnListEdit->selectAll();
+        Type(SprawdzSie, QStringLiteral("Na K"));
+        QVERIFY(SprawdzSie->ProblemLabel->Caption().isEmpty());
         // no kind chosen
         for (TsuiCheckBox* box : SprawdzSie->KindBoxes)
             if (box->Checked())
