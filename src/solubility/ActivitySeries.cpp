@@ -118,9 +118,12 @@ void ActivitySeriesView::Paint(QPainter& painter)
     const QFont font = SansSerifFont(), bold = SansSerifFont(true);
     painter.setFont(font);
     painter.setPen(QColor(96, 96, 96));
-    painter.drawText(QRect(ScaleLeft, 0, ScaleWidth, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("−3 V"));
-    painter.drawText(QRect(ScaleLeft, 0, ScaleWidth, 14), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("+1,5 V"));
-    painter.drawText(QRect(XOf(0) - 20, 0, 40, 14), Qt::AlignCenter, QStringLiteral("0 V"));
+    // each mark's figure over its place on the scale
+    for (const auto& [volts, caption] : {std::pair(-3.0, "−3 V"), std::pair(-2.0, "−2 V"), std::pair(-1.0, "−1 V"), std::pair(0.0, "0 V"),
+                                         std::pair(1.0, "+1 V")}) {
+        painter.drawText(QRect(XOf(volts) - 20, 0, 40, 14), Qt::AlignCenter, QString::fromUtf8(caption));
+        painter.drawLine(XOf(volts), 13, XOf(volts), 15);
+    }
     for (std::size_t k = 0; k < series_->size(); ++k) {
         const ActivityEntry& entry = (*series_)[k];
         const int top = 16 + int(k) * LineHeight;
