@@ -227,7 +227,6 @@ void DescribeEquation(const QString& entry, const WeightTable& weights, Calculat
     answer.Working << QStringLiteral("Sprawdzenie atomów: ") + checks.join(QStringLiteral("; "));
     if (leftCharge != 0 || rightCharge != 0 || std::any_of(equation.Left.begin(), equation.Left.end(), [](const Species& s) { return s.Substance.Charge != 0; }))
         answer.Working << QStringLiteral("Sprawdzenie ładunku: %1 = %2").arg(leftCharge).arg(rightCharge);
-    (void)weights;
 }
 
 } // namespace

@@ -75,11 +75,8 @@ bool PaintTableOn(QPagedPaintDevice& device, const TablePicture& table, Ink ink)
 
 bool WriteTablePdf(const TablePicture& table, Ink ink, const QString& path, QString* error)
 {
-    return WritePdf(path, error, [&](QPdfWriter& writer) {
-        writer.setTitle(QStringLiteral("Układ okresowy pierwiastków"));
-        writer.setPageLayout(TablePageLayout());
-        return PaintTableOn(writer, table, ink);
-    });
+    return WritePagePdf(QStringLiteral("Układ okresowy pierwiastków"), TablePageLayout(),
+                        [&](QPainter& painter, const QRectF& area) { PaintTablePage(painter, area, table, ink); }, path, error);
 }
 
 bool WritePagePdf(const QString& title, const QPageLayout& layout, const PagePainter& paint, const QString& path, QString* error)

@@ -101,19 +101,9 @@ void Printing::PrintTable()
 void Printing::SaveTablePdf()
 {
     const TablePicture picture = PictureOfTable(*table_, properties_);
-    const QString path = AskPath(QStringLiteral("Zapisz tablicę jako PDF"), QDir(StartFolder()).filePath(QStringLiteral("uklad-okresowy.pdf")));
-    if (path.isEmpty())
-        return;
-    QString error;
-    bool written = false;
-    {
-        Busy busy;
-        written = WriteTablePdf(picture, options_.Greyscale ? Ink::Grey : Ink::Colour, path, &error);
-    }
-    if (written)
-        Remember(path);
-    else
-        ReportError(error);
+    const Ink ink = options_.Greyscale ? Ink::Grey : Ink::Colour;
+    SavePagePdf(QStringLiteral("Zapisz tablicę jako PDF"), QStringLiteral("uklad-okresowy.pdf"), QStringLiteral("Układ okresowy pierwiastków"),
+                TablePageLayout(), [&](QPainter& painter, const QRectF& area) { PaintTablePage(painter, area, picture, ink); });
 }
 
 void Printing::PrintPage(const QString& title, const QPageLayout& layout, const PagePainter& paint)

@@ -90,8 +90,6 @@ const SolubilityCell* SolubilityGrid::Current() const
 
 bool SolubilityGrid::Matches(const QString& ion) const
 {
-    if (filter_.isEmpty())
-        return true;
     // the ion as written without its charge, or any word of the compounds' names it stands in
     QString bare = ion.section(QLatin1Char('^'), 0, 0);
     while (bare.endsWith(QLatin1Char('+')) || bare.endsWith(QLatin1Char('-')))
@@ -115,17 +113,22 @@ bool SolubilityGrid::Matches(const QString& ion) const
 void SolubilityGrid::SetFilter(const QString& text)
 {
     filter_ = text.trimmed();
+    matching_.clear();
     update();
     if (!data_ || filter_.isEmpty())
         return;
+    for (const QStringList& ions : {data_->Cations, data_->Anions})
+        for (const QString& ion : ions)
+            if (Matches(ion))
+                matching_.insert(ion);
     // the cursor goes to the first row or column the filter names
     for (int row = 0; row < data_->Cations.size(); ++row)
-        if (Matches(data_->Cations[row])) {
+        if (matching_.contains(data_->Cations[row])) {
             MoveTo(row, column_);
             return;
         }
     for (int column = 0; column < data_->Anions.size(); ++column)
-        if (Matches(data_->Anions[column])) {
+        if (matching_.contains(data_->Anions[column])) {
             MoveTo(row_, column);
             return;
         }
@@ -174,12 +177,12 @@ void SolubilityGrid::Paint(QPainter& painter)
     painter.setFont(bold);
     painter.setPen(Qt::black);
     for (int column = 0; column < data_->Anions.size(); ++column) {
-        painter.setPen(Matches(data_->Anions[column]) ? Qt::black : faded);
+        painter.setPen(Shown(data_->Anions[column]) ? Qt::black : faded);
         painter.drawText(QRect(ColumnLeft(column), 0, ColumnLeft(column + 1) - ColumnLeft(column), HeaderHeight), Qt::AlignCenter,
                          ChemicalShown(data_->Anions[column]));
     }
     for (int row = 0; row < data_->Cations.size(); ++row) {
-        painter.setPen(Matches(data_->Cations[row]) ? Qt::black : faded);
+        painter.setPen(Shown(data_->Cations[row]) ? Qt::black : faded);
         painter.drawText(QRect(0, HeaderHeight + row * CellHeight, HeaderWidth - 6, CellHeight), Qt::AlignRight | Qt::AlignVCenter,
                          ChemicalShown(data_->Cations[row]));
     }
@@ -188,7 +191,7 @@ void SolubilityGrid::Paint(QPainter& painter)
             const SolubilityCell* cell = data_->Cell(data_->Cations[row], data_->Anions[column]);
             if (!cell)
                 continue;
-            const bool shown = Matches(data_->Cations[row]) || Matches(data_->Anions[column]);
+            const bool shown = Shown(data_->Cations[row]) || Shown(data_->Anions[column]);
             painter.setPen(shown ? LetterColour(cell->Letter) : faded);
             painter.setFont(cell->Letter == Solubility::None ? font : bold);
             painter.drawText(CellRect(row, column), Qt::AlignCenter, LetterOf(cell->Letter));

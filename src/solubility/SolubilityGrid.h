@@ -3,6 +3,7 @@
 
 #include "Solubility.h"
 
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -53,6 +54,7 @@ private:
     QRect CellRect(int row, int column) const;
     bool CellAt(QPoint at, int* row, int* column) const;
     bool Matches(const QString& ion) const;
+    bool Shown(const QString& ion) const { return filter_.isEmpty() || matching_.contains(ion); }
     void Tell();
 
     int ColumnLeft(int column) const;
@@ -61,4 +63,5 @@ private:
     std::vector<int> columnLefts_;  // each column's left edge, and the right edge of the last; wide enough for its ion
     int row_ = 0, column_ = 0;
     QString filter_;
+    QSet<QString> matching_;  // the ions the filter names, found when it changes
 };

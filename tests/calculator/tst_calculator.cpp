@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Accessibility.h"
+#include "Interactions.h"
 #include "Button.h"
 #include "CalculatorWindow.h"
 #include "ComboBox.h"
@@ -281,16 +281,7 @@ private slots:
     // mistake replaces the answer and selects its place, Up recalls, the answer copies.
     void theWindow()
     {
-        InstallAccessibility();
-        CreateWindows(DataFolder(QStringLiteral(ASSETS_DIR "/")));
-        AGlowne->show();
-        QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
-        QVERIFY(WindowInput::Activate(AGlowne));
-        QVERIFY(!Kalkulator);
-        WindowInput::Key(AGlowne, Qt::Key_I, Qt::AltModifier);
-        QWidget* dropDown = AGlowne->suiForm1->MenuBar()->OpenDropDown();
-        QVERIFY(dropDown && dropDown->isVisible());
-        WindowInput::Key(dropDown, Qt::Key_K);
+        ChooseFromInteractions(Qt::Key_K);
         QVERIFY(Kalkulator && QTest::qWaitForWindowActive(Kalkulator));
         QVERIFY(Kalkulator->EntryBox->lineEdit()->hasFocus());
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Accessibility.h"
+#include "Interactions.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "ErrorRecorder.h"
@@ -128,18 +128,10 @@ private slots:
     // element opened by Enter, the data as a table of every element, the chart on an A4 landscape PDF.
     void theWindow()
     {
-        InstallAccessibility();
         QTemporaryDir configuration;
         qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
-        CreateWindows(DataFolder(QStringLiteral(ASSETS_DIR "/")));
-        AGlowne->show();
-        QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
-        QVERIFY(WindowInput::Activate(AGlowne));
         ErrorRecorder errors;
-        WindowInput::Key(AGlowne, Qt::Key_I, Qt::AltModifier);
-        QWidget* dropDown = AGlowne->suiForm1->MenuBar()->OpenDropDown();
-        QVERIFY(dropDown && dropDown->isVisible());
-        WindowInput::Key(dropDown, Qt::Key_W);
+        ChooseFromInteractions(Qt::Key_W);
         QVERIFY(WykresWlasciwosci && QTest::qWaitForWindowActive(WykresWlasciwosci));
         TWykresWlasciwosci* window = WykresWlasciwosci;
         QVERIFY(window->FigureBox->hasFocus());

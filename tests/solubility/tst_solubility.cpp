@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Accessibility.h"
+#include "Interactions.h"
 #include "ActivitySeries.h"
 #include "Button.h"
 #include "Edit.h"
@@ -147,18 +147,10 @@ private slots:
     // series on its own page; the table on one A4 page of a PDF, letters as text.
     void theWindow()
     {
-        InstallAccessibility();
         QTemporaryDir configuration;
         qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
-        CreateWindows(Assets);
-        AGlowne->show();
-        QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
-        QVERIFY(WindowInput::Activate(AGlowne));
         ErrorRecorder errors;
-        WindowInput::Key(AGlowne, Qt::Key_I, Qt::AltModifier);
-        QWidget* dropDown = AGlowne->suiForm1->MenuBar()->OpenDropDown();
-        QVERIFY(dropDown && dropDown->isVisible());
-        WindowInput::Key(dropDown, Qt::Key_T);
+        ChooseFromInteractions(Qt::Key_T);
         QVERIFY(TabelaRozpuszczalnosci && QTest::qWaitForWindowActive(TabelaRozpuszczalnosci));
         TTabelaRozpuszczalnosci* window = TabelaRozpuszczalnosci;
         QVERIFY(window->Grid->hasFocus());
