@@ -4,7 +4,7 @@
 # accessibility bus and speaks through speech-dispatcher (espeak-ng, into libao's null device), while
 # the learner drives it by keys alone (xdotool). A session bus, a runtime folder, a home and the
 # settings of its own, so nothing of the machine's is read or changed; a copy of the program folder.
-# Orca's debug log, written as Orca quits, holds every line it spoke: orca_session.py asserts on it.
+# Orca's debug log holds every line it speaks: orca_session.py waits on it, step by step.
 # Run under an X server of its own (xvfb-run).
 #   orca.sh <folder of the built program>
 set -euo pipefail
