@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const EInOutError&) {
     }
     qsizetype total = 0;
-    for (int i = 1; i <= ElementTable::Count; ++i) {
+    for (int i = 1; i <= ElementTable::FileCount; ++i) {
         const TElementRecord& r = table[i];
         total += r.Symbol.Text().size() + r.PolishName.Text().size() + r.LatinName.Text().size()
             + r.IsotopeImage.Text().size() + r.DescriptionFile.Text().size() + r.DrawingImage.Text().size();

@@ -10,6 +10,7 @@
 #include "AtomWindow.h"
 #include "ColouringRules.h"
 #include "TableLayout.h"
+#include "TableOptions.h"
 #include "ElementProperties.h"
 #include "Printing.h"
 #include "QuizWindow.h"
@@ -39,7 +40,7 @@ std::vector<PlotElement> PlotElements()
 {
     std::vector<PlotElement> elements;
     const ElementTable& table = AGlowne->Elements();
-    for (int z = 1; z <= ElementTable::Count; ++z) {
+    for (int z = 1; z <= table.Last(); ++z) {
         const TElementRecord& record = table[z];
         PlotElement element;
         element.Number = record.AtomicNumber;
@@ -73,6 +74,8 @@ void CreateWindows(const DataFolder& folder)
 {
     AGlowne = new TAGlowne(folder);
     RunHandler([] { AGlowne->FormCreate(); });
+    RunHandler([] { AGlowne->ShowNewerElements(LoadTableOptions(TableOptionsPath()).NewerElements); });
+    AGlowne->OnNewerElementsChange = [](bool shown) { SaveTableOptions({shown}, TableOptionsPath()); };
     Informacje = new TInformacje(AGlowne, folder);
     RunHandler([] { Informacje->FormCreate(); });
     InfooProgz = new TInfooProgz(AGlowne);

@@ -17,6 +17,7 @@ public:
     QString TablePath() const { return folder_ + QStringLiteral("dane.dat"); }
     QString ConfigurationPath() const { return folder_ + QStringLiteral("/Zbiory/!konfielekt.txt"); }
     QString PropertiesPath() const { return folder_ + QStringLiteral("/Zbiory/wlasciwosci.txt"); }
+    QString NewerElementsPath() const { return folder_ + QStringLiteral("/Zbiory/pierwiastki-112-118.txt"); }
     QString DescriptionPath(const QString& fileName) const { return folder_ + QStringLiteral("/Zbiory/") + fileName; }
     QString PicturePath(const QString& fileName) const { return folder_ + QStringLiteral("/Zbiory/Rysunki/") + fileName; }
 

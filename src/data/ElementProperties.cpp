@@ -2,7 +2,7 @@
 #include "ElementProperties.h"
 
 #include "FileAccess.h"
-#include "InOutError.h"
+#include "TableText.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int MaxLineLength = 1024;
-
 // A figure as the file writes it: digits with at most one decimal point, nothing else.
 bool IsFigure(const QString& text)
 {
@@ -24,10 +22,7 @@ bool IsFigure(const QString& text)
     return figure.match(text).hasMatch();
 }
 
-struct Line {
-    int Number;
-    QString Text;
-};
+using Line = TableLine;
 
 class Parser {
 public:
@@ -46,7 +41,11 @@ public:
         static const QRegularExpression massNumber(QStringLiteral("^\\[[0-9]{1,3}\\]$"));
         if (!IsFigure(element.AtomicWeight) && !massNumber.match(element.AtomicWeight).hasMatch())
             Fail(line, QStringLiteral("zła masa atomowa „%1”").arg(element.AtomicWeight.left(16)));
+        const QLatin1String predicted(" (przewidywane)");
         element.Configuration = fields[2];
+        element.ConfigurationPredicted = element.Configuration.endsWith(predicted);
+        if (element.ConfigurationPredicted)
+            element.Configuration.chop(predicted.size());
         if (!ElectronCount(element.Configuration))
             Fail(line, QStringLiteral("zła konfiguracja elektronowa „%1”").arg(element.Configuration.left(32)));
         if (fields[3].size() != 1 || !QStringLiteral("spdf").contains(fields[3]))
@@ -66,7 +65,6 @@ public:
         element.IonisationEnergy = Figure(line, fields[10], QStringLiteral("energia jonizacji"));
         static const QRegularExpression state(QStringLiteral("^(0|[+-][1-8])$"));
         QString states = fields[11];
-        const QLatin1String predicted(" (przewidywane)");
         element.StatesPredicted = states.endsWith(predicted);
         if (element.StatesPredicted)
             states.chop(predicted.size());
@@ -135,19 +133,7 @@ QHash<QString, ElementProperties> ParseProperties(const QByteArray& text, const 
 {
     Parser parser(path, knownSymbols);
     QHash<QString, ElementProperties> table;
-    // a byte order mark, as some editors write before UTF-8
-    const QList<QByteArray> lines = (text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text).split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArray bytes = lines[i];
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        const Line line{int(i + 1), QString::fromUtf8(bytes)};
-        if (bytes.size() > MaxLineLength)
-            parser.Fail(line, QStringLiteral("wiersz dłuższy niż %1 znaków").arg(MaxLineLength));
-        if (line.Text.toUtf8() != bytes)
-            parser.Fail(line, QStringLiteral("tekst nie jest zapisany w UTF-8"));
-        if (line.Text.trimmed().isEmpty() || line.Text.startsWith(QLatin1Char('#')))
-            continue;
+    for (const Line& line : TableRows(text, path)) {
         ElementProperties element = parser.Parse(line);
         if (table.contains(element.Symbol))
             parser.Fail(line, QStringLiteral("symbol „%1” drugi raz").arg(element.Symbol));
@@ -161,23 +147,7 @@ std::optional<QHash<QString, ElementProperties>> ReadProperties(const DataFolder
     const QString path = folder.PropertiesPath();
     if (!QFileInfo::exists(path))
         return std::nullopt;
-    QByteArray text;
-    try {
-        ReadOnlyFile file(path);
-        text.resize(MaxPropertiesBytes + 1);
-        text.resize(qsizetype(file.Read(text.data(), std::size_t(text.size()))));
-    } catch (const std::exception& e) {
-        throw PropertiesError::Unreadable(path, ReasonInPolish(e));
-    }
-    if (text.size() > MaxPropertiesBytes) {
-        // the line the limit falls in, named when it is the one that is too long
-        const qsizetype lineStart = text.lastIndexOf('\n', MaxPropertiesBytes - 1) + 1;
-        if (MaxPropertiesBytes - lineStart > MaxLineLength)
-            throw PropertiesError(path, int(text.left(lineStart).count('\n')) + 1,
-                                  QStringLiteral("wiersz dłuższy niż %1 znaków").arg(MaxLineLength));
-        throw PropertiesError(path, 0, QStringLiteral("jest większy niż %1 KB").arg(MaxPropertiesBytes / 1024));
-    }
-    return ParseProperties(text, path, knownSymbols);
+    return ParseProperties(ReadTableText(path), path, knownSymbols);
 }
 
 std::optional<int> ElectronCount(const QString& configuration)

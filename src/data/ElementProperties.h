@@ -26,6 +26,7 @@ struct ElementProperties {
     QString Symbol;
     QString AtomicWeight;            // "22.990", or "[98]": the mass number of the longest-lived isotope
     QString Configuration;           // "[Ne] 3s1": a noble-gas core, then subshells with their counts
+    bool ConfigurationPredicted = false;  // calculated: the file writes " (przewidywane)" after it
     QChar Block;                     // 's', 'p', 'd' or 'f'
     int Group = 0;                   // 1 to 18; 0 in the f rows
     int Period = 0;                  // 1 to 7

@@ -11,7 +11,7 @@ void Wczytaj_tablice(ElementTable& table, const DataFolder& folder)
 {
     // the whole table in one read: a record at a time took a system call each
     ReadOnlyFile file(folder.TablePath());
-    std::vector<char> bytes(std::size_t(ElementTable::Count) * RecordSize);
+    std::vector<char> bytes(std::size_t(ElementTable::FileCount) * RecordSize);
     const std::size_t records = file.Read(bytes.data(), bytes.size()) / RecordSize;
     if (records == 0)
         throw EInOutError(EInOutError::ReadBeyondEnd);

@@ -158,7 +158,7 @@ void PropertiesPage::Fill(const ElementProperties& element, const QString& kind)
                                                      : QStringLiteral(" g/cm^3 (ok. 20 °C)"));
     const QString values[Rows] = {
         weight,
-        MarkedConfiguration(element.Configuration),
+        MarkedConfiguration(element.Configuration) + (element.ConfigurationPredicted ? QStringLiteral(" (przewidywane)") : QString()),
         QString(element.Block),
         element.Group == 0 ? QStringLiteral("brak (blok f)") : QString::number(element.Group),
         QString::number(element.Period),

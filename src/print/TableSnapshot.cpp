@@ -37,7 +37,7 @@ TablePicture PictureOfTable(const TAGlowne& window, PropertiesStore* properties)
     picture.Printed = QDate::currentDate();
     const ElementTable& elements = window.Elements();
     const std::optional<Colouring> scale = window.ScaleShown();
-    for (const TileCell& cell : TileCells()) {
+    for (const TileCell& cell : window.ShownCells()) {
         PrintedTile tile;
         tile.Column = cell.Column;
         tile.Row = cell.Row;

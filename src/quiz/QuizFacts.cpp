@@ -45,7 +45,7 @@ QString ShellsText(const QByteArray& configuration, int atomicNumber)
 std::vector<QuizElement> QuizFacts(const ElementTable& table, const QByteArray& configurations)
 {
     std::vector<QuizElement> facts;
-    for (int index = 1; index <= ElementTable::Count; ++index) {
+    for (int index = 1; index <= table.Last(); ++index) {
         const TElementRecord& record = table[index];
         const QByteArray symbol = record.Symbol.Text();
         const int column = record.TableColumn, row = record.TableRow;

@@ -177,7 +177,7 @@ void TAGlowne::TellTileMeaning()
 void TAGlowne::ColourByFigure(Colouring colouring)
 {
     std::vector<TileValue> values;
-    for (int z = 1; z <= ElementTable::Count; ++z) {
+    for (int z = 1; z <= ElementTable_.Last(); ++z) {
         const TElementRecord& record = ElementTable_[z];
         values.push_back({record.TableColumn, record.TableRow, FigureOf(colouring, record)});
     }
@@ -185,7 +185,7 @@ void TAGlowne::ColourByFigure(Colouring colouring)
     for (std::size_t i = 0; i < scale.Paints.size(); ++i) {
         const TilePaint& paint = scale.Paints[i];
         Koloruj(paint.Column, paint.Row, paint.Color);
-        if (const int number = TileAt(paint.Column, paint.Row))
+        if (const int number = TileAt(paint.Column, paint.Row); number && number <= ElementTable_.Last())
             panels_[std::size_t(number)]->SetFontColor(scale.TextColours[i]);
     }
     ReplaceLegend(scale.Legend, scale.Caption);
@@ -245,7 +245,7 @@ void TAGlowne::Liczbaatomw1Click(QObject*)
 
 void TAGlowne::Zaznacz_pierwiastek(int element)
 {
-    if (element < 1 || element > ElementTable::Count)
+    if (element < 1 || element > ElementTable_.Last())
         return;
     // the first colouring whose item is checked; none while an interactive view is on
     for (const auto& [colouring, item] : ColouringItems()) {

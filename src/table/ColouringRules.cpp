@@ -16,15 +16,16 @@ constexpr TColor MarkColor = 0x0000C8;
 // The symbols of the elements a class names; empty where the class is decided by the cells.
 using Symbols = std::span<const std::string_view>;
 
-constexpr std::string_view NonMetals[] = {"H", "He", "C", "N", "O", "F", "Ne", "P", "S", "Cl", "Ar", "Se", "Br", "Kr", "I", "Xe", "At", "Rn"};
+// The newer elements as school tables print them, by their groups: their properties are predicted.
+constexpr std::string_view NonMetals[] = {"H", "He", "C", "N", "O", "F", "Ne", "P", "S", "Cl", "Ar", "Se", "Br", "Kr", "I", "Xe", "At", "Rn", "Ts", "Og"};
 // the semimetals, which one colouring calls semiconductors and the other metalloids
 constexpr std::string_view Semimetals[] = {"B", "Si", "Ge", "As", "Sb", "Te", "Po"};
 constexpr std::string_view AlkaliMetals[] = {"Li", "Na", "K", "Rb", "Cs", "Fr"};
 constexpr std::string_view AlkalineEarthMetals[] = {"Be", "Mg", "Ca", "Sr", "Ba", "Ra"};
-constexpr std::string_view PostTransitionMetals[] = {"Al", "Ga", "In", "Sn", "Tl", "Pb", "Bi"};
+constexpr std::string_view PostTransitionMetals[] = {"Al", "Ga", "In", "Sn", "Tl", "Pb", "Bi", "Nh", "Fl", "Mc", "Lv"};
 constexpr std::string_view OtherNonMetals[] = {"H", "C", "N", "O", "P", "S", "Se"};
-constexpr std::string_view Halogens[] = {"F", "Cl", "Br", "I", "At"};
-constexpr std::string_view NobleGases[] = {"He", "Ne", "Ar", "Kr", "Xe", "Rn"};
+constexpr std::string_view Halogens[] = {"F", "Cl", "Br", "I", "At", "Ts"};
+constexpr std::string_view NobleGases[] = {"He", "Ne", "Ar", "Kr", "Xe", "Rn", "Og"};
 
 struct ElementClass {
     TColor Color;
@@ -137,9 +138,9 @@ const ColouringRules& RulesOf(Colouring colouring)
 std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table)
 {
     if (colouring == Colouring::AtomCount)
-        return AtomCountPaints(table, ElementTable::Count);
+        return AtomCountPaints(table, table.Last());
     std::vector<TilePaint> paints;
-    for (const TileCell& cell : TileCells())
+    for (const TileCell& cell : std::span(TileCells()).first(std::size_t(table.Last())))
         if (const ElementClass* kind = ClassOf(colouring, cell))
             paints.push_back({cell.Column, cell.Row, kind->Color});
     return paints;
@@ -177,7 +178,11 @@ QString KindOf(const QString& symbol)
             const ElementClass* kind = ClassOf(Colouring::MetalKinds, cell);
             if (!kind)
                 kind = ClassOf(Colouring::NonMetalKinds, cell);
-            return kind ? QString::fromUtf8(kind->Member) : QString();
+            if (!kind)
+                return {};
+            // the newer elements' kinds follow their groups: no chemistry of theirs says more yet
+            const bool predicted = cell.Number > ElementTable::FileCount;
+            return QString::fromUtf8(kind->Member) + (predicted ? QStringLiteral(" (właściwości przewidywane)") : QString());
         }
     return {};
 }
@@ -191,7 +196,7 @@ TColor AtomCountShade(std::int32_t atomicNumber)
 std::vector<TilePaint> AtomCountPaints(const ElementTable& table, std::int32_t n)
 {
     std::vector<TilePaint> paints;
-    for (int i = 1; i <= ElementTable::Count && i <= n; ++i)
+    for (int i = 1; i <= table.Last() && i <= n; ++i)
         paints.push_back({table[i].TableColumn, table[i].TableRow, AtomCountShade(table[i].AtomicNumber)});
     return paints;
 }

@@ -49,7 +49,8 @@ struct TilePaint {
 std::vector<TilePaint> PaintsOf(Colouring colouring, const ElementTable& table);
 
 // What the colourings by kind make of the element, in the singular: "metal alkaliczny",
-// "gaz szlachetny", "lantanowiec"; empty for a symbol not on the table.
+// "gaz szlachetny", "lantanowiec"; for the newer elements followed by "(właściwości przewidywane)";
+// empty for a symbol not on the table.
 QString KindOf(const QString& symbol);
 // What a tile's colour says under a colouring by kind, in the words a reader adds to the tile's
 // name: "metal", "gaz szlachetny", "pierwiastek wybrany"; empty for a colour the colouring does not

@@ -101,7 +101,7 @@ QList<int> TAGlowne::Matches(const QString& text) const
     const std::optional<QByteArray> bytes = StringToCp1250(text);
     if (!bytes || bytes->isEmpty())
         return found;
-    for (int i = 1; i <= ElementTable::Count; ++i) {
+    for (int i = 1; i <= ElementTable_.Last(); ++i) {
         const TElementRecord& record = ElementTable_[i];
         for (const QByteArray& field : {record.PolishName.Text(), record.Symbol.Text(), record.LatinName.Text()})
             if (field == *bytes)

@@ -47,8 +47,12 @@ void TAGlowne::FormCreate()
     Wczytaj_tablice(ElementTable_, folder_);
     loaded_ = true;
     Ukryj_legende();
-    // a screen reader reads a tile as "Sód, Na, liczba atomowa 11"
-    for (int index = 1; index <= ElementTable::Count; ++index) {
+    NameTiles();
+}
+
+void TAGlowne::NameTiles()
+{
+    for (int index = 1; index <= ElementTable_.Last(); ++index) {
         const TElementRecord& record = ElementTable_[index];
         const QString symbol = Cp1250ToString(record.Symbol.Text());
         if (TPlainPanel* tile = TileOf(symbol))

@@ -5,7 +5,7 @@
 //   TAGlowne.cpp    creation, writing the element table back on close, the companion windows, the
 //                   menus "Plik", "Widok" and "Pomoc", and showing an element (Infoopire)
 //   MainMenu.cpp    building the skinned frame and the menu
-//   Tiles.cpp       the 111 tiles and the group and period labels, a tile's click, Koloruj and the
+//   Tiles.cpp       the tiles and the group and period labels, a tile's click, Koloruj and the
 //                   plain table
 //   Colouring.cpp   the legend, the colourings of "Kolorowanie", the check marks of colourings and
 //                   views, and the mark of the chosen element
@@ -13,6 +13,7 @@
 //   Search.cpp      the search box and "Szukaj"
 //   TileQuestions.cpp  the practice window's menu item, and the table answering its questions
 //   TileKeys.cpp    the table from the keyboard
+//   NewerTiles.cpp  "Pierwiastki 112–118": the newer elements taken in and shown, or left out
 // The rules the colourings and views paint by, apart from any widget, are in ColouringRules and
 // ViewRules; where every tile and label stands is in TableLayout.
 
@@ -21,6 +22,8 @@
 #include "DataFolder.h"
 #include "ElementProperties.h"
 #include "ElementTable.h"
+#include "NewerElements.h"
+#include "TableLayout.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -28,6 +31,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <utility>
 
 class QKeyEvent;
@@ -171,6 +175,19 @@ public:
     // The element's figure the colouring paints by; none without one.
     std::optional<double> FigureOf(Colouring colouring, const TElementRecord& record, bool quietly = false) const;
 
+    // "Pierwiastki 112–118": copernicium to oganesson taken in with their tiles, or the table of
+    // "dane.dat" alone as it was. Their file is read when they are first shown; without it (an older
+    // installation) the item is unchecked and disabled, and a damaged one is reported and leaves it
+    // unchecked.
+    void ShowNewerElements(bool shown);
+    bool NewerElementsShown() const { return ElementTable_.Last() > ElementTable::FileCount; }
+    // Told when the learner changes it from the menu, to remember it.
+    std::function<void(bool shown)> OnNewerElementsChange;
+    // The newer element of the atomic number as its file gives it, or none.
+    const NewerElement* Newer(int atomicNumber) const;
+    // The cells of the tiles shown, in number order.
+    std::span<const TileCell> ShownCells() const;
+
     const ElementTable& Elements() const { return ElementTable_; }
     const DataFolder& Folder() const { return folder_; }
 
@@ -186,7 +203,7 @@ public:
     TsuiForm* suiForm1;
     TsuiMainMenu* MainMenu1;
     TMenuItem *Plik1, *Drukujtablic1, *Zapisztablicjako1, *Drukczarnobiay1, *Drukujkart1, *Zapiszkart1, *N5, *Zamknij1;
-    TMenuItem *Widok1, *Podstawowy1, *Rozwi1, *N2, *Wizualizacja3D1;
+    TMenuItem *Widok1, *Podstawowy1, *Rozwi1, *N2, *Wizualizacja3D1, *N6, *Pierwiastki1121181;
     TMenuItem *Kolorowanie1, *Bezkolorw1, *Grupypierwiastkw1, *Podziametali1, *Podzianiemetali1, *N1, *Liczbaatomw1;
     // the colourings by a figure, after a separator of their own
     TMenuItem *N4, *Masaatomowa1, *Elektroujemno1, *Gsto1, *Promieatomowy1, *Energiajonizacji1,
@@ -211,6 +228,11 @@ protected:
 private:
     void BuildFrameAndMenu();
     void BuildTable();
+    void BuildTile(const TileCell& cell);
+    // The tiles' names as a screen reader says them: "Sód, Na, liczba atomowa 11".
+    void NameTiles();
+    // What depends on the last element shown: the views' ranges, the search's list, the painting.
+    void FitToElementsShown();
     void BuildLegend();
     void BuildViews();
     void BuildSearch();
@@ -271,7 +293,8 @@ private:
     ElementTable ElementTable_;
     PropertiesStore* properties_ = nullptr;
     bool loaded_ = false;
-    std::array<TPlainPanel*, 112> panels_{};
+    std::array<TPlainPanel*, TileCount + 1> panels_{};
+    std::optional<std::vector<NewerElement>> newer_;  // read when first shown
     std::array<TLabel*, 28> labels_{};
     std::array<TPlainPanel*, LegendEntries + 1> swatches_{};
     std::array<TLabel*, LegendEntries + 1> legendLabels_{};

@@ -11,7 +11,8 @@ struct RowRun {
     std::initializer_list<const char*> Symbols;  // one per column from the first
 };
 
-// The table row by row, in the order the tiles are numbered; Ds and Rg close the numbering.
+// The table row by row, in the order the tiles are numbered; Ds and Rg close the numbering of
+// "dane.dat", the newer elements after them.
 const RowRun Runs[] = {
     {1, 1, {"H"}},
     {1, 18, {"He"}},
@@ -28,6 +29,7 @@ const RowRun Runs[] = {
     {8, 4, {"La", "Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu"}},
     {9, 4, {"Ac", "Th", "Pa", "U", "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"}},
     {7, 10, {"Ds", "Rg"}},
+    {7, 12, {"Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og"}},
 };
 
 std::array<TileCell, TileCount> BuildCells()
@@ -105,10 +107,14 @@ const std::array<LabelPlace, 27>& LabelPlaces()
     return labels;
 }
 
-int StepFrom(int tile, TileStep step)
+int StepFrom(int tile, TileStep step, int last)
 {
-    if (tile < 1 || tile > TileCount)
+    if (tile < 1 || tile > last || tile > TileCount)
         return tile;
+    const auto TileAt = [last](int column, int row) {
+        const int found = ::TileAt(column, row);
+        return found <= last ? found : 0;
+    };
     const TileCell& from = TileCells()[std::size_t(tile - 1)];
     // the first lanthanide stands for group 3 in periods 6 and 7
     constexpr int Group3 = 3, Lanthanides = 8, FirstFColumn = 4;

@@ -6,16 +6,17 @@
 
 #include <array>
 
-// Where the 111 element tiles and the 27 group and period labels stand on the main window.
+// Where the 118 element tiles and the 27 group and period labels stand on the main window: the 111
+// of "dane.dat" and the newer elements, copernicium to oganesson, in period 7 after roentgenium.
 
 struct TileCell {
-    int Number;          // the tile's number: Panel1 ... Panel111
+    int Number;          // the tile's number: Panel1 ... Panel118
     const char* Symbol;  // its caption
     int Column;          // 1 to 18
     int Row;             // 1 to 7 the periods, 8 the lanthanides, 9 the actinides
 };
 
-constexpr int TileCount = 111;
+constexpr int TileCount = 118;
 constexpr int TileWidth = 33;
 constexpr int TileHeight = 41;
 
@@ -30,8 +31,9 @@ int TileAt(int column, int row);
 enum class TileStep { Left, Right, Up, Down, RowStart, RowEnd };
 // The tile the move leads to from a tile, over the grid as the eye reads it: past gaps to the next
 // tile of the row or column, the rows of lanthanides and actinides below group 3 (Down from Y
-// reaches La, Up from La returns to Y); the same tile at an edge.
-int StepFrom(int tile, TileStep step);
+// reaches La, Up from La returns to Y); the same tile at an edge. Tiles numbered above the last one
+// shown are gaps.
+int StepFrom(int tile, TileStep step, int last = TileCount);
 
 // The tile's top-left corner on the form surface.
 QPoint TileOrigin(int column, int row);

@@ -47,7 +47,7 @@ TPlainPanel* TAGlowne::TileTypedTo(const QString& text)
     const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
     if (digits) {
         const int number = text.toInt();
-        for (int index = 1; index <= ElementTable::Count; ++index)
+        for (int index = 1; index <= ElementTable_.Last(); ++index)
             if (ElementTable_[index].AtomicNumber == number && number > 0)
                 return TileOf(Cp1250ToString(ElementTable_[index].Symbol.Text()));
         return nullptr;
@@ -65,7 +65,7 @@ bool TAGlowne::TileKey(TPlainPanel* tile, QKeyEvent* key)
     const int number = int(std::find(panels_.begin() + 1, panels_.end(), tile) - panels_.begin());
     for (const auto& [code, step] : steps)
         if (key->key() == code) {
-            FocusTile(panels_[std::size_t(StepFrom(number, step))]);
+            FocusTile(panels_[std::size_t(StepFrom(number, step, ElementTable_.Last()))]);
             return true;
         }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) {

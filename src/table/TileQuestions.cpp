@@ -17,7 +17,7 @@ void TAGlowne::AskForTile(std::function<void(const QString& symbol)> answer, boo
 {
     tileAnswer_ = std::move(answer);
     plainForQuestion_ = plain;
-    for (const TileCell& cell : TileCells())
+    for (const TileCell& cell : ShownCells())
         panels_[std::size_t(cell.Number)]->SetVeiled(plain);
     ShowLegend(legendWanted_);
 }
@@ -30,7 +30,7 @@ void TAGlowne::StopAskingForTile()
 QRect TAGlowne::TilesOnScreen() const
 {
     QRect area;
-    for (const TileCell& cell : TileCells()) {
+    for (const TileCell& cell : ShownCells()) {
         const TPlainPanel* tile = panels_[std::size_t(cell.Number)];
         area |= QRect(tile->mapToGlobal(QPoint(0, 0)), tile->size());
     }

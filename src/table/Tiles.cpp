@@ -17,17 +17,8 @@
 // The tiles and the group and period labels, on the form surface.
 void TAGlowne::BuildTable()
 {
-    for (const TileCell& cell : TileCells()) {
-        auto* tile = new TPlainPanel(suiForm1, TPlainPanel::Bevel::Lowered, TPlainPanel::Bevel::Raised);
-        tile->setObjectName(QStringLiteral("Panel%1").arg(cell.Number));
-        tile->setGeometry(QRect(TileOrigin(cell.Column, cell.Row), QSize(TileWidth, TileHeight)));
-        tile->setFont(SansSerifFont(true));
-        tile->SetCaption(QString::fromLatin1(cell.Symbol));
-        tile->OnClick = [this](TPlainPanel* sender) { PanelClick(sender); };
-        tile->Describe = [this, tile] { return TileMeaning(tile); };
-        tile->installEventFilter(this);
-        panels_[std::size_t(cell.Number)] = tile;
-    }
+    for (const TileCell& cell : ShownCells())
+        BuildTile(cell);
     MakeTileCurrent(panels_[1]);
     for (const LabelPlace& place : LabelPlaces()) {
         auto* label = new TLabel(QString::fromUtf8(place.Caption), suiForm1);
@@ -38,6 +29,25 @@ void TAGlowne::BuildTable()
         label->SetAlignment(place.RightAligned ? Qt::AlignRight : Qt::AlignHCenter);
         labels_[std::size_t(QString::fromLatin1(place.Name).mid(5).toInt())] = label;
     }
+}
+
+void TAGlowne::BuildTile(const TileCell& cell)
+{
+    auto* tile = new TPlainPanel(suiForm1, TPlainPanel::Bevel::Lowered, TPlainPanel::Bevel::Raised);
+    tile->setObjectName(QStringLiteral("Panel%1").arg(cell.Number));
+    tile->setGeometry(QRect(TileOrigin(cell.Column, cell.Row), QSize(TileWidth, TileHeight)));
+    tile->setFont(SansSerifFont(true));
+    tile->SetCaption(QString::fromLatin1(cell.Symbol));
+    tile->OnClick = [this](TPlainPanel* sender) { PanelClick(sender); };
+    tile->Describe = [this, tile] { return TileMeaning(tile); };
+    tile->installEventFilter(this);
+    tile->SetVeiled(plainForQuestion_);
+    panels_[std::size_t(cell.Number)] = tile;
+}
+
+std::span<const TileCell> TAGlowne::ShownCells() const
+{
+    return std::span(TileCells()).first(std::size_t(ElementTable_.Last()));
 }
 
 // A tile's tooltip is made when asked for, so that start-up reads no more than the table.
@@ -69,12 +79,14 @@ QString TAGlowne::TileToolTip(const QString& symbol)
     // quietly: a damaged file is reported where the figures are shown, not over a tooltip
     if (const ElementProperties* properties = properties_ ? properties_->Find(symbol, true) : nullptr)
         text += QStringLiteral(", masa atomowa ") + ElementProperties::Shown(properties->AtomicWeight);
+    if (record.AtomicNumber > ElementTable::FileCount)
+        text += QStringLiteral(" (właściwości przewidywane)");
     return text;
 }
 
 TPlainPanel* TAGlowne::TileOf(const QString& symbol) const
 {
-    for (const TileCell& cell : TileCells())
+    for (const TileCell& cell : ShownCells())
         if (symbol == QLatin1String(cell.Symbol))
             return panels_[std::size_t(cell.Number)];
     return nullptr;
@@ -98,7 +110,7 @@ void TAGlowne::PanelClick(TPlainPanel* sender)
 
 void TAGlowne::Koloruj(int column, int row, TColor color)
 {
-    if (const int number = TileAt(column, row)) {
+    if (const int number = TileAt(column, row); number && number <= ElementTable_.Last()) {
         // the black text of every colouring but those by a figure, which set theirs after
         panels_[std::size_t(number)]->SetColor(color);
         panels_[std::size_t(number)]->SetFontColor(clWindowText);

@@ -37,10 +37,18 @@ std::vector<TilePaint> DiscoveryPaints(const ElementTable& table, int position)
 {
     const std::int32_t year = 1600 + position;
     std::vector<TilePaint> paints;
-    for (int i = 1; i <= ElementTable::Count; ++i)
+    for (int i = 1; i <= table.Last(); ++i)
         if (table[i].DiscoveryYear <= year - 1)
             paints.push_back({table[i].TableColumn, table[i].TableRow, EraColor(table[i].DiscoveryYear)});
     return paints;
+}
+
+int DiscoveryLastPositionFor(const ElementTable& table)
+{
+    int last = DiscoveryLastPosition;
+    for (int i = ElementTable::FileCount + 1; i <= table.Last(); ++i)
+        last = std::max(last, table[i].DiscoveryYear + 1 - 1600);
+    return last;
 }
 
 int DiscoveryStep(int position)
@@ -80,7 +88,7 @@ TColor StateColor(MatterState state)
 std::vector<TilePaint> StatePaints(const ElementTable& table, int temperature)
 {
     std::vector<TilePaint> paints;
-    for (int i = 1; i <= ElementTable::Count; ++i) {
+    for (int i = 1; i <= table.Last(); ++i) {
         const std::optional<MatterState> state = StateAt(table[i].MeltingPoint, table[i].BoilingPoint, temperature);
         paints.push_back({table[i].TableColumn, table[i].TableRow, state ? StateColor(*state) : clBtnFace});
     }

@@ -13,8 +13,10 @@
 // The rules of the three views of the menu "Interakcje", apart from their panels: which tile takes
 // which colour for a value of the view's slider, what the label says, and how the animation steps.
 
-// Discovery dates: the slider position P stands for the year 1600 + P (0 ... 406).
+// Discovery dates: the slider position P stands for the year 1600 + P (0 ... 406, the year 2006,
+// for the records of "dane.dat"; with the newer elements, to the year after the last discovery).
 constexpr int DiscoveryLastPosition = 406;
+int DiscoveryLastPositionFor(const ElementTable& table);
 // "Starożytność" at 0, "Średniowiecze" to 149, the year from 150 (1750) on.
 QString DiscoveryLabel(int position);
 // The colour of a record's era: antiquity (0), the Middle Ages (1600 to 1699), the last 300 years

@@ -216,7 +216,7 @@ void TAGlowne::Timer2Timer(QObject*)
 {
     const int position = suiTrackBar2->Position();
     const int step = DiscoveryStep(position);
-    if (position == DiscoveryLastPosition)
+    if (position == suiTrackBar2->Max())
         suiTrackBar2->SetPosition(0);
     suiTrackBar2->SetPosition(suiTrackBar2->Position() + step);
 }

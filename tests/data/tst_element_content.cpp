@@ -76,7 +76,7 @@ private slots:
         const ElementTable table = ShippedTable();
         QStringList named;
         int isotopes = 0, drawings = 0;
-        for (int z = 1; z <= ElementTable::Count; ++z) {
+        for (int z = 1; z <= ElementTable::FileCount; ++z) {
             const TElementRecord& r = table[z];
             const QString symbol = Cp1250ToString(r.Symbol.Text());
             const QString name = Cp1250ToString(r.PolishName.Text());
@@ -207,7 +207,7 @@ private slots:
     void picturesKeepClearOfTheirEdges()
     {
         const ElementTable table = ShippedTable();
-        for (int z = 1; z <= ElementTable::Count; ++z)
+        for (int z = 1; z <= ElementTable::FileCount; ++z)
             for (const auto* field : {&table[z].IsotopeImage, &table[z].DrawingImage}) {
                 const QString file = Cp1250ToString(field->Text());
                 if (file.isEmpty())

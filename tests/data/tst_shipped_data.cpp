@@ -358,8 +358,8 @@ private slots:
     {
         const QHash<QString, ElementProperties> table = ShippedProperties();
         const ElementTable records = ShippedTable();
-        QCOMPARE(table.size(), ElementTable::Count);
-        for (int z = 1; z <= ElementTable::Count; ++z) {
+        QCOMPARE(table.size(), ElementTable::FileCount);
+        for (int z = 1; z <= ElementTable::FileCount; ++z) {
             const QString symbol = Cp1250ToString(records[z].Symbol.Text());
             QVERIFY2(table.contains(symbol), qPrintable(symbol));
             QCOMPARE(ElectronCount(table[symbol].Configuration), std::optional<int>(z));

@@ -202,7 +202,7 @@ private slots:
             QVERIFY2(font.contains(QStringLiteral("DejaVuSans")) && font.section(QRegularExpression(QStringLiteral("\\s+")), -5, -5) == QLatin1String("yes"),
                      qPrintable(font));
         const QStringList words = WordsOf(text);
-        for (int index = 1; index <= ElementTable::Count; ++index) {
+        for (int index = 1; index <= ElementTable::FileCount; ++index) {
             const TElementRecord& record = AGlowne->Elements()[index];
             QVERIFY2(words.contains(QString::fromLatin1(record.Symbol.Text())), record.Symbol.Text().constData());
             const QString name = Cp1250ToString(record.PolishName.Text());
@@ -268,7 +268,7 @@ private slots:
         for (const QString& figure : {QStringLiteral("3") + comma + QStringLiteral("44"), QStringLiteral("0") + comma + QStringLiteral("93")})
             QVERIFY2(words.contains(figure), qPrintable(figure));  // oxygen's, sodium's
         int without = 0;
-        for (int index = 1; index <= ElementTable::Count; ++index)
+        for (int index = 1; index <= ElementTable::FileCount; ++index)
             without += AGlowne->FigureOf(Colouring::Electronegativity, AGlowne->Elements()[index]) ? 0 : 1;
         QVERIFY(without >= 3);  // helium, neon, argon at least
         QCOMPARE(int(words.count(QStringLiteral("—"))), without);  // the key's iron has its figure

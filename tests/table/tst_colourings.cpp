@@ -29,7 +29,7 @@ QMap<TColor, int> Histogram(Colouring colouring, const ElementTable& table)
 ElementTable TableOfTheTiles()
 {
     ElementTable table;
-    for (int k = 1; k <= ElementTable::Count; ++k) {
+    for (int k = 1; k <= ElementTable::FileCount; ++k) {
         const TileCell& cell = TileCells()[std::size_t(k - 1)];
         table[k].TableColumn = cell.Column;
         table[k].TableRow = cell.Row;

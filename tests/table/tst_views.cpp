@@ -47,7 +47,7 @@ ElementTable OneElement(std::int32_t year, double melting, double boiling)
     table[1].DiscoveryYear = year;
     table[1].MeltingPoint = melting;
     table[1].BoilingPoint = boiling;
-    for (int i = 2; i <= ElementTable::Count; ++i)
+    for (int i = 2; i <= ElementTable::FileCount; ++i)
         table[i].DiscoveryYear = 3000;
     return table;
 }

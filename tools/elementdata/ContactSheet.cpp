@@ -34,10 +34,10 @@ int main(int argc, char** argv)
         const DataFolder folder(args[1] + QLatin1Char('/'));
         ElementTable table;
         Wczytaj_tablice(table, folder);
-        QImage sheet(LabelWidth + 2 * (TileWidth + Gap), ElementTable::Count * (TileHeight + Gap), QImage::Format_RGB32);
+        QImage sheet(LabelWidth + 2 * (TileWidth + Gap), ElementTable::FileCount * (TileHeight + Gap), QImage::Format_RGB32);
         sheet.fill(QColor(0xC0, 0xC0, 0xC0));
         QPainter p(&sheet);
-        for (int z = 1; z <= ElementTable::Count; ++z) {
+        for (int z = 1; z <= ElementTable::FileCount; ++z) {
             const TElementRecord& record = table[z];
             const int top = (z - 1) * (TileHeight + Gap);
             p.setPen(Qt::black);

@@ -207,12 +207,12 @@ QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& 
         element.DiscoveryYear = found->DiscoveryYear;
         elements.append(element);
     }
-    if (elements.size() != ElementTable::Count)
+    if (elements.size() != ElementTable::FileCount)
         throw SourceError("names.tsv must list 111 elements");
 
     QSet<QString> temperatures;
     for (const Correction& c : ReadCorrections(tablesFolder + QStringLiteral("/corrections.tsv"))) {
-        if (c.AtomicNumber < 1 || c.AtomicNumber > ElementTable::Count)
+        if (c.AtomicNumber < 1 || c.AtomicNumber > ElementTable::FileCount)
             throw SourceError("correction of an element outside 1 to 111");
         ShippedElement& element = elements[c.AtomicNumber - 1];
         const QString what = element.Symbol + QLatin1Char(' ') + c.Field;
@@ -231,7 +231,7 @@ QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& 
             temperatures.insert(what);
         }
     }
-    if (temperatures.size() != 2 * ElementTable::Count)
+    if (temperatures.size() != 2 * ElementTable::FileCount)
         throw SourceError("corrections must settle the melting and the boiling point of every element, from the handbook");
 
     for (ShippedElement& element : elements) {
@@ -265,6 +265,14 @@ QByteArray TableFileBytes(const QList<ShippedElement>& elements)
         record.DrawingImage.SetText(InCodePage(element.DrawingImage));
     }
     return table.ToBytes();
+}
+
+QList<int> ShellsOfConfiguration(const QString& configuration, const QList<ShippedElement>& elements)
+{
+    QMap<QString, QString> bySymbol;
+    for (const ShippedElement& element : elements)
+        bySymbol.insert(element.Symbol, element.Configuration);
+    return ShellsOf(configuration, bySymbol);
 }
 
 QByteArray ConfigurationFileBytes(const QList<ShippedElement>& elements)

@@ -70,6 +70,10 @@ QList<ShippedElement> SettleElements(const QString& elementsXml, const QString& 
 // The cell of the element's tile: periods 1 to 7 by group, lanthanides row 8, actinides row 9.
 void TableCell(int atomicNumber, int& row, int& column);
 
+// Electrons per shell of a configuration such as "Rn 5f14 6d10 7s2", its core taken from the
+// element of that symbol among the given ones.
+QList<int> ShellsOfConfiguration(const QString& configuration, const QList<ShippedElement>& elements);
+
 // "dane.dat" and "!konfielekt.txt" as the program reads them.
 QByteArray TableFileBytes(const QList<ShippedElement>& elements);
 QByteArray ConfigurationFileBytes(const QList<ShippedElement>& elements);

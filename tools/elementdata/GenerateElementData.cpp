@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the shipped element data: dane.dat, Zbiory/!konfielekt.txt, Zbiory/wlasciwosci.txt, and the description and the
+// Writes the shipped element data: dane.dat, Zbiory/!konfielekt.txt, Zbiory/wlasciwosci.txt, Zbiory/pierwiastki-112-118.txt
+// (the elements after the 111 records of dane.dat), and the description and the
 // pictures of every element under Zbiory/; and the solubility table and activity series, Zbiory/rozpuszczalnosc.txt and
 // Zbiory/szereg-aktywnosci.txt, as their tables here have them once the program's own reader has taken them whole.
 // Usage: generate_element_data <bodr folder> <folder of our tables> <output folder>
 
 #include "ElementContent.h"
 #include "ElementSources.h"
+#include "NewerElementSources.h"
 #include "Properties.h"
 #include "Solubility.h"
 
@@ -42,12 +44,22 @@ int main(int argc, char** argv)
     }
     try {
         QList<ShippedElement> elements = SettleElements(args[1] + QStringLiteral("/elements.xml"), args[2]);
-        const QMap<QString, QByteArray> content = SettleContent(elements, args[1], args[2]);
+        QList<NewerElementSource> newer = ReadNewerElementSources(args[2], elements);
+        // every element's description and pictures; "dane.dat" keeps its 111 records, the newer
+        // elements have a file of their own and their lines after them in the other two
+        QList<ShippedElement> all = elements;
+        for (const NewerElementSource& source : newer)
+            all.append(source.Element);
+        const QMap<QString, QByteArray> content = SettleContent(all, args[1], args[2]);
+        for (qsizetype i = 0; i < newer.size(); ++i)
+            newer[i].Element = all[elements.size() + i];
+        elements = all.mid(0, elements.size());
         const QString out = args[3];
         WriteFile(out + QStringLiteral("/dane.dat"), TableFileBytes(elements));
-        WriteFile(out + QStringLiteral("/Zbiory/!konfielekt.txt"), ConfigurationFileBytes(elements));
+        WriteFile(out + QStringLiteral("/Zbiory/!konfielekt.txt"), ConfigurationFileBytes(all));
         WriteFile(out + QStringLiteral("/Zbiory/wlasciwosci.txt"),
-                  PropertiesFileBytes(elements, args[1] + QStringLiteral("/elements.xml"), args[2]));
+                  PropertiesFileBytes(elements, args[1] + QStringLiteral("/elements.xml"), args[2]) + NewerPropertiesLines(newer));
+        WriteFile(out + QStringLiteral("/Zbiory/pierwiastki-112-118.txt"), NewerElementsFileBytes(newer));
         for (auto it = content.cbegin(); it != content.cend(); ++it)
             WriteFile(out + QLatin1Char('/') + it.key(), it.value());
         for (const auto& [table, shipped] : {std::pair("rozpuszczalnosc.tsv", "rozpuszczalnosc.txt"), std::pair("szereg-aktywnosci.tsv", "szereg-aktywnosci.txt")}) {

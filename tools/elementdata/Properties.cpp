@@ -16,25 +16,6 @@ double Number(const QString& text, const QString& what)
     return value;
 }
 
-// "Xe 4f14 5d10 6s2" as "[Xe] 4f14 5d10 6s2".
-QString BracketedCore(const QString& configuration)
-{
-    QStringList parts = configuration.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    static const QRegularExpression core(QStringLiteral("^[A-Z][a-z]?$"));
-    if (!parts.isEmpty() && core.match(parts[0]).hasMatch())
-        parts[0] = QLatin1Char('[') + parts[0] + QLatin1Char(']');
-    return parts.join(QLatin1Char(' '));
-}
-
-QChar BlockOf(const ShippedElement& element)
-{
-    if (element.TableRow >= 8)
-        return QLatin1Char('f');
-    if (element.TableColumn <= 2 || element.AtomicNumber == 2)
-        return QLatin1Char('s');
-    return element.TableColumn >= 13 ? QLatin1Char('p') : QLatin1Char('d');
-}
-
 // The repository writes 0 for a figure nobody has measured (astatine's ionisation energy).
 bool Measured(const QString& figure, const QString& what)
 {
@@ -53,6 +34,25 @@ QString KilojoulesPerMole(const QString& electronvolts, const QString& what)
 }
 
 } // namespace
+
+// "Xe 4f14 5d10 6s2" as "[Xe] 4f14 5d10 6s2".
+QString BracketedCore(const QString& configuration)
+{
+    QStringList parts = configuration.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    static const QRegularExpression core(QStringLiteral("^[A-Z][a-z]?$"));
+    if (!parts.isEmpty() && core.match(parts[0]).hasMatch())
+        parts[0] = QLatin1Char('[') + parts[0] + QLatin1Char(']');
+    return parts.join(QLatin1Char(' '));
+}
+
+QChar BlockOf(const ShippedElement& element)
+{
+    if (element.TableRow >= 8)
+        return QLatin1Char('f');
+    if (element.TableColumn <= 2 || element.AtomicNumber == 2)
+        return QLatin1Char('s');
+    return element.TableColumn >= 13 ? QLatin1Char('p') : QLatin1Char('d');
+}
 
 QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QString& elementsXml,
                                const QString& tablesFolder)

@@ -16,3 +16,8 @@
 // the table lacks an element or a figure cannot be read.
 QByteArray PropertiesFileBytes(const QList<ShippedElement>& elements, const QString& elementsXml,
                                const QString& tablesFolder);
+
+// "Xe 4f14 5d10 6s2" as "[Xe] 4f14 5d10 6s2".
+QString BracketedCore(const QString& configuration);
+// The block of the element's cell: 's', 'p', 'd' or 'f'.
+QChar BlockOf(const ShippedElement& element);

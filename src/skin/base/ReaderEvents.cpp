@@ -48,16 +48,6 @@ void CheckedChanged(QObject* control, bool)
     Send(event);
 }
 
-void Focus(QObject* control, int part)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(control, QAccessible::Focus);
-    if (part >= 0)
-        event.setChild(part);
-    Send(event);
-}
-
 void SelectionChanged(QObject* control, int part)
 {
     if (!QAccessible::isActive())

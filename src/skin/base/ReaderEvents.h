@@ -17,8 +17,6 @@ void DescriptionChanged(QObject* control);
 void ValueChanged(QObject* control, const QVariant& value);
 // A check box's check mark.
 void CheckedChanged(QObject* control, bool checked);
-// The focus went to the control, or to one of its parts (a tab, a menu item) by its place.
-void Focus(QObject* control, int part = -1);
 // The control's selected part changed (a strip's tab).
 void SelectionChanged(QObject* control, int part);
 // A message the learner must hear now, wherever the focus is: the control (a notification) has just

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// TAGlowne: "Pierwiastki 112–118", copernicium to oganesson taken in with their tiles, or left out.
+#include "TAGlowne.h"
+
+#include "ComboBox.h"
+#include "Cp1250.h"
+#include "ErrorReport.h"
+#include "Menu.h"
+#include "Panel.h"
+#include "PlainPanel.h"
+#include "SpinEdit.h"
+#include "TrackBar.h"
+#include "ViewRules.h"
+
+#include <QCollator>
+#include <QLocale>
+
+void TAGlowne::ShowNewerElements(bool shown)
+{
+    if (shown == NewerElementsShown())
+        return;
+    if (shown) {
+        if (!newer_) {
+            // read before anything changes: a damaged file leaves the table as it was
+            std::optional<std::vector<NewerElement>> read;
+            try {
+                read = ReadNewerElements(folder_);
+            } catch (const PropertiesError& e) {
+                Pierwiastki1121181->SetChecked(false);
+                ReportError(e.Message());
+                return;
+            }
+            if (!read) {
+                Pierwiastki1121181->SetChecked(false);
+                Pierwiastki1121181->setEnabled(false);
+                return;
+            }
+            newer_ = std::move(*read);
+        }
+        std::vector<TElementRecord> records;
+        for (const NewerElement& element : *newer_)
+            records.push_back(element.Record);
+        ElementTable_.TakeInNewer(records);
+        for (const TileCell& cell : ShownCells().subspan(ElementTable::FileCount)) {
+            BuildTile(cell);
+            panels_[std::size_t(cell.Number)]->show();
+        }
+        NameTiles();
+    } else {
+        const bool focused = currentTile_ && currentTile_->hasFocus();
+        for (int number = ElementTable::FileCount + 1; number <= ElementTable::KnownCount; ++number) {
+            TPlainPanel*& tile = panels_[std::size_t(number)];
+            if (tile == currentTile_)
+                focused ? FocusTile(panels_[1]) : MakeTileCurrent(panels_[1]);
+            delete tile;
+            tile = nullptr;
+        }
+        ElementTable_.LeaveOutNewer();
+    }
+    Pierwiastki1121181->SetChecked(shown);
+    FitToElementsShown();
+}
+
+const NewerElement* TAGlowne::Newer(int atomicNumber) const
+{
+    if (!newer_ || !NewerElementsShown())
+        return nullptr;
+    for (const NewerElement& element : *newer_)
+        if (element.Record.AtomicNumber == atomicNumber)
+            return &element;
+    return nullptr;
+}
+
+void TAGlowne::FitToElementsShown()
+{
+    const int last = ElementTable_.Last();
+    suiSpinEdit1->SetMaxValue(last);
+    suiTrackBar1->SetMax(last);
+    suiTrackBar2->SetMax(DiscoveryLastPositionFor(ElementTable_));
+
+    // the search's list: the names of "dane.dat" as they stood, the newer ones in their Polish places
+    const QString typed = suiComboBox1->Text();
+    QStringList names = suiComboBox1->Items();
+    QStringList newerNames;
+    if (newer_)
+        for (const NewerElement& element : *newer_)
+            newerNames << Cp1250ToString(element.Record.PolishName.Text());
+    for (const QString& name : newerNames)
+        names.removeAll(name);
+    if (NewerElementsShown()) {
+        QCollator polish{QLocale(QLocale::Polish, QLocale::Poland)};
+        for (const QString& name : newerNames) {
+            qsizetype at = 0;
+            while (at < names.size() && polish.compare(names[at], name) < 0)
+                ++at;
+            names.insert(at, name);
+        }
+    }
+    suiComboBox1->clear();
+    suiComboBox1->AddItems(names);
+    suiComboBox1->SetText(typed);
+
+    // the table painted again as what is checked paints it
+    for (const View& view : views_)
+        if (!view.Panel->isHidden()) {
+            view.Show(view.Slider->Position());
+            return;
+        }
+    for (const auto& [colouring, item] : ColouringItems())
+        if (item->Checked()) {
+            Koloruj_tablice(colouring);
+            return;
+        }
+}
