@@ -60,7 +60,8 @@ std::vector<QuizElement> QuizFacts(const ElementTable& table, const QByteArray& 
         element.Group = row <= 7 ? column : 0;
         element.Period = row <= 7 ? row : row - 2;
         element.Block = BlockOfCell(column, row);
-        if (const std::optional<QByteArray> line = ConfigurationInText(configurations, symbol))
+        // the newer elements' shells are predicted: no question asks for them
+        if (const std::optional<QByteArray> line = ConfigurationInText(configurations, symbol); line && element.Number <= ElementTable::FileCount)
             element.Shells = ShellsText(*line, element.Number);
         facts.push_back(element);
     }

@@ -66,8 +66,6 @@ void TAGlowne::BuildFrameAndMenu()
     Widok1 = add(MainMenu1, "Widok", "Widok1");
     Podstawowy1 = add(Widok1, "Podstawowy", "Podstawowy1", &TAGlowne::Podstawowy1Click);
     Rozwi1 = add(Widok1, "Rozwiń", "Rozwi1", &TAGlowne::Rozwi1Click);
-    N2 = add(Widok1, "-", "N2");
-    Wizualizacja3D1 = add(Widok1, "Wizualizacja 3D", "Wizualizacja3D1", &TAGlowne::Wizualizacja3D1Click);
     N6 = add(Widok1, "-", "N6");
     Pierwiastki1121181 = add(Widok1, "P&ierwiastki 112–118", "Pierwiastki1121181");
     Pierwiastki1121181->OnClick = [this](QObject*) {
@@ -75,6 +73,8 @@ void TAGlowne::BuildFrameAndMenu()
         if (OnNewerElementsChange)
             OnNewerElementsChange(NewerElementsShown());
     };
+    N2 = add(Widok1, "-", "N2");
+    Wizualizacja3D1 = add(Widok1, "Wizualizacja 3D", "Wizualizacja3D1", &TAGlowne::Wizualizacja3D1Click);
     Kolorowanie1 = add(MainMenu1, "Kolorowanie", "Kolorowanie1");
     Bezkolorw1 = add(Kolorowanie1, "Bez kolorów", "Bezkolorw1", &TAGlowne::Bezkolorw1Click);
     Grupypierwiastkw1 = add(Kolorowanie1, "Metale i niemetale", "Grupypierwiastkw1", &TAGlowne::Grupypierwiastkw1Click);

@@ -4,6 +4,7 @@
 #include "ElementContent.h"
 #include "ElementSources.h"
 #include "Isotopes.h"
+#include "NewerElements.h"
 #include "PictureFile.h"
 #include "RtfReader.h"
 #include "TableFile.h"
@@ -27,10 +28,17 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Every element: the records of "dane.dat" and the newer elements after them.
 ElementTable ShippedTable()
 {
     ElementTable table;
-    Wczytaj_tablice(table, DataFolder(Assets + QLatin1Char('/')));
+    const DataFolder folder(Assets + QLatin1Char('/'));
+    Wczytaj_tablice(table, folder);
+    const std::vector<NewerElement> newer = ReadNewerElements(folder).value();
+    std::vector<TElementRecord> records;
+    for (const NewerElement& element : newer)
+        records.push_back(element.Record);
+    table.TakeInNewer(records);
     return table;
 }
 
@@ -76,7 +84,7 @@ private slots:
         const ElementTable table = ShippedTable();
         QStringList named;
         int isotopes = 0, drawings = 0;
-        for (int z = 1; z <= ElementTable::FileCount; ++z) {
+        for (int z = 1; z <= table.Last(); ++z) {
             const TElementRecord& r = table[z];
             const QString symbol = Cp1250ToString(r.Symbol.Text());
             const QString name = Cp1250ToString(r.PolishName.Text());
@@ -114,7 +122,8 @@ private slots:
         for (const QString& folder : {QStringLiteral("Zbiory"), QStringLiteral("Zbiory/Rysunki")})
             for (const QString& file : QDir(Assets + QLatin1Char('/') + folder).entryList(QDir::Files))
                 if (!QStringList{QStringLiteral("!konfielekt.txt"), QStringLiteral("wlasciwosci.txt"), QStringLiteral("opisy.txt"),
-                                 QStringLiteral("rozpuszczalnosc.txt"), QStringLiteral("szereg-aktywnosci.txt")}
+                                 QStringLiteral("rozpuszczalnosc.txt"), QStringLiteral("szereg-aktywnosci.txt"),
+                                 QStringLiteral("pierwiastki-112-118.txt")}
                          .contains(file))
                     present.append(folder + QLatin1Char('/') + file);
         named.sort();
@@ -207,7 +216,7 @@ private slots:
     void picturesKeepClearOfTheirEdges()
     {
         const ElementTable table = ShippedTable();
-        for (int z = 1; z <= ElementTable::FileCount; ++z)
+        for (int z = 1; z <= table.Last(); ++z)
             for (const auto* field : {&table[z].IsotopeImage, &table[z].DrawingImage}) {
                 const QString file = Cp1250ToString(field->Text());
                 if (file.isEmpty())

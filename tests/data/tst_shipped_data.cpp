@@ -2,6 +2,7 @@
 #include "Configuration.h"
 #include "Cp1250.h"
 #include "ElementProperties.h"
+#include "NewerElements.h"
 #include "ElementSources.h"
 #include "ElementTable.h"
 #include "TableFile.h"
@@ -68,13 +69,24 @@ QStringList ShippedSymbols()
 
 QHash<QString, ElementProperties> ShippedProperties()
 {
-    return ReadProperties(DataFolder(QStringLiteral(ASSETS_DIR "/")), ShippedSymbols()).value();
+    QStringList symbols = ShippedSymbols();
+    for (const char* newer : {"Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og"})
+        symbols << QLatin1String(newer);
+    return ReadProperties(DataFolder(QStringLiteral(ASSETS_DIR "/")), symbols).value();
 }
 
-ElementTable ShippedTable()
+// The records of "dane.dat", and with the newer elements the 118.
+ElementTable ShippedTable(bool newer = false)
 {
     ElementTable table;
     Wczytaj_tablice(table, DataFolder(QStringLiteral(ASSETS_DIR "/")));
+    if (newer) {
+        std::vector<TElementRecord> records;
+        const std::vector<NewerElement> newer = ReadNewerElements(DataFolder(QStringLiteral(ASSETS_DIR "/"))).value();
+        for (const NewerElement& element : newer)
+            records.push_back(element.Record);
+        table.TakeInNewer(records);
+    }
     return table;
 }
 
@@ -208,11 +220,11 @@ private slots:
         const QByteArray text = ReadFile(QStringLiteral(ASSETS_DIR "/Zbiory/!konfielekt.txt"));
         QVERIFY(text.endsWith("\r\n"));
         const QList<QByteArray> lines = text.chopped(2).split('\n');
-        QCOMPARE(lines.size(), 111);
-        const ElementTable table = ShippedTable();
-        for (int z = 1; z <= 111; ++z) {
+        QCOMPARE(lines.size(), 118);
+        const ElementTable table = ShippedTable(true);
+        for (int z = 1; z <= 118; ++z) {
             const QByteArray symbol = table[z].Symbol.Text();
-            QVERIFY2(lines[z - 1].endsWith('\r') || z == 111, symbol);
+            QVERIFY2(lines[z - 1].endsWith('\r') || z == 118, symbol);
             const QByteArray configuration = ConfigurationInText(text, symbol).value_or("missing");
             int sum = 0;
             for (const QByteArray& count : Podziel_powloki(configuration)) {
@@ -225,6 +237,50 @@ private slots:
         QCOMPARE(ConfigurationInText(text, "Na"), std::optional<QByteArray>("+2+8+1"));
         QCOMPARE(ConfigurationInText(text, "Nb"), std::optional<QByteArray>("+2+8+18+12+1"));
         QCOMPARE(ConfigurationInText(text, "Rg"), std::optional<QByteArray>("+2+8+18+32+32+17+2"));
+        QCOMPARE(ConfigurationInText(text, "Og"), std::optional<QByteArray>("+2+8+18+32+32+18+8"));
+    }
+
+    // Copernicium to oganesson as their file gives them, beside a "dane.dat" of 111 records.
+    void theNewerElements()
+    {
+        const ElementTable table = ShippedTable(true);
+        const QHash<QString, ElementProperties> properties = ShippedProperties();
+        struct Expected {
+            const char* Symbol;
+            const char* PolishName;
+            const char* LatinName;
+            int Year;
+            const char* Weight;
+            const char* HalfLife;
+        };
+        const Expected expected[] = {
+            {"Cn", "Kopernik", "Copernicium", 1996, "[285]", "30 s"}, {"Nh", "Nihon", "Nihonium", 2004, "[286]", "12 s"},
+            {"Fl", "Flerow", "Flerovium", 1999, "[289]", "2.1 s"},    {"Mc", "Moskow", "Moscovium", 2003, "[290]", "840 ms"},
+            {"Lv", "Liwermor", "Livermorium", 2000, "[293]", "70 ms"}, {"Ts", "Tenes", "Tennessine", 2010, "[294]", "70 ms"},
+            {"Og", "Oganeson", "Oganesson", 2002, "[294]", "0.7 ms"},
+        };
+        const std::vector<NewerElement> newer = ReadNewerElements(DataFolder(QStringLiteral(ASSETS_DIR "/"))).value();
+        for (int z = 112; z <= 118; ++z) {
+            const Expected& e = expected[z - 112];
+            const TElementRecord& record = table[z];
+            QCOMPARE(record.Symbol.Text(), QByteArray(e.Symbol));
+            QCOMPARE(Cp1250ToString(record.PolishName.Text()), QString::fromUtf8(e.PolishName));
+            QCOMPARE(record.LatinName.Text(), QByteArray(e.LatinName));
+            QCOMPARE(record.AtomicNumber, z);
+            QCOMPARE(record.DiscoveryYear, e.Year);
+            QCOMPARE(record.TableRow, 7);
+            QCOMPARE(record.TableColumn, z - 100);
+            QVERIFY(record.MeltingPoint == 0.0 && record.BoilingPoint == 0.0);
+            QVERIFY(QFileInfo::exists(QStringLiteral(ASSETS_DIR "/Zbiory/") + QString::fromLatin1(record.DescriptionFile.Text())));
+            QCOMPARE(newer[std::size_t(z - 112)].HalfLife, QLatin1String(e.HalfLife));
+            QVERIFY(!newer[std::size_t(z - 112)].Sources.isEmpty());
+            const ElementProperties& p = properties[QLatin1String(e.Symbol)];
+            QCOMPARE(p.AtomicWeight, QLatin1String(e.Weight));
+            QVERIFY(p.ConfigurationPredicted && p.StatesPredicted);
+            QCOMPARE(ElectronCount(p.Configuration), std::optional<int>(z));
+            QVERIFY(p.Electronegativity.isEmpty() && p.Density.isEmpty() && p.IonisationEnergy.isEmpty());
+        }
+        QCOMPARE(QFileInfo(QStringLiteral(ASSETS_DIR "/dane.dat")).size(), qint64(ElementTable::FileSize));
     }
 
     void regeneratingReproducesTheCommittedFiles()
@@ -357,9 +413,9 @@ private slots:
     void everyElementHasPropertiesThatAddUp()
     {
         const QHash<QString, ElementProperties> table = ShippedProperties();
-        const ElementTable records = ShippedTable();
-        QCOMPARE(table.size(), ElementTable::FileCount);
-        for (int z = 1; z <= ElementTable::FileCount; ++z) {
+        const ElementTable records = ShippedTable(true);
+        QCOMPARE(table.size(), ElementTable::KnownCount);
+        for (int z = 1; z <= ElementTable::KnownCount; ++z) {
             const QString symbol = Cp1250ToString(records[z].Symbol.Text());
             QVERIFY2(table.contains(symbol), qPrintable(symbol));
             QCOMPARE(ElectronCount(table[symbol].Configuration), std::optional<int>(z));

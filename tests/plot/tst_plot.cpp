@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TableOptions.h"
 #include "Interactions.h"
 #include "Button.h"
 #include "ComboBox.h"
@@ -130,6 +131,7 @@ private slots:
     {
         QTemporaryDir configuration;
         qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
+        SaveTableOptions({false}, TableOptionsPath());  // the table of "dane.dat" alone
         ErrorRecorder errors;
         ChooseFromInteractions(Qt::Key_W);
         QVERIFY(WykresWlasciwosci && QTest::qWaitForWindowActive(WykresWlasciwosci));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TableOptions.h"
 #include "CardPages.h"
 #include "Colors.h"
 #include "Cp1250.h"
@@ -150,6 +151,7 @@ private slots:
         // the choices kept between sessions in a configuration folder of this run's own, whose
         // documents folder is one of its own too
         qputenv("XDG_CONFIG_HOME", configuration_.path().toLocal8Bit());
+        SaveTableOptions({false}, TableOptionsPath());  // the table of "dane.dat" alone
         QDir(configuration_.path()).mkdir(QStringLiteral("Dokumenty"));
         QFile dirs(configuration_.filePath(QStringLiteral("user-dirs.dirs")));
         QVERIFY(dirs.open(QIODevice::WriteOnly));

@@ -4,6 +4,7 @@
 #include "ElementProperties.h"
 #include "InOutError.h"
 #include "Quiz.h"
+#include "TableLayout.h"
 #include "QuizOptions.h"
 #include "TableFile.h"
 #include "TestFolder.h"
@@ -69,8 +70,8 @@ private slots:
         const std::vector<QuizElement> facts = ShippedFacts();
         QCOMPARE(int(facts.size()), 111);
         QStringList symbols;
-        for (const QuizElement& element : facts)
-            symbols << element.Symbol;
+        for (const TileCell& cell : TileCells())
+            symbols << QLatin1String(cell.Symbol);
         const auto figures = ReadProperties(Shipped, symbols).value();
         const QByteArray configurations = ShippedConfigurations();
         ElementTable table;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TableOptions.h"
 #include "Accessibility.h"
 #include "Button.h"
 #include "CheckBox.h"
@@ -65,6 +66,7 @@ private slots:
     void initTestCase()
     {
         qputenv("XDG_CONFIG_HOME", configuration_.path().toLocal8Bit());
+        SaveTableOptions({false}, TableOptionsPath());  // the table of "dane.dat" alone
         InstallAccessibility();
     }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TableOptions.h"
 #include "Interactions.h"
 #include "ActivitySeries.h"
 #include "Button.h"
@@ -149,6 +150,7 @@ private slots:
     {
         QTemporaryDir configuration;
         qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
+        SaveTableOptions({false}, TableOptionsPath());  // the table of "dane.dat" alone
         ErrorRecorder errors;
         ChooseFromInteractions(Qt::Key_T);
         QVERIFY(TabelaRozpuszczalnosci && QTest::qWaitForWindowActive(TabelaRozpuszczalnosci));

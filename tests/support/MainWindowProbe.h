@@ -17,7 +17,7 @@ struct MainWindow {
 
     TColor ColorOf(const char* symbol) const
     {
-        for (const TileCell& cell : TileCells())
+        for (const TileCell& cell : window.ShownCells())
             if (QString(cell.Symbol) == symbol)
                 return window.Panel(cell.Number)->Color();
         qFatal("no tile %s", symbol);
@@ -25,7 +25,7 @@ struct MainWindow {
     QMap<TColor, int> Histogram() const
     {
         QMap<TColor, int> counts;
-        for (int k = 1; k <= TileCount; ++k)
+        for (int k = 1; k <= ElementTable::FileCount; ++k)
             ++counts[window.Panel(k)->Color()];
         return counts;
     }

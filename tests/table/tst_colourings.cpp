@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <limits>
+#include <span>
 
 namespace {
 
@@ -14,7 +15,7 @@ namespace {
 QMap<TColor, int> Histogram(Colouring colouring, const ElementTable& table)
 {
     std::map<std::pair<int, int>, TColor> tiles;
-    for (const TileCell& cell : TileCells())
+    for (const TileCell& cell : std::span(TileCells()).first(std::size_t(table.Last())))
         tiles[{cell.Column, cell.Row}] = clBtnFace;
     for (const TilePaint& paint : PaintsOf(colouring, table))
         if (const auto tile = tiles.find({paint.Column, paint.Row}); tile != tiles.end())
@@ -25,16 +26,24 @@ QMap<TColor, int> Histogram(Colouring colouring, const ElementTable& table)
     return counts;
 }
 
-// Records at their tiles' cells, numbered as the tiles are placed.
-ElementTable TableOfTheTiles()
+// Records at their tiles' cells, numbered as the tiles are placed; with the newer elements, all 118.
+ElementTable TableOfTheTiles(bool newer = false)
 {
     ElementTable table;
-    for (int k = 1; k <= ElementTable::FileCount; ++k) {
+    std::vector<TElementRecord> newerRecords;
+    for (int k = 1; k <= (newer ? ElementTable::KnownCount : ElementTable::FileCount); ++k) {
         const TileCell& cell = TileCells()[std::size_t(k - 1)];
-        table[k].TableColumn = cell.Column;
-        table[k].TableRow = cell.Row;
-        table[k].AtomicNumber = k;
+        TElementRecord record{};
+        record.TableColumn = cell.Column;
+        record.TableRow = cell.Row;
+        record.AtomicNumber = k;
+        if (k <= ElementTable::FileCount)
+            table[k] = record;
+        else
+            newerRecords.push_back(record);
     }
+    if (newer)
+        table.TakeInNewer(newerRecords);
     return table;
 }
 
@@ -52,7 +61,7 @@ std::vector<TileValue> ShippedValues(Colouring colouring)
         symbols << QLatin1String(cell.Symbol);
     const auto table = ReadProperties(DataFolder(QStringLiteral(ASSETS_DIR "/")), symbols).value();
     std::vector<TileValue> values;
-    for (const TileCell& cell : TileCells()) {
+    for (const TileCell& cell : std::span(TileCells()).first(ElementTable::FileCount)) {
         const ElementProperties& p = table[QLatin1String(cell.Symbol)];
         const QString figure = colouring == Colouring::AtomicWeight      ? QString(p.AtomicWeight).remove(QRegularExpression(QStringLiteral("[][]")))
                                : colouring == Colouring::Electronegativity ? p.Electronegativity
@@ -186,6 +195,32 @@ private slots:
             {"He", "gaz szlachetny"}, {"Ce", "lantanowiec"}, {"U", "aktynowiec"}, {"Xx", ""}};
         for (const auto& [symbol, kind] : kinds)
             QCOMPARE(KindOf(QLatin1String(symbol)), QString::fromUtf8(kind));
+    }
+
+    // copernicium to oganesson coloured by their groups, as school tables print them, and said to be
+    // predicted
+    void theNewerElementsTakeTheirGroupsClasses()
+    {
+        const ElementTable table = TableOfTheTiles(true);
+        const auto colourAt = [&](Colouring colouring, int column) {
+            TColor found = clBtnFace;
+            for (const TilePaint& paint : PaintsOf(colouring, table))
+                if (paint.Row == 7 && paint.Column == column)
+                    found = paint.Color;
+            return found;
+        };
+        const std::pair<int, const char*> kinds[] = {{12, "metal przejściowy"}, {13, "metal grup głównych"}, {16, "metal grup głównych"},
+                                                     {17, "halogen"}, {18, "gaz szlachetny"}};
+        for (const auto& [column, kind] : kinds) {
+            const TColor colour = colourAt(column <= 16 ? Colouring::MetalKinds : Colouring::NonMetalKinds, column);
+            QCOMPARE(ColourMeaning(column <= 16 ? Colouring::MetalKinds : Colouring::NonMetalKinds, colour), QString::fromUtf8(kind));
+            QCOMPARE(KindOf(QLatin1String(TileCells()[std::size_t(100 + column - 1)].Symbol)),
+                     QString::fromUtf8(kind) + QStringLiteral(" (właściwości przewidywane)"));
+        }
+        QCOMPARE(ColourMeaning(Colouring::MetalsAndNonMetals, colourAt(Colouring::MetalsAndNonMetals, 14)), QStringLiteral("metal"));
+        QCOMPARE(ColourMeaning(Colouring::MetalsAndNonMetals, colourAt(Colouring::MetalsAndNonMetals, 18)), QStringLiteral("niemetal"));
+        QCOMPARE(Histogram(Colouring::AtomCount, table).size(), 118);
+        QCOMPARE(Histogram(Colouring::None, table).value(clBtnFace), 118);
     }
 
     void atomCountShadesEachRecordAtItsOwnCell()

@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(w.window.Panel(57)->geometry().topLeft(), QPoint(128, 320));
         QCOMPARE(w.window.Panel(79)->Caption(), QString("Mt"));
         QCOMPARE(w.window.Panel(11)->objectName(), QString("Panel11"));
-        for (int k = 1; k <= TileCount; ++k) {
+        for (int k = 1; k <= ElementTable::FileCount; ++k) {
             QCOMPARE(w.window.Panel(k)->size(), QSize(33, 41));
             QCOMPARE(w.window.Panel(k)->Color(), Face);
             QVERIFY(w.window.Panel(k)->font().bold());
@@ -88,7 +88,12 @@ private slots:
             {"Ac", TileStep::Down, "Ac"},  {"Fe", TileStep::RowStart, "K"}, {"Fe", TileStep::RowEnd, "Kr"},
             {"Rf", TileStep::RowEnd, "Rg"}, {"Pu", TileStep::RowStart, "Ac"}, {"Lu", TileStep::Up, "Rn"}};
         for (const auto& [from, step, to] : moves)
-            QVERIFY2(symbol(StepFrom(tile(from), step)) == QLatin1String(to), from);
+            QVERIFY2(symbol(StepFrom(tile(from), step, ElementTable::FileCount)) == QLatin1String(to), from);
+        // with the newer elements, period 7 runs on from roentgenium to oganesson
+        QCOMPARE(symbol(StepFrom(tile("Rg"), TileStep::Right)), QStringLiteral("Cn"));
+        QCOMPARE(symbol(StepFrom(tile("Rf"), TileStep::RowEnd)), QStringLiteral("Og"));
+        QCOMPARE(symbol(StepFrom(tile("Og"), TileStep::Up)), QStringLiteral("Rn"));
+        QCOMPARE(symbol(StepFrom(tile("Lv"), TileStep::Down)), QStringLiteral("Tm"));
 
         QSet<int> reached{1};
         QList<int> frontier{1};
@@ -116,7 +121,7 @@ private slots:
         // dots of "..." and "...." stand apart too
         const auto letters = [](const QString& text) { return int(QString(text).remove(' ').size()); };
         MainWindow w;
-        for (int k = 1; k <= TileCount; ++k) {
+        for (int k = 1; k <= ElementTable::FileCount; ++k) {
             const QImage tile = w.window.Panel(k)->grab().toImage();
             QCOMPARE(InkColumnRuns(tile, tile.rect().adjusted(2, 2, -2, -2), IsBlack), letters(w.window.Panel(k)->Caption()));
         }

@@ -24,7 +24,7 @@ constexpr TColor Solid = 0x97746C, Liquid = 0xF1D587, Gas = 0x80F9D5;
 QStringList TilesIn(const MainWindow& w, TColor color)
 {
     QStringList symbols;
-    for (const TileCell& cell : TileCells())
+    for (const TileCell& cell : w.window.ShownCells())
         if (w.window.Panel(cell.Number)->Color() == color)
             symbols.append(QString::fromLatin1(cell.Symbol));
     symbols.sort();
