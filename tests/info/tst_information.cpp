@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ComboBox.h"
+#include "TableOptions.h"
+#include "ViewRules.h"
 #include "Button.h"
 #include "Cp1250.h"
 #include "ErrorRecorder.h"
@@ -412,6 +415,54 @@ private slots:
         QCOMPARE(Program::TileColour("H"), TColor(0x123456));
         QCOMPARE(Program::TileColour("Mg"), clBtnFace);
         QCOMPARE(Informacje->Label8->Caption(), QString("Cl"));
+    }
+
+    // "Pierwiastki 112–118" from "Widok": the seven tiles with their names for a reader, oganeson's
+    // window with its predictions, the search by a new name, the views' ranges to 118; turned off,
+    // the table of "dane.dat" as it was. The choice is remembered.
+    void theNewerElements()
+    {
+        QTemporaryDir configuration;
+        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", before); });
+        qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
+        SaveTableOptions({false}, TableOptionsPath());
+        CreateWindows(DataFolder(QStringLiteral(ASSETS_DIR "/")));
+        ErrorRecorder errors;
+        QVERIFY(!AGlowne->Pierwiastki1121181->Checked() && !AGlowne->Panel(112));
+        AGlowne->Pierwiastki1121181->trigger();
+        QVERIFY(AGlowne->Pierwiastki1121181->Checked());
+        QVERIFY(LoadTableOptions(TableOptionsPath()).NewerElements);
+        QCOMPARE(AGlowne->Panel(118)->Caption(), QStringLiteral("Og"));
+        QCOMPARE(AGlowne->Panel(118)->accessibleName(), QStringLiteral("Oganeson, Og, liczba atomowa 118"));
+        QCOMPARE(AGlowne->Panel(112)->geometry().topLeft(), QPoint(384, 360));
+        AGlowne->show();
+        QVERIFY(QTest::qWaitForWindowExposed(AGlowne));
+        WindowInput::Click(AGlowne->Panel(118), QPoint(10, 10));
+        QCOMPARE(Informacje->Label9->Caption(), QStringLiteral("Oganeson"));
+        QCOMPARE(Informacje->Label11->Caption(), QStringLiteral("118"));
+        QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Więcej informacji", "Opis"}));
+        const QStringList values = Informacje->Properties->Values();
+        QCOMPARE(values.value(0), QStringLiteral("[294]"));
+        QCOMPARE(values.value(1), QStringLiteral("[Rn] 5f^14 6d^10 7s^2 7p^6 (przewidywane)"));
+        QCOMPARE(values.value(9), QStringLiteral("+2, +4 (przewidywane)"));
+        QCOMPARE(values.value(10), QStringLiteral("gaz szlachetny (właściwości przewidywane)"));
+        QCOMPARE(Informacje->Label16->Caption(), QString("K-2 L-8 M-18 N-32 O-32 P-18 Q-8 "));
+        AGlowne->suiComboBox1->SetText(QStringLiteral("tenes"));
+        AGlowne->suiButton1->OnClick(AGlowne->suiButton1);
+        QCOMPARE(Informacje->Label9->Caption(), QStringLiteral("Tenes"));
+        QVERIFY(AGlowne->suiComboBox1->Items().contains(QStringLiteral("Oganeson")));
+        QCOMPARE(AGlowne->suiTrackBar1->Max(), 118);
+        QCOMPARE(AGlowne->suiTrackBar2->Max(), 2011 - 1600);
+        QVERIFY(errors.messages.isEmpty());
+
+        AGlowne->Pierwiastki1121181->trigger();
+        QVERIFY(!AGlowne->Panel(112) && !AGlowne->Pierwiastki1121181->Checked());
+        QVERIFY(!LoadTableOptions(TableOptionsPath()).NewerElements);
+        QVERIFY(!AGlowne->suiComboBox1->Items().contains(QStringLiteral("Oganeson")));
+        QCOMPARE(AGlowne->suiTrackBar1->Max(), 111);
+        QCOMPARE(AGlowne->suiTrackBar2->Max(), DiscoveryLastPosition);
+        QCOMPARE(AGlowne->Elements().ToBytes().size(), ElementTable::FileSize);
     }
 
     // A colouring by a figure joins the group of check marks, paints its scale with text that reads
