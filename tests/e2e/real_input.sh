@@ -19,6 +19,10 @@ pass() { passed=$((passed + 1)); echo "PASS: $*"; }
 
 cp -r "$source_folder"/. "$work"/
 table_before=$(sha256sum < "$work/dane.dat")
+# the learner's choices kept in a folder of this run's own: the table of dane.dat at first
+export XDG_CONFIG_HOME=$work/configuration
+mkdir -p "$XDG_CONFIG_HOME/UkladOkresowy"
+echo "pierwiastki-112-118=0" > "$XDG_CONFIG_HOME/UkladOkresowy/widok.conf"
 
 # The id of the visible window whose name starts with the text, waiting up to five seconds.
 window() {
@@ -95,6 +99,32 @@ for case in "fe 8 4" "c 14 2" "as 15 4" "te 16 5" "s 16 3" "k 1 4" "f 17 2"; do
   tile_shows "$column" "$row" C80000 || fail "\"$typed\" with Enter did not mark its element"
 done
 pass "fe, c, as, te, s, k and f with Enter find their own elements"
+
+# "Pierwiastki 112–118" from "Widok" by its letter: oganeson's tile, the search by "Tenes", and the
+# arrow from roentgenium to copernicium
+main_window_active() { xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"; settle; }
+main_window_active
+xdotool key alt+w; settle
+xdotool key i; settle
+grep -q "pierwiastki-112-118=1" "$XDG_CONFIG_HOME/UkladOkresowy/widok.conf" || fail "\"Pierwiastki 112–118\" was not turned on and remembered"
+click $((32 * 18 + 16)) $(($(tile_top 7) + 20))
+information_aside "a click on Og"
+tile_shows 18 7 C80000 || fail "the clicked tile of Og is not marked"
+main_window_active
+search Tenes
+information_aside "Tenes"
+tile_shows 17 7 C80000 || fail "\"Tenes\" with Enter did not mark tennessine"
+main_window_active
+click $((32 * 11 + 16)) $(($(tile_top 7) + 20))
+main_window_active
+click 48 514
+xdotool key Tab; settle
+xdotool key Tab; settle
+xdotool key Right; settle
+xdotool key Return; settle
+information_aside "Right from Rg"
+tile_shows 12 7 C80000 || fail "Right from Rg and Enter did not show copernicium"
+pass "\"Pierwiastki 112–118\": Og's tile, the search \"Tenes\" and the arrow from Rg to Cn"
 
 # "Pomoc", "Informacje o programie", and the link under the emblem opens the program's own page
 click 248 40
