@@ -10,6 +10,7 @@
 // Usage (needs an X display, for example under xvfb-run):
 //   window_screenshots <output folder> [data folder, by default the program's own]
 
+#include "TableOptions.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "Edit.h"
@@ -372,6 +373,8 @@ int main(int argc, char** argv)
     // other runs going on beside it
     QTemporaryDir configuration;
     qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
+    // the table of "dane.dat" alone, as the windows were first drawn
+    SaveTableOptions({false}, TableOptionsPath());
     // and a home of the same name on every machine and every run, so that the file dialog shows the
     // same folder
     const QString home = QStringLiteral("/tmp/uklad-okresowy-zrzuty");
