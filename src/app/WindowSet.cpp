@@ -95,7 +95,10 @@ void CreateWindows(const DataFolder& folder)
             return symbols;
         },
         ReportError);
-    Informacje->SetProperties(Properties.get(), KindOf);
+    Informacje->SetProperties(Properties.get(), KindOf, [](const QString& symbol) {
+        const NewerElement* element = AGlowne->Newer(symbol);
+        return element ? element->HalfLife : QString();
+    });
     AGlowne->SetProperties(Properties.get());
     Printer_ = std::make_unique<Printing>(AGlowne, Informacje, Properties.get(), PrintOptionsPath());
     AGlowne->SetPrinting({[] { Printer_->PrintTable(); }, [] { Printer_->SaveTablePdf(); }, [] { Printer_->PrintCard(); },

@@ -6,12 +6,37 @@
 #include "TableText.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
+
+bool IsAsciiLetterOrDigit(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+}
+
+// One capital letter and at most two small ones: "Og".
+bool IsSymbol(const QString& text)
+{
+    return !text.isEmpty() && text.size() <= 3 && text[0] >= QLatin1Char('A') && text[0] <= QLatin1Char('Z') &&
+           std::all_of(text.begin() + 1, text.end(), [](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); });
+}
+
+// A figure with a decimal point and a unit of time: "0.7 ms", "30 s".
+bool IsHalfLife(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(' '));
+    const auto digits = [](QStringView run) {
+        return !run.isEmpty() && run.size() <= 6 && std::all_of(run.begin(), run.end(), [](QChar c) { return c.isDigit() && c.unicode() < 0x80; });
+    };
+    const qsizetype point = parts.value(0).indexOf(QLatin1Char('.'));
+    const bool number = point < 0 ? digits(parts.value(0)) : digits(QStringView(parts[0]).left(point)) && digits(QStringView(parts[0]).mid(point + 1));
+    return parts.size() == 2 && number &&
+           QStringList{QStringLiteral("ms"), QStringLiteral("s"), QStringLiteral("min"), QStringLiteral("h"), QStringLiteral("d")}.contains(parts[1]);
+}
 
 class Parser {
 public:
@@ -26,8 +51,7 @@ public:
         std::memset(static_cast<void*>(&element.Record), 0, sizeof element.Record);
         TElementRecord& record = element.Record;
         record.AtomicNumber = Whole(fields[0], FirstNewerElement, LastNewerElement, QStringLiteral("liczba atomowa"));
-        static const QRegularExpression symbol(QStringLiteral("^[A-Z][a-z]{0,2}$"));
-        if (!symbol.match(fields[1]).hasMatch())
+        if (!IsSymbol(fields[1]))
             Fail(QStringLiteral("zły symbol „%1”").arg(fields[1].left(8)));
         record.Symbol.SetText(fields[1].toLatin1());
         record.PolishName.SetText(Name(fields[2], QStringLiteral("nazwa polska")));
@@ -38,8 +62,7 @@ public:
         record.TableRow = 7;
         record.TableColumn = record.AtomicNumber - 100;
         element.MassNumber = Whole(fields[6], 1, 400, QStringLiteral("liczba masowa"));
-        static const QRegularExpression halfLife(QStringLiteral("^[0-9]{1,6}(\\.[0-9]{1,4})? (ms|s|min|h|d)$"));
-        if (!halfLife.match(fields[7]).hasMatch())
+        if (!IsHalfLife(fields[7]))
             Fail(QStringLiteral("zły okres półtrwania „%1”").arg(fields[7].left(16)));
         element.HalfLife = fields[7];
         if (fields[8].trimmed().isEmpty())
@@ -69,11 +92,15 @@ private:
         return *bytes;
     }
 
-    // A file of the folder "Zbiory" itself: no folder in its name, none above it.
+    // A file of the folder "Zbiory" itself: at most 30 letters, digits, '_', '-' and '.', no folder
+    // in its name, none above it, no hidden file.
     QByteArray FileName(const QString& text) const
     {
-        static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_-][A-Za-z0-9_.-]{0,29}$"));
-        if (!text.isEmpty() && (!plain.match(text).hasMatch() || text.contains(QLatin1String(".."))))
+        const bool plain = text.size() <= 30 && !text.startsWith(QLatin1Char('.')) && !text.contains(QLatin1String("..")) &&
+                           std::all_of(text.begin(), text.end(), [](QChar c) {
+                               return IsAsciiLetterOrDigit(c) || c == QLatin1Char('_') || c == QLatin1Char('-') || c == QLatin1Char('.');
+                           });
+        if (!plain)
             Fail(QStringLiteral("zła nazwa pliku opisu „%1”").arg(text.left(32)));
         return text.toLatin1();
     }

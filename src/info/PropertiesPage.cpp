@@ -138,6 +138,14 @@ PropertiesPage::PropertiesPage(QWidget* page)
     }
 }
 
+int PropertiesPage::Right() const
+{
+    int right = 0;
+    for (const TSuperscriptLabel* value : values_)
+        right = std::max(right, value->geometry().right() + 1);
+    return right;
+}
+
 QStringList PropertiesPage::Captions()
 {
     QStringList captions;
@@ -146,11 +154,13 @@ QStringList PropertiesPage::Captions()
     return captions;
 }
 
-void PropertiesPage::Fill(const ElementProperties& element, const QString& kind)
+void PropertiesPage::Fill(const ElementProperties& element, const QString& kind, const QString& halfLife)
 {
     QString weight = ElementProperties::Shown(element.AtomicWeight);
     if (!weight.startsWith(QLatin1Char('[')))
         weight += QStringLiteral(" u");
+    else if (!halfLife.isEmpty())
+        weight += QStringLiteral(" (okres półtrwania %1)").arg(ElementProperties::Shown(halfLife));
     QString density = QStringLiteral("brak danych");
     if (!element.Density.isEmpty())
         density = ElementProperties::Shown(element.Density) + (element.Basis == DensityBasis::Gas

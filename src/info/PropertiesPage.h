@@ -45,8 +45,12 @@ class PropertiesPage {
 public:
     explicit PropertiesPage(QWidget* page);
 
-    // The element's figures, with the user's decimal separator; kind in the colourings' words.
-    void Fill(const ElementProperties& element, const QString& kind);
+    // The element's figures, with the user's decimal separator; kind in the colourings' words; the
+    // half-life of the longest-lived isotope after a bracketed mass number, where one is given.
+    void Fill(const ElementProperties& element, const QString& kind, const QString& halfLife = QString());
+    // Where the widest value ends on the page, and the room the page keeps after it.
+    int Right() const;
+    static constexpr int Margin = 8;
 
     // The value of each row, top to bottom, as shown (superscripts marked with '^').
     QStringList Values() const;

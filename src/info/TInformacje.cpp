@@ -134,10 +134,12 @@ void TInformacje::BuildFirstPage()
     suiButton1->OnClick = [this](QObject* sender) { suiButton1Click(sender); };
 }
 
-void TInformacje::SetProperties(PropertiesStore* properties, std::function<QString(const QString& symbol)> kindOf)
+void TInformacje::SetProperties(PropertiesStore* properties, std::function<QString(const QString& symbol)> kindOf,
+                                std::function<QString(const QString& symbol)> halfLifeOf)
 {
     properties_ = properties;
     kindOf_ = std::move(kindOf);
+    halfLifeOf_ = std::move(halfLifeOf);
 }
 
 void TInformacje::SetAtomWindow(QWidget* window, std::function<void(const QString& symbol)> pierwiastek)
@@ -172,8 +174,10 @@ void TInformacje::Wypelnij(const TElementRecord& record)
     const QString symbol = Cp1250ToString(record.Symbol.Text());
     const ElementProperties* properties = properties_ ? properties_->Find(symbol) : nullptr;
     if (properties)
-        Properties->Fill(*properties, kindOf_ ? kindOf_(symbol) : QString());
+        Properties->Fill(*properties, kindOf_ ? kindOf_(symbol) : QString(), halfLifeOf_ ? halfLifeOf_(symbol) : QString());
     suiTabSheet2->SetTabVisible(properties != nullptr);
+    if (properties && suiPageControl1->ActivePage() == suiTabSheet2)
+        FitPropertiesPage();
     Label8->SetCaption(symbol);
     Label9->SetCaption(Cp1250ToString(record.PolishName.Text()));
     Label10->SetCaption(Cp1250ToString(record.LatinName.Text()));
@@ -292,7 +296,14 @@ void TInformacje::suiTabSheet1Show(QObject*)
 
 void TInformacje::suiTabSheet2Show(QObject*)
 {
-    resize(BasicWidth, height());
+    FitPropertiesPage();
+}
+
+void TInformacje::FitPropertiesPage()
+{
+    // the page fills the window with the same inset on either side; its width may not follow yet
+    const int insets = 2 * suiTabSheet2->mapTo(this, QPoint(0, 0)).x();
+    resize(std::max(BasicWidth, insets + Properties->Right() + PropertiesPage::Margin), height());
 }
 
 void TInformacje::suiTabSheet3Show(QObject*)

@@ -37,9 +37,11 @@ public:
 
     // The 3D window this window keeps on its element, and how to hand it an element.
     void SetAtomWindow(QWidget* window, std::function<void(const QString& symbol)> pierwiastek);
-    // Where the figures of the page "Więcej informacji" come from, and an element's kind in the
-    // colourings' words; without them the page stays hidden.
-    void SetProperties(PropertiesStore* properties, std::function<QString(const QString& symbol)> kindOf);
+    // Where the figures of the page "Więcej informacji" come from, an element's kind in the
+    // colourings' words, and the half-life of its longest-lived isotope where its file gives one
+    // ("0.7 ms"); without the figures the page stays hidden.
+    void SetProperties(PropertiesStore* properties, std::function<QString(const QString& symbol)> kindOf,
+                       std::function<QString(const QString& symbol)> halfLifeOf);
 
     // Fills the pages from the record, loads its description and pictures and shows the window. A
     // file that cannot be read stops the filling at that step, with its error.
@@ -100,4 +102,7 @@ private:
     std::function<void(const QString&)> pierwiastek_;
     PropertiesStore* properties_ = nullptr;
     std::function<QString(const QString&)> kindOf_;
+    std::function<QString(const QString&)> halfLifeOf_;
+    // The page "Więcej informacji" as wide as its values need, never narrower than the first page.
+    void FitPropertiesPage();
 };

@@ -2,7 +2,6 @@
 // TAGlowne: "Pierwiastki 112–118", copernicium to oganesson taken in with their tiles, or left out.
 #include "TAGlowne.h"
 
-#include "ComboBox.h"
 #include "Cp1250.h"
 #include "ErrorReport.h"
 #include "Menu.h"
@@ -12,8 +11,6 @@
 #include "TrackBar.h"
 #include "ViewRules.h"
 
-#include <QCollator>
-#include <QLocale>
 
 void TAGlowne::ShowNewerElements(bool shown)
 {
@@ -43,9 +40,11 @@ void TAGlowne::ShowNewerElements(bool shown)
         ElementTable_.TakeInNewer(records);
         for (const TileCell& cell : ShownCells().subspan(ElementTable::FileCount)) {
             BuildTile(cell);
+            // in the order of Tab with the other tiles, before the views' controls
+            setTabOrder(panels_[std::size_t(cell.Number - 1)], panels_[std::size_t(cell.Number)]);
             panels_[std::size_t(cell.Number)]->show();
         }
-        NameTiles();
+        NameTiles(ElementTable::FileCount + 1);
     } else {
         const bool focused = currentTile_ && currentTile_->hasFocus();
         for (int number = ElementTable::FileCount + 1; number <= ElementTable::KnownCount; ++number) {
@@ -61,12 +60,12 @@ void TAGlowne::ShowNewerElements(bool shown)
     FitToElementsShown();
 }
 
-const NewerElement* TAGlowne::Newer(int atomicNumber) const
+const NewerElement* TAGlowne::Newer(const QString& symbol) const
 {
     if (!newer_ || !NewerElementsShown())
         return nullptr;
     for (const NewerElement& element : *newer_)
-        if (element.Record.AtomicNumber == atomicNumber)
+        if (QLatin1String(element.Record.Symbol.Text()) == symbol)
             return &element;
     return nullptr;
 }
@@ -78,27 +77,7 @@ void TAGlowne::FitToElementsShown()
     suiTrackBar1->SetMax(last);
     suiTrackBar2->SetMax(DiscoveryLastPositionFor(ElementTable_));
 
-    // the search's list: the names of "dane.dat" as they stood, the newer ones in their Polish places
-    const QString typed = suiComboBox1->Text();
-    QStringList names = suiComboBox1->Items();
-    QStringList newerNames;
-    if (newer_)
-        for (const NewerElement& element : *newer_)
-            newerNames << Cp1250ToString(element.Record.PolishName.Text());
-    for (const QString& name : newerNames)
-        names.removeAll(name);
-    if (NewerElementsShown()) {
-        QCollator polish{QLocale(QLocale::Polish, QLocale::Poland)};
-        for (const QString& name : newerNames) {
-            qsizetype at = 0;
-            while (at < names.size() && polish.compare(names[at], name) < 0)
-                ++at;
-            names.insert(at, name);
-        }
-    }
-    suiComboBox1->clear();
-    suiComboBox1->AddItems(names);
-    suiComboBox1->SetText(typed);
+    ListNamesShown();
 
     // the table painted again as what is checked paints it
     for (const View& view : views_)
@@ -106,8 +85,9 @@ void TAGlowne::FitToElementsShown()
             view.Show(view.Slider->Position());
             return;
         }
+    // (no colouring leaves the new tiles plain, as they are made, and the mark where it is)
     for (const auto& [colouring, item] : ColouringItems())
-        if (item->Checked()) {
+        if (item->Checked() && colouring != Colouring::None) {
             Koloruj_tablice(colouring);
             return;
         }

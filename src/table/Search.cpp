@@ -9,6 +9,8 @@
 #include "Form.h"
 #include "MessageDialog.h"
 
+#include <algorithm>
+
 namespace {
 
 // The names the list offers, in Polish alphabetical order; the two newest elements are found by
@@ -36,6 +38,18 @@ QString Capitalised(QString text)
     return text;
 }
 
+// The text as Polish alphabetical order compares it: each letter by its place in the alphabet, small
+// and capital alike (ą after a, ł after l, ż last), other characters after the letters.
+QList<int> PolishOrderKey(const QString& text)
+{
+    static const QString alphabet = QStringLiteral("aąbcćdeęfghijklłmnńoópqrsśtuvwxyzźż");
+    QList<int> key;
+    for (const QChar c : text) {
+        const qsizetype at = alphabet.indexOf(c.toLower());
+        key.append(at >= 0 ? int(at) : int(alphabet.size()) + c.unicode());
+    }
+    return key;
+}
 } // namespace
 
 void TAGlowne::BuildSearch()
@@ -50,7 +64,7 @@ void TAGlowne::BuildSearch()
     suiComboBox1->SetItemHeight(13);
     suiComboBox1->setToolTip(QStringLiteral("Wpisz nazwę polską, łacińską lub symbol"));
     // the names stand in Polish alphabetical order already, whatever the user's locale sorts by
-    suiComboBox1->AddItems(QString::fromUtf8(ListedNames).split(QLatin1Char(' ')));
+    ListNamesShown();
     suiComboBox1->SetText(QStringLiteral("Aktyn"));
     suiComboBox1->OnKeyPress = [this](QObject* sender, QChar key) { suiComboBox1KeyPress(sender, key); };
 
@@ -114,4 +128,26 @@ void TAGlowne::suiComboBox1KeyPress(QObject* sender, QChar key)
 {
     if (key == QLatin1Char('\r'))
         suiButton1Click(sender);
+}
+
+void TAGlowne::ListNamesShown()
+{
+    // the names of "dane.dat" as they stand, those of the newer elements shown among them in their
+    // Polish places
+    if (suiComboBox1->count() == 0)
+        suiComboBox1->AddItems(QString::fromUtf8(ListedNames).split(QLatin1Char(' ')));
+    for (const TileCell& cell : std::span(TileCells()).subspan(ElementTable::FileCount)) {
+        const bool shown = cell.Number <= ElementTable_.Last();
+        const QString name = Cp1250ToString(ElementTable_[cell.Number].PolishName.Text());
+        const int listed = name.isEmpty() ? -1 : suiComboBox1->findText(name, Qt::MatchExactly);
+        if (!shown && listed >= 0)
+            suiComboBox1->removeItem(listed);
+        if (!shown || name.isEmpty() || listed >= 0)
+            continue;
+        const QList<int> key = PolishOrderKey(name);
+        int at = 0;
+        while (at < suiComboBox1->count() && !(key < PolishOrderKey(suiComboBox1->itemText(at))))
+            ++at;
+        suiComboBox1->insertItem(at, name);
+    }
 }

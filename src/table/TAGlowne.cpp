@@ -47,12 +47,12 @@ void TAGlowne::FormCreate()
     Wczytaj_tablice(ElementTable_, folder_);
     loaded_ = true;
     Ukryj_legende();
-    NameTiles();
+    NameTiles(1);
 }
 
-void TAGlowne::NameTiles()
+void TAGlowne::NameTiles(int first)
 {
-    for (int index = 1; index <= ElementTable_.Last(); ++index) {
+    for (int index = first; index <= ElementTable_.Last(); ++index) {
         const TElementRecord& record = ElementTable_[index];
         const QString symbol = Cp1250ToString(record.Symbol.Text());
         if (TPlainPanel* tile = TileOf(symbol))

@@ -183,8 +183,8 @@ public:
     bool NewerElementsShown() const { return ElementTable_.Last() > ElementTable::FileCount; }
     // Told when the learner changes it from the menu, to remember it.
     std::function<void(bool shown)> OnNewerElementsChange;
-    // The newer element of the atomic number as its file gives it, or none.
-    const NewerElement* Newer(int atomicNumber) const;
+    // The newer element of the symbol as its file gives it, or none (or while they are not shown).
+    const NewerElement* Newer(const QString& symbol) const;
     // The cells of the tiles shown, in number order.
     std::span<const TileCell> ShownCells() const;
 
@@ -229,10 +229,13 @@ private:
     void BuildFrameAndMenu();
     void BuildTable();
     void BuildTile(const TileCell& cell);
-    // The tiles' names as a screen reader says them: "Sód, Na, liczba atomowa 11".
-    void NameTiles();
+    // The names of the tiles from the atomic number on, as a screen reader says them: "Sód, Na,
+    // liczba atomowa 11".
+    void NameTiles(int first);
     // What depends on the last element shown: the views' ranges, the search's list, the painting.
     void FitToElementsShown();
+    // The search's list: the Polish names of the elements shown.
+    void ListNamesShown();
     void BuildLegend();
     void BuildViews();
     void BuildSearch();

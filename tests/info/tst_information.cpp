@@ -443,15 +443,29 @@ private slots:
         QCOMPARE(Informacje->Label11->Caption(), QStringLiteral("118"));
         QCOMPARE(Program::VisibleTabs(), (QStringList{"Podstawowe informacje", "Więcej informacji", "Opis"}));
         const QStringList values = Informacje->Properties->Values();
-        QCOMPARE(values.value(0), QStringLiteral("[294]"));
+        QCOMPARE(values.value(0), QStringLiteral("[294] (okres półtrwania %1)").arg(ElementProperties::Shown(QStringLiteral("0.7 ms"))));
         QCOMPARE(values.value(1), QStringLiteral("[Rn] 5f^14 6d^10 7s^2 7p^6 (przewidywane)"));
         QCOMPARE(values.value(9), QStringLiteral("+2, +4 (przewidywane)"));
         QCOMPARE(values.value(10), QStringLiteral("gaz szlachetny (właściwości przewidywane)"));
         QCOMPARE(Informacje->Label16->Caption(), QString("K-2 L-8 M-18 N-32 O-32 P-18 Q-8 "));
+        // the page as wide as its longest value, back to the first page's width for sodium
+        const auto pageHoldsItsValues = [] {
+            QCoreApplication::processEvents();
+            return Informacje->Properties->Right() + PropertiesPage::Margin <= Informacje->suiTabSheet2->width();
+        };
+        Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet2);
+        QVERIFY(pageHoldsItsValues() && Informacje->width() > TInformacje::BasicWidth);
+        AGlowne->Infoopire(QStringLiteral("Na"));
+        QVERIFY(pageHoldsItsValues());
+        QCOMPARE(Informacje->width(), TInformacje::BasicWidth);
         AGlowne->suiComboBox1->SetText(QStringLiteral("tenes"));
         AGlowne->suiButton1->OnClick(AGlowne->suiButton1);
         QCOMPARE(Informacje->Label9->Caption(), QStringLiteral("Tenes"));
-        QVERIFY(AGlowne->suiComboBox1->Items().contains(QStringLiteral("Oganeson")));
+        // the new names in their Polish places in the search's list
+        const QStringList listed = AGlowne->suiComboBox1->Items();
+        for (const auto& [before, name] : {std::pair("Kobalt", "Kopernik"), std::pair("Neptun", "Nihon"), std::pair("Flerow", "Fluor"),
+                                           std::pair("Nobel", "Oganeson"), std::pair("Oganeson", "Ołów"), std::pair("Tellur", "Tenes")})
+            QCOMPARE(listed.indexOf(QString::fromUtf8(name)), listed.indexOf(QString::fromUtf8(before)) + 1);
         QCOMPARE(AGlowne->suiTrackBar1->Max(), 118);
         QCOMPARE(AGlowne->suiTrackBar2->Max(), 2011 - 1600);
         QVERIFY(errors.messages.isEmpty());

@@ -264,6 +264,34 @@ void ShootOtherWindows()
     OknoA3D->hide();
 }
 
+// The table with "Pierwiastki 112–118" on: the main window, a colouring by kind, "Liczba atomów" at
+// 118, and oganeson's information window on its first two pages; then off again.
+void ShootNewerElements()
+{
+    AGlowne->Pierwiastki1121181->trigger();
+    QTest::qWait(100);
+    Save(AGlowne->grab(), QStringLiteral("newer-main-window"));
+    AGlowne->Grupypierwiastkw1->trigger();
+    QTest::qWait(100);
+    Save(AGlowne->grab(), QStringLiteral("newer-scheme-metale-i-niemetale"));
+    AGlowne->Liczbaatomw2->trigger();
+    AGlowne->suiTrackBar1->SetPosition(118);
+    QTest::qWait(100);
+    Save(AGlowne->grab(), QStringLiteral("newer-view-liczba-atomow"));
+    AGlowne->Liczbaatomw2->trigger();
+    AGlowne->Bezkolorw1->trigger();
+    AGlowne->Podstawowy1->trigger();
+    Informacje->suiPageControl1->SetActivePage(Informacje->suiTabSheet1);
+    AGlowne->Infoopire(QStringLiteral("Og"));
+    for (TsuiTabSheet* page : {Informacje->suiTabSheet1, Informacje->suiTabSheet2}) {
+        Informacje->suiPageControl1->SetActivePage(page);
+        QTest::qWait(100);
+        Save(Informacje->grab(), QStringLiteral("newer-information-Og-") + page->objectName());
+    }
+    Informacje->hide();
+    AGlowne->Pierwiastki1121181->trigger();
+}
+
 // The practice window on a fixed seed: its choices, the first question of each kind (the table
 // question beside the main window, then answered wrongly), and the result with its mistakes.
 // The chemical calculator with a formula's molar mass, a balanced equation and a mistake.
@@ -396,6 +424,7 @@ int main(int argc, char** argv)
     ShootCalculator();
     ShootSolubility();
     ShootPlot();
+    ShootNewerElements();
     AGlowne->hide();
     DestroyWindows();
     for (const StyleSample& sample : StyleSamples()) {
