@@ -3,7 +3,8 @@
 """The built program as a screen reader and a keyboard-only learner meet it.
 
 Started under Xvfb with the accessibility bus (run by screen_reader.sh inside dbus-run-session),
-the program's tree is read through AT-SPI: the 111 tiles with their Polish names, a tile's action
+the program's tree is read through AT-SPI: the 111 tiles with their Polish names (118 with
+"Pierwiastki 112–118"), a tile's action
 opening the information window and that window's labels, the menus with their check marks, the
 track bars' values (set from outside too). Then, started afresh, it is driven by keys alone through
 the X server (xdotool, no mouse event), each step checked through AT-SPI and by the events a screen
@@ -209,6 +210,30 @@ wait_for(lambda: slider.queryValue().currentValue == 100, "the track bar to take
 temperature = wait_for(lambda: next((node.name for node in walk(main) if node.getRoleName() == "label" and "C" in (node.name or "")
                                      and node.name.startswith("100")), None), "the temperature's label")
 check(temperature.startswith("100"), f"a value set from outside moves the view ({temperature})")
+
+# "Pierwiastki 112–118" from "Widok": 118 tiles named and pressable, oganeson's window with its
+# predictions; and back
+newer = named(menus[1], "check menu item", "Pierwiastki 112–118") or named(menus[1], "menu item", "Pierwiastki 112–118")
+check(newer is not None and not newer.getState().contains(pyatspi.STATE_CHECKED), "\"Pierwiastki 112–118\" in \"Widok\", unchecked")
+press(newer)
+wait_for(lambda: newer.getState().contains(pyatspi.STATE_CHECKED), "\"Pierwiastki 112–118\" checked")
+
+
+def tiles_named():
+    return [node for node in walk(main) if node.getRoleName() == "push button" and TILE_NAME.match(node.name or "") and showing(node)]
+
+
+wait_for(lambda: len(tiles_named()) == 118, "118 tiles")
+numbers = sorted(int(TILE_NAME.match(tile.name).group(3)) for tile in tiles_named())
+check(numbers == list(range(1, 119)), "with them the tiles name every atomic number from 1 to 118 once")
+press(next(tile for tile in tiles_named() if tile.name == "Oganeson, Og, liczba atomowa 118"))
+wait_for(lambda: any(node.name == "Oganeson" for node in walk(window(INFORMATION)) if node.getRoleName() == "label"), "oganeson's window")
+values = [node.name for node in walk(window(INFORMATION)) if node.getRoleName() == "label" and (node.name or "").startswith(("Masa atomowa:", "Konfiguracja"))]
+check(any(v.startswith("Masa atomowa: [294] (okres półtrwania 0") for v in values)
+      and any(v.endswith("7p6 (przewidywane)") for v in values), f"oganeson's mass and predicted configuration read with their captions ({values})")
+press(newer)
+wait_for(lambda: len(tiles_named()) == 111, "the 111 tiles again")
+check(not newer.getState().contains(pyatspi.STATE_CHECKED), "turned off, the table of 111 again")
 stop(program)
 
 # --- keys alone, through the X server ---

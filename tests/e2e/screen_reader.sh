@@ -9,5 +9,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$1"/. "$work"/
 table_before=$(sha256sum < "$work/dane.dat")
+# the learner's choices in a folder of this run's own: the table of dane.dat at first
+export XDG_CONFIG_HOME=$work/configuration
+mkdir -p "$XDG_CONFIG_HOME/UkladOkresowy"
+echo "pierwiastki-112-118=0" > "$XDG_CONFIG_HOME/UkladOkresowy/widok.conf"
 dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$work"
 [ "$(sha256sum < "$work/dane.dat")" = "$table_before" ] || { echo "FAIL: dane.dat changed" >&2; exit 1; }

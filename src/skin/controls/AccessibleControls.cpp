@@ -69,9 +69,10 @@ public:
 // A plain panel: a button when a click does something (an element's tile), else its caption.
 class AccessiblePlainPanel : public QAccessibleWidget {
 public:
-    explicit AccessiblePlainPanel(TPlainPanel* panel)
-        : QAccessibleWidget(panel, panel->OnClick ? QAccessible::Button : QAccessible::StaticText) {}
+    explicit AccessiblePlainPanel(TPlainPanel* panel) : QAccessibleWidget(panel) {}
     TPlainPanel* Panel() const { return static_cast<TPlainPanel*>(widget()); }
+    // a button from when it is given a click, though a reader may have asked for it before
+    QAccessible::Role role() const override { return Panel()->OnClick ? QAccessible::Button : QAccessible::StaticText; }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
