@@ -4,9 +4,8 @@
 
 Started under Xvfb with the accessibility bus (run by screen_reader.sh inside dbus-run-session),
 the program's tree is read through AT-SPI: the 111 tiles with their Polish names (118 with
-"Pierwiastki 112–118"), a tile's action
-opening the information window and that window's labels, the menus with their check marks, the
-track bars' values (set from outside too). Then, started afresh, it is driven by keys alone through
+"Pierwiastki 112–118"), a tile's action opening the information window and that window's labels,
+the menus with their check marks, the track bars' values (set from outside too). Then, started afresh, it is driven by keys alone through
 the X server (xdotool, no mouse event), each step checked through AT-SPI and by the events a screen
 reader speaks from (focus, name, value, state and selection changes): a change no event tells is a
 change a reader never speaks. The last steps open the solubility table by keys and hear ten of its
