@@ -210,10 +210,11 @@ void TAGlowne::Koloruj_tablice(Colouring colouring)
     } else {
         for (const TilePaint& paint : PaintsOf(colouring, ElementTable_))
             Koloruj(paint.Column, paint.Row, paint.Color);
-        if (rules.HidesLegend && !rules.Legend.empty())
-            ReplaceLegend(rules.Legend);
-        else if (!rules.Legend.empty())
-            FillLegend(rules.Legend);
+        const std::vector<LegendEntry> legend = colouring == Colouring::AtomCount ? AtomCountLegendFor(ElementTable_) : rules.Legend;
+        if (rules.HidesLegend && !legend.empty())
+            ReplaceLegend(legend);
+        else if (!legend.empty())
+            FillLegend(legend);
     }
     TellTileMeaning();
 }

@@ -193,6 +193,14 @@ TColor AtomCountShade(std::int32_t atomicNumber)
     return RGBToColor(std::uint8_t(255 - a), 0, 0);
 }
 
+std::vector<LegendEntry> AtomCountLegendFor(const ElementTable& table)
+{
+    std::vector<LegendEntry> legend = RulesOf(Colouring::AtomCount).Legend;
+    if (table.Last() > ElementTable::FileCount)
+        legend.back().Text = QStringLiteral("Liczebność atomów = %1").arg(table.Last());
+    return legend;
+}
+
 std::vector<TilePaint> AtomCountPaints(const ElementTable& table, std::int32_t n)
 {
     std::vector<TilePaint> paints;

@@ -61,6 +61,10 @@ QString ColourMeaning(Colouring colouring, TColor colour);
 // byte of the atomic number, the subtraction done in 8 bits.
 TColor AtomCountShade(std::int32_t atomicNumber);
 
+// The legend of the atom counts for the table: as the rules give it, its last entry naming the 118
+// elements once the newer ones are taken in.
+std::vector<LegendEntry> AtomCountLegendFor(const ElementTable& table);
+
 // The first n records of the table, each at its own cell in its red shade (the whole table for the
 // colouring, a count of them for the view "Liczba atomów").
 std::vector<TilePaint> AtomCountPaints(const ElementTable& table, std::int32_t n);

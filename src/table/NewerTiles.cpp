@@ -76,12 +76,14 @@ void TAGlowne::FitToElementsShown()
     suiSpinEdit1->SetMaxValue(last);
     suiTrackBar1->SetMax(last);
     suiTrackBar2->SetMax(DiscoveryLastPositionFor(ElementTable_));
+    views_[0].Legend = AtomCountLegendFor(ElementTable_);
 
     ListNamesShown();
 
     // the table painted again as what is checked paints it
     for (const View& view : views_)
         if (!view.Panel->isHidden()) {
+            FillLegend(view.Legend);
             view.Show(view.Slider->Position());
             return;
         }

@@ -467,6 +467,8 @@ private slots:
                                            std::pair("Nobel", "Oganeson"), std::pair("Oganeson", "Ołów"), std::pair("Tellur", "Tenes")})
             QCOMPARE(listed.indexOf(QString::fromUtf8(name)), listed.indexOf(QString::fromUtf8(before)) + 1);
         QCOMPARE(AGlowne->suiTrackBar1->Max(), 118);
+        AGlowne->Liczbaatomw1->trigger();
+        QCOMPARE(AGlowne->LKolor(6)->Caption(), QString::fromUtf8("Liczebność atomów = 118"));
         QCOMPARE(AGlowne->suiTrackBar2->Max(), 2011 - 1600);
         QVERIFY(errors.messages.isEmpty());
 
@@ -475,6 +477,7 @@ private slots:
         QVERIFY(!LoadTableOptions(TableOptionsPath()).NewerElements);
         QVERIFY(!AGlowne->suiComboBox1->Items().contains(QStringLiteral("Oganeson")));
         QCOMPARE(AGlowne->suiTrackBar1->Max(), 111);
+        QCOMPARE(AGlowne->LKolor(6)->Caption(), QString::fromUtf8("Liczebność atomów = 109"));
         QCOMPARE(AGlowne->suiTrackBar2->Max(), DiscoveryLastPosition);
         QCOMPARE(AGlowne->Elements().ToBytes().size(), ElementTable::FileSize);
     }
