@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ElementProperties.h"
+#include "NewerElements.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -74,6 +75,51 @@ private slots:
             QFAIL("taken");
         } catch (const PropertiesError& e) {
             QVERIFY2(e.Message().startsWith(QStringLiteral("Plik „/dane/wlasciwosci.txt” jest uszkodzony (wiersz %1): ").arg(line)),
+                     qPrintable(e.Message()));
+            QVERIFY2(e.Message().contains(reason), qPrintable(e.Message()));
+        }
+    }
+
+    // The newer elements' file: the seven as shipped are taken; a damaged line is refused naming it,
+    // and so is a file with one of them missing or twice.
+    void damagedNewerElementsAreRefusedNamingTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        QByteArray seven = "# pierwiastki\n";
+        const char* const symbols[] = {"Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og"};
+        for (int z = 112; z <= 118; ++z)
+            seven += QByteArray::number(z) + '\t' + symbols[z - 112] + "\tNazwa\tNomen\t2000\topis_" + QByteArray::number(z)
+                     + ".rtf\t290\t0.7 ms\tNUBASE2020\n";
+        QTest::newRow("as shipped") << seven << 0 << QString();
+        const auto changed = [&](const char* from, const char* to) { return QByteArray(seven).replace(from, to); };
+        QTest::newRow("number outside") << changed("112\t", "111\t") << 2 << QStringLiteral("liczba atomowa: „111” poza zakresem 112–118");
+        QTest::newRow("number twice") << changed("113\tNh", "112\tNh") << 3 << QStringLiteral("pierwiastek 112 drugi raz");
+        QTest::newRow("one missing") << QByteArray(seven).left(seven.lastIndexOf("118\t")) << 7 << QStringLiteral("pierwiastków jest 6 zamiast 7");
+        QTest::newRow("bad symbol") << changed("\tOg\t", "\tOG\t") << 8 << QStringLiteral("zły symbol „OG”");
+        QTest::newRow("name beyond the code page") << changed("\tNazwa\t", "\tНазва\t") << 2 << QStringLiteral("nazwa polska");
+        QTest::newRow("file above the folder") << changed("opis_114.rtf", "../../etc/passwd") << 4 << QStringLiteral("zła nazwa pliku opisu");
+        QTest::newRow("file in a folder") << changed("opis_114.rtf", "Rysunki/x.rtf") << 4 << QStringLiteral("zła nazwa pliku opisu");
+        QTest::newRow("bad half-life") << changed("290\t0.7 ms\tNUBASE2020\n118", "290\t0,7 ms\tNUBASE2020\n118") << 7 << QStringLiteral("okres półtrwania");
+        QTest::newRow("no source") << changed("\tNUBASE2020\n115", "\t \n115") << 4 << QStringLiteral("brak źródeł");
+        QTest::newRow("columns") << changed("\tNUBASE2020\n116", "\n116") << 5 << QStringLiteral("liczba kolumn: 8 zamiast 9");
+    }
+
+    void damagedNewerElementsAreRefusedNamingTheLine()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        try {
+            const std::vector<NewerElement> elements = ParseNewerElements(text, QStringLiteral("/dane/pierwiastki-112-118.txt"));
+            QVERIFY2(line == 0, "taken");
+            QCOMPARE(elements.back().Record.AtomicNumber, 118);
+            QCOMPARE(elements.back().Record.TableColumn, 18);
+            QCOMPARE(elements.back().HalfLife, QStringLiteral("0.7 ms"));
+        } catch (const PropertiesError& e) {
+            QVERIFY2(line > 0, qPrintable(e.Message()));
+            QVERIFY2(e.Message().startsWith(QStringLiteral("Plik „/dane/pierwiastki-112-118.txt” jest uszkodzony (wiersz %1): ").arg(line)),
                      qPrintable(e.Message()));
             QVERIFY2(e.Message().contains(reason), qPrintable(e.Message()));
         }

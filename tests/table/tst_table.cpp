@@ -536,6 +536,35 @@ private slots:
             QVERIFY(!window.PKolor(entry)->isVisibleTo(window.suiPanel1));
         QCOMPARE(window.width(), 639);
     }
+
+    // "Pierwiastki 112–118" over a folder without their file (an older installation): the item
+    // unchecked and disabled, quietly; over a damaged one: told once, the table of 111 as it was,
+    // and the item still there to try again.
+    void newerElementsWithoutTheirFile()
+    {
+        TestFolder folder;
+        QFile shipped(QStringLiteral(ASSETS_DIR "/dane.dat"));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        folder.Write(QStringLiteral("dane.dat"), shipped.readAll());
+        QDir().mkpath(folder.Path(QStringLiteral("Zbiory")));
+        ErrorRecorder errors;
+        TAGlowne window(folder.Data());
+        window.FormCreate();
+        window.ShowNewerElements(true);
+        QVERIFY(errors.messages.isEmpty());
+        QVERIFY(!window.Pierwiastki1121181->Checked() && !window.Pierwiastki1121181->isEnabled());
+        QCOMPARE(window.Elements().Last(), 111);
+
+        folder.Write(QStringLiteral("Zbiory/pierwiastki-112-118.txt"), "112\tCn\n");
+        TAGlowne damaged(folder.Data());
+        damaged.FormCreate();
+        damaged.ShowNewerElements(true);
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY2(errors.messages[0].contains(QStringLiteral("(wiersz 1): liczba kolumn")), qPrintable(errors.messages[0]));
+        QVERIFY(!damaged.Pierwiastki1121181->Checked() && damaged.Pierwiastki1121181->isEnabled());
+        QVERIFY(!damaged.Panel(112));
+        QCOMPARE(damaged.Elements().Last(), 111);
+    }
 };
 
 QTEST_MAIN(TestTable)
