@@ -140,7 +140,16 @@ std::unique_ptr<QTextDocument> ElementCard(const TInformacje& w)
         QTextCursor end(card.get());
         end.movePosition(QTextCursor::End);
         end.insertBlock();
+        const int start = end.position();
         end.insertFragment(QTextDocumentFragment(&description));
+        // its title apart from the figures when no pictures stand between them
+        if (resources.empty()) {
+            QTextCursor title(card.get());
+            title.setPosition(start);
+            QTextBlockFormat apart = title.blockFormat();
+            apart.setTopMargin(std::max(apart.topMargin(), 12.0));
+            title.setBlockFormat(apart);
+        }
         PixelSizesAsPoints(*card);
     }
     if (withDescription || !resources.empty()) {

@@ -206,18 +206,22 @@ void ShootQtWindows()
 // The printed pages as a printer shows them, each PDF made through its menu item and rendered
 // at 100 dots per inch: the table under "Elektroujemność" in colour, under "Podział metali" for a
 // black-and-white printer, and iron's card, its first two pages.
+// The PDF the item saves, its pages given to pdftoppm drawn as PNG files under the name.
+void RenderPdf(TMenuItem* item, const QString& name, const QStringList& pages)
+{
+    static QTemporaryDir output;
+    const QString pdf = output.filePath(name + QStringLiteral(".pdf"));
+    Printer()->AskPath = [pdf](const QString&, const QString&) { return pdf; };
+    item->trigger();
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"), QStringList{QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png")}
+                                                   + pages + QStringList{pdf, Folder + QLatin1Char('/') + name});
+    AllSaved = pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0 && AllSaved;
+}
+
 void ShootPrintedPages()
 {
-    QTemporaryDir output;
-    const auto render = [&](TMenuItem* item, const QString& name, const QStringList& pages) {
-        const QString pdf = output.filePath(name + QStringLiteral(".pdf"));
-        Printer()->AskPath = [pdf](const QString&, const QString&) { return pdf; };
-        item->trigger();
-        QProcess pdftoppm;
-        pdftoppm.start(QStringLiteral("pdftoppm"), QStringList{QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png")}
-                                                       + pages + QStringList{pdf, Folder + QLatin1Char('/') + name});
-        AllSaved = pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0 && AllSaved;
-    };
+    const auto render = RenderPdf;
     AGlowne->Elektroujemno1->trigger();
     render(AGlowne->Zapisztablicjako1, QStringLiteral("printed-table"), {QStringLiteral("-singlefile")});
     AGlowne->Podziametali1->trigger();
@@ -274,6 +278,7 @@ void ShootNewerElements()
     AGlowne->Grupypierwiastkw1->trigger();
     QTest::qWait(100);
     Save(AGlowne->grab(), QStringLiteral("newer-scheme-metale-i-niemetale"));
+    RenderPdf(AGlowne->Zapisztablicjako1, QStringLiteral("newer-printed-table"), {QStringLiteral("-singlefile")});
     AGlowne->Liczbaatomw2->trigger();
     AGlowne->suiTrackBar1->SetPosition(118);
     QTest::qWait(100);
@@ -288,6 +293,7 @@ void ShootNewerElements()
         QTest::qWait(100);
         Save(Informacje->grab(), QStringLiteral("newer-information-Og-") + page->objectName());
     }
+    RenderPdf(AGlowne->Zapiszkart1, QStringLiteral("newer-printed-card-Og"), {QStringLiteral("-singlefile")});
     Informacje->hide();
     AGlowne->Pierwiastki1121181->trigger();
 }
