@@ -278,7 +278,7 @@ void ShootNewerElements()
     AGlowne->Grupypierwiastkw1->trigger();
     QTest::qWait(100);
     Save(AGlowne->grab(), QStringLiteral("newer-scheme-metale-i-niemetale"));
-    RenderPdf(AGlowne->Zapisztablicjako1, QStringLiteral("newer-printed-table"), {QStringLiteral("-singlefile")});
+    RenderPdf(AGlowne->Zapisztablicjako1, QStringLiteral("printed-table-newer"), {QStringLiteral("-singlefile")});
     AGlowne->Liczbaatomw2->trigger();
     AGlowne->suiTrackBar1->SetPosition(118);
     QTest::qWait(100);
@@ -293,7 +293,7 @@ void ShootNewerElements()
         QTest::qWait(100);
         Save(Informacje->grab(), QStringLiteral("newer-information-Og-") + page->objectName());
     }
-    RenderPdf(AGlowne->Zapiszkart1, QStringLiteral("newer-printed-card-Og"), {QStringLiteral("-singlefile")});
+    RenderPdf(AGlowne->Zapiszkart1, QStringLiteral("printed-card-Og"), {QStringLiteral("-singlefile")});
     Informacje->hide();
     AGlowne->Pierwiastki1121181->trigger();
 }
