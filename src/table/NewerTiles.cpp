@@ -11,7 +11,6 @@
 #include "TrackBar.h"
 #include "ViewRules.h"
 
-
 void TAGlowne::ShowNewerElements(bool shown)
 {
     if (shown == NewerElementsShown())

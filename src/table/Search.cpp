@@ -50,6 +50,7 @@ QList<int> PolishOrderKey(const QString& text)
     }
     return key;
 }
+
 } // namespace
 
 void TAGlowne::BuildSearch()
